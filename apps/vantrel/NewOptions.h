@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vantrel::cli {
+
+// The exit statuses of the command-line program.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 64;     // Bad usage or a refused name; nothing written.
+inline constexpr int kExitRefused = 73;   // Files exist, or no such location; nothing written.
+inline constexpr int kExitWriteFailed = 74;  // Some file could not be written.
+
+// What "vantrel new" was asked to do.
+struct NewOptions {
+  std::string name;
+  std::optional<std::string> location;  // The current directory when absent.
+  std::string viewBase = "CView";
+  bool singleDocument = false;
+  bool force = false;
+  bool dryRun = false;
+};
+
+// The view base classes the class step offers.
+const std::vector<std::string>& OfferedViewBases();
+
+// Parses the arguments after "new". On a usage error returns nothing and
+// sets error to a one-line explanation.
+std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, std::string& error);
+
+// The text of "vantrel --help".
+std::string HelpText();
+
+}  // namespace vantrel::cli

@@ -1,0 +1,22 @@
+#include "generator/OutputWriter.h"
+
+#include <stdexcept>
+
+namespace vantrel {
+
+void OutputWriter::Create(const std::string& path) {
+  file_.reset();
+  buffer_.clear();
+  file_ = fs_.CreateFile(path);
+  replaced_ = file_->ReplacesExisting();
+}
+
+void OutputWriter::Commit() {
+  // The file is released whatever happens, so that it can be written again.
+  std::unique_ptr<OutputFile> file = std::move(file_);
+  if (!file) throw std::logic_error("OutputWriter::Commit without Create");
+  file->Write(buffer_);
+  file->Finish();
+}
+
+}  // namespace vantrel

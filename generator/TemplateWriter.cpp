@@ -1,0 +1,41 @@
+#include "generator/TemplateWriter.h"
+
+namespace vantrel {
+namespace {
+
+struct Splices {
+  std::string_view name;
+  std::string_view upperName;
+  std::string_view base;
+};
+
+void WriteLines(const Template& tpl, const Splices& values, OutputWriter& out) {
+  for (const auto& line : tpl.lines()) {
+    if (line.include) {
+      WriteLines(*line.include, values, out);
+      continue;
+    }
+    for (const auto& piece : line.pieces) {
+      switch (piece.kind) {
+        case Template::PieceKind::Text: out.Append(piece.text); break;
+        case Template::PieceKind::Name: out.Append(values.name); break;
+        case Template::PieceKind::UpperName: out.Append(values.upperName); break;
+        case Template::PieceKind::Base: out.Append(values.base); break;
+      }
+    }
+    out.EndLine();
+  }
+}
+
+}  // namespace
+
+void WriteTemplate(const Template& tpl, const ProjectSettings& settings, OutputWriter& out) {
+  const std::string upper = settings.UpperName();
+  WriteLines(tpl, {settings.Name, upper, settings.ViewBaseClass}, out);
+}
+
+void WriteTemplate(std::string_view name, const ProjectSettings& settings, OutputWriter& out) {
+  WriteTemplate(EmbeddedTemplates().Get(name), settings, out);
+}
+
+}  // namespace vantrel

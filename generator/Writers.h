@@ -1,0 +1,16 @@
+#pragma once
+
+#include "generator/OutputWriter.h"
+#include "generator/ProjectSettings.h"
+
+// The writers of the generated text files, one per file; each appends its
+// file's lines to the writer between the run's Create and Commit.
+namespace vantrel {
+
+void WriteProjectMakefile(const ProjectSettings& settings, OutputWriter& out);
+void WriteProjectUnit(const ProjectSettings& settings, OutputWriter& out);
+void WriteApplicationHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteStdafxCpp(const ProjectSettings& settings, OutputWriter& out);
+void WriteStdafxH(const ProjectSettings& settings, OutputWriter& out);
+
+}  // namespace vantrel

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/fs/FileSystem.h"
+
+namespace vantrel {
+
+// A file system held in memory, with faults that tests switch on: creation
+// refused for a path, a disk that fills up after so many bytes, read-only
+// files and missing directories. Paths are Windows-style and compared
+// exactly; a trailing backslash on a directory does not matter.
+class MemoryFileSystem : public FileSystem {
+ public:
+  struct Entry {
+    std::string content;
+    bool readOnly = false;
+    int writeCalls = 0;  // Writes made to produce the current content.
+  };
+
+  MemoryFileSystem();
+
+  // Setting up the world.
+  void AddDirectory(const std::string& path);
+  void AddFile(const std::string& path, std::string content, bool readOnly = false);
+  void RefuseCreate(const std::string& path);
+  void SetFreeSpace(std::size_t bytes);
+  void SetCurrentDirectory(const std::string& path) { current_ = path; }
+
+  // Looking at the result.
+  const Entry* Find(const std::string& path) const;
+  const std::map<std::string, Entry>& Files() const { return files_; }
+  // Every path whose creation was attempted, in order.
+  const std::vector<std::string>& CreateLog() const { return createLog_; }
+  // Files started but neither finished nor discarded yet.
+  int OpenFiles() const { return openFiles_; }
+
+  std::unique_ptr<OutputFile> CreateFile(const std::string& path) override;
+  bool MakeDirectory(const std::string& path) override;
+  bool DirectoryExists(const std::string& path) const override;
+  bool FileExists(const std::string& path) const override;
+  std::optional<std::string> ReadFile(const std::string& path) const override;
+  std::string CurrentDirectory() const override { return current_; }
+  std::vector<std::string> Drives() const override;
+  std::vector<std::string> Subdirectories(const std::string& path) const override;
+
+  // The directory part of a path ("C:\Work" for "C:\Work\Demo.bpr").
+  static std::string ParentOf(const std::string& path);
+  static std::string Normalized(const std::string& directory);
+
+ private:
+  friend class MemoryOutputFile;
+
+  std::map<std::string, Entry> files_;
+  std::set<std::string> directories_;
+  std::set<std::string> refused_;
+  std::vector<std::string> createLog_;
+  std::string current_ = "C:\\";
+  std::size_t freeSpace_ = static_cast<std::size_t>(-1);
+  int openFiles_ = 0;
+};
+
+}  // namespace vantrel

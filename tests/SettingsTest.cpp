@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include "generator/CodePage.h"
+#include "generator/NameCheck.h"
+#include "generator/ProjectSettings.h"
+#include "tests/TestSupport.h"
+
+namespace vantrel {
+namespace {
+
+TEST(Settings, DerivesClassNamesAndUpperNameWithoutTouchingOtherBytes) {
+  struct Case {
+    const char* name;
+    const char* upper;
+    const char* app;
+  } cases[] = {
+      {"Demo", "DEMO", "CDemoApp"},
+      {"demo2", "DEMO2", "Cdemo2App"},
+      {"my_App_9", "MY_APP_9", "Cmy_App_9App"},
+      {"\xe4x", "\xe4X", "C\xe4xApp"},  // A byte above 127 is kept as it is.
+  };
+  for (const auto& c : cases) {
+    auto settings = test::Settings(c.name);
+    EXPECT_EQ(settings.UpperName(), c.upper);
+    EXPECT_EQ(settings.AppClassName, c.app);
+    EXPECT_EQ(settings.FrameClassName, "CMainFrame");
+    EXPECT_EQ(settings.DocClassName, std::string("C") + c.name + "Doc");
+    EXPECT_EQ(settings.ViewClassName, std::string("C") + c.name + "View");
+  }
+}
+
+TEST(Settings, DefaultsBeforeAnyChoice) {
+  ProjectSettings settings;
+  EXPECT_EQ(settings.ViewBaseClass, "CView");
+  EXPECT_EQ(settings.Kind, FrameKind::Multiple);
+  EXPECT_EQ(settings.Separator, "");
+}
+
+TEST(Settings, SeparatorCountsOnlyATrailingBackslashCharacter) {
+  struct Case {
+    const char* location;
+    int codePage;
+    const char* separator;
+  } cases[] = {
+      {"C:\\Work", codepage::kWestern, "\\"},
+      {"C:\\", codepage::kWestern, ""},
+      {"C:\\Work/", codepage::kWestern, "\\"},  // A slash does not count.
+      {"/home/me/work", codepage::kUtf8, "\\"},
+      // 0x95 0x5C is one Japanese character whose second byte is a backslash.
+      {"C:\\\x95\x5c", codepage::kJapanese, "\\"},
+      {"C:\\\x95\x5c", codepage::kWestern, ""},
+      {"C:\\\x95\x5c\\", codepage::kJapanese, ""},
+      // In 936, 949 and 950 the lead bytes run from 0x81 to 0xFE.
+      {"C:\\\xfe\x5c", codepage::kSimplifiedChinese, "\\"},
+      {"C:\\\xb1\x5c", codepage::kKorean, "\\"},
+      {"C:\\\xa5\x5c", codepage::kTraditionalChinese, "\\"},
+      // 0xA5 is no lead byte in 932, so the backslash stands alone there.
+      {"C:\\\xa5\x5c", codepage::kJapanese, ""},
+      // A character before the trailing backslash does not hide it.
+      {"C:\\\x95\x40\\", codepage::kJapanese, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(SeparatorFor(c.location, c.codePage), c.separator) << c.location << " cp" << c.codePage;
+}
+
+TEST(Settings, CodePageOfTheLocaleCharset) {
+  struct Case {
+    const char* charset;
+    int codePage;
+  } cases[] = {{"UTF-8", codepage::kUtf8},          {"SHIFT_JIS", codepage::kJapanese},
+               {"GBK", codepage::kSimplifiedChinese}, {"EUC-KR", codepage::kKorean},
+               {"BIG5", codepage::kTraditionalChinese}, {"ANSI_X3.4-1968", codepage::kWestern},
+               {"ISO-8859-1", codepage::kWestern}};
+  for (const auto& c : cases) EXPECT_EQ(CodePageOfCharset(c.charset), c.codePage) << c.charset;
+}
+
+TEST(NameCheck, AcceptsPlainIdentifiers) {
+  for (const char* name : {"Demo", "demo2", "_x", "9lives", "CONSOLE", "COM0", "LPT10", "A"})
+    EXPECT_EQ(ProjectNameProblem(name), std::nullopt) << name;
+  EXPECT_EQ(ProjectNameProblem(std::string(kMaxProjectNameLength, 'a')), std::nullopt);
+}
+
+TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
+  struct Case {
+    std::string name;
+    const char* mentioned;  // The message must name this.
+  } cases[] = {
+      {"", "empty"},
+      {"..", "'.'"},
+      {"a\\b", "'\\'"},
+      {"a/b", "'/'"},
+      {"my app", "a blank"},
+      {"say\"hi\"", "'\"'"},
+      {"tab\there", "a tab"},
+      {"ok:", "':'"},
+      {std::string("nul\0x", 5), "0x00"},
+      {"caf\xc3\xa9", "0xC3"},
+      {std::string(kMaxProjectNameLength + 1, 'a'), "longer than 247"},
+      {"CON", "device"},
+      {"con", "device"},
+      {"Nul", "device"},
+      {"aux", "device"},
+      {"PRN", "device"},
+      {"com1", "device"},
+      {"LPT9", "device"},
+  };
+  for (const auto& c : cases) {
+    auto problem = ProjectNameProblem(c.name);
+    ASSERT_TRUE(problem.has_value()) << c.name;
+    EXPECT_NE(problem->find(c.mentioned), std::string::npos) << *problem;
+  }
+}
+
+}  // namespace
+}  // namespace vantrel

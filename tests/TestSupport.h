@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "generator/GenerationRun.h"
+#include "generator/ProjectOpener.h"
+#include "generator/ProjectSettings.h"
+#include "platform/fs/MemoryFileSystem.h"
+
+namespace vantrel::test {
+
+// Records what the run asks of the host, in order.
+class RecordingOpener : public ProjectOpener {
+ public:
+  void CloseProject() override { calls.push_back("close"); }
+  void OpenFile(const std::string& path) override { calls.push_back("open " + path); }
+  std::vector<std::string> calls;
+};
+
+// Settings as the wizard has them on its sixth step.
+inline ProjectSettings Settings(const std::string& name, const std::string& location = "C:\\Work",
+                                const std::string& base = "CView") {
+  ProjectSettings settings;
+  settings.Name = name;
+  settings.Location = location;
+  settings.ViewBaseClass = base;
+  settings.DeriveClassNames();
+  return settings;
+}
+
+// The lines of a generated text file, each of which must end in CR LF.
+std::vector<std::string> SplitLines(const std::string& content);
+
+// Generates a project into a fresh in-memory file system holding "C:\Work".
+struct Generated {
+  MemoryFileSystem fs;
+  RecordingOpener opener;
+  RunReport report;
+  std::string Text(const std::string& relative) const;
+  std::vector<std::string> Lines(const std::string& relative) const;
+};
+void Generate(Generated& out, ProjectSettings settings);
+
+}  // namespace vantrel::test
