@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "apps/vantrel/NewCommand.h"
+#include "apps/vantrel/NewOptions.h"
+#include "generator/CodePage.h"
+#include "generator/GeneratedFile.h"
+#include "platform/fs/MemoryFileSystem.h"
+
+namespace vantrel::cli {
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out, err;
+};
+
+Result RunNew(MemoryFileSystem& fs, const std::vector<std::string>& args) {
+  Result result;
+  std::string error;
+  auto options = ParseNewOptions(args, error);
+  if (!options) {
+    result.status = kExitUsage;
+    result.err = error;
+    return result;
+  }
+  std::ostringstream out, err;
+  result.status = RunNewCommand(*options, fs, codepage::kWestern, out, err);
+  result.out = out.str();
+  result.err = err.str();
+  return result;
+}
+
+std::size_t Count(const std::string& text, const std::string& word) {
+  std::size_t n = 0;
+  for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+  return n;
+}
+
+TEST(NewOptions, ParsesEveryOptionAndRefusesBadUsage) {
+  std::string error;
+  auto options = ParseNewOptions({"Demo", "--location=C:\\W", "--view-base", "CTreeView",
+                                  "--single-document", "--force", "--dry-run"},
+                                 error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->name, "Demo");
+  EXPECT_EQ(options->location, "C:\\W");
+  EXPECT_EQ(options->viewBase, "CTreeView");
+  EXPECT_TRUE(options->singleDocument && options->force && options->dryRun);
+
+  struct Bad {
+    std::vector<std::string> args;
+    const char* message;
+  } bad[] = {
+      {{}, "no project name"},
+      {{"A", "B"}, "only one project name"},
+      {{"A", "--view-base", "CFormView"}, "unknown view base class"},
+      {{"A", "--view-base"}, "needs a value"},
+      {{"A", "--location"}, "needs a value"},
+      {{"A", "--frobnicate"}, "unknown option"},
+  };
+  for (const auto& b : bad) {
+    error.clear();
+    EXPECT_FALSE(ParseNewOptions(b.args, error));
+    EXPECT_NE(error.find(b.message), std::string::npos) << error;
+  }
+}
+
+TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
+  MemoryFileSystem fs;
+  fs.AddDirectory("C:\\Work");
+  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work", "--single-document"});
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(r.out.rfind("Application type of Demo : \n  Single Document Interface Application targeting\n", 0), 0u);
+  EXPECT_EQ(Count(r.out, "created     C:\\Work\\"), GeneratedFiles().size());
+  EXPECT_NE(r.out.find("IDE: close the current project\nIDE: open C:\\Work\\Demo.bpr\n"), std::string::npos);
+  EXPECT_EQ(fs.Files().size(), GeneratedFiles().size());
+}
+
+TEST(NewCommand, DefaultsToTheCurrentDirectory) {
+  MemoryFileSystem fs;
+  fs.AddDirectory("D:\\Here");
+  fs.SetCurrentDirectory("D:\\Here");
+  EXPECT_EQ(RunNew(fs, {"Demo"}).status, kExitOk);
+  EXPECT_NE(fs.Find("D:\\Here\\Demo.bpr"), nullptr);
+}
+
+TEST(NewCommand, RefusalsWriteNothing) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    const char* message;
+  } cases[] = {
+      {{"my app", "--location", "C:\\Work"}, kExitUsage, "a blank"},
+      {{"..", "--location", "C:\\Work"}, kExitUsage, "'.'"},
+      {{"nul", "--location", "C:\\Work"}, kExitUsage, "device"},
+      {{"Demo", "--location", "C:\\Missing"}, kExitRefused, "C:\\Missing is not an existing directory"},
+      {{"Demo", "--location", ""}, kExitRefused, "not an existing directory"},
+  };
+  for (const auto& c : cases) {
+    MemoryFileSystem fs;
+    fs.AddDirectory("C:\\Work");
+    auto r = RunNew(fs, c.args);
+    EXPECT_EQ(r.status, c.status) << c.args[0];
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_TRUE(fs.CreateLog().empty());
+    EXPECT_TRUE(r.out.empty());
+  }
+}
+
+TEST(NewCommand, ExistingFilesNeedForceAndDryRunWritesNothing) {
+  MemoryFileSystem fs;
+  fs.AddFile("C:\\Work\\Demo.h", "mine");
+  auto refused = RunNew(fs, {"Demo", "--location", "C:\\Work"});
+  EXPECT_EQ(refused.status, kExitRefused);
+  EXPECT_NE(refused.err.find("  C:\\Work\\Demo.h\n"), std::string::npos);
+  EXPECT_TRUE(fs.CreateLog().empty());
+
+  auto dry = RunNew(fs, {"Demo", "--location", "C:\\Work", "--dry-run"});
+  EXPECT_EQ(dry.status, kExitOk);
+  EXPECT_NE(dry.out.find("overwritten C:\\Work\\Demo.h\n"), std::string::npos);
+  EXPECT_NE(dry.out.find("created     C:\\Work\\Demo.bpr\n"), std::string::npos);
+  EXPECT_TRUE(fs.CreateLog().empty());
+  EXPECT_EQ(fs.Find("C:\\Work\\Demo.h")->content, "mine");
+
+  auto forced = RunNew(fs, {"Demo", "--location", "C:\\Work", "--force"});
+  EXPECT_EQ(forced.status, kExitOk);
+  EXPECT_NE(forced.out.find("overwritten C:\\Work\\Demo.h\n"), std::string::npos);
+  EXPECT_NE(fs.Find("C:\\Work\\Demo.h")->content, "mine");
+}
+
+TEST(NewCommand, FilesThatCannotBeWrittenAreNamedAndTheRestWritten) {
+  MemoryFileSystem fs;
+  fs.AddFile("C:\\Work\\Demo.h", "locked", true);
+  fs.RefuseCreate("C:\\Work\\stdafx.cpp");
+  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work", "--force"});
+  EXPECT_EQ(r.status, kExitWriteFailed);
+  EXPECT_NE(r.err.find("Cannot create file C:\\Work\\Demo.h\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Cannot create file C:\\Work\\stdafx.cpp\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("failed      C:\\Work\\Demo.h\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
+  EXPECT_EQ(fs.Find("C:\\Work\\Demo.h")->content, "locked");
+  EXPECT_EQ(fs.Files().size(), GeneratedFiles().size() - 1);
+}
+
+}  // namespace
+}  // namespace vantrel::cli
