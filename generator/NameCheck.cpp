@@ -3,6 +3,9 @@
 #include <array>
 #include <cctype>
 #include <cstdio>
+#include <set>
+
+#include "generator/GeneratedFile.h"
 
 namespace vantrel {
 namespace {
@@ -30,6 +33,26 @@ bool IsDeviceName(std::string_view name) {
          upper[3] >= '1' && upper[3] <= '9';
 }
 
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The first file name the project would write twice, compared without
+// regard to case as the target file system does; empty when there is none.
+// "stdafx" would give the project unit "stdafx.cpp", which the precompiled
+// header source then overwrites.
+std::string ClashingFile(std::string_view name) {
+  ProjectSettings settings;
+  settings.Name = std::string(name);
+  std::set<std::string> seen;
+  for (const auto& file : GeneratedFiles()) {
+    std::string relative = RelativePath(file, settings);
+    if (!seen.insert(Lower(relative)).second) return relative;
+  }
+  return {};
+}
+
 }  // namespace
 
 std::optional<std::string> ProjectNameProblem(std::string_view name) {
@@ -44,6 +67,10 @@ std::optional<std::string> ProjectNameProblem(std::string_view name) {
   if (IsDeviceName(name))
     return "The project name " + std::string(name) +
            " is a reserved device name on Windows; choose another name.";
+  if (auto clash = ClashingFile(name); !clash.empty())
+    return "The project name " + std::string(name) + " would make the project write " + clash +
+           " twice, once for the project and once for the file of that name it always has;"
+           " choose another name.";
   return std::nullopt;
 }
 

@@ -75,7 +75,8 @@ TEST(Settings, CodePageOfTheLocaleCharset) {
 }
 
 TEST(NameCheck, AcceptsPlainIdentifiers) {
-  for (const char* name : {"Demo", "demo2", "_x", "9lives", "CONSOLE", "COM0", "LPT10", "A"})
+  for (const char* name : {"Demo", "demo2", "_x", "9lives", "CONSOLE", "COM0", "LPT10", "A", "stdafx2",
+                           "Main"})
     EXPECT_EQ(ProjectNameProblem(name), std::nullopt) << name;
   EXPECT_EQ(ProjectNameProblem(std::string(kMaxProjectNameLength, 'a')), std::nullopt);
 }
@@ -103,6 +104,11 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
       {"PRN", "device"},
       {"com1", "device"},
       {"LPT9", "device"},
+      // The project's own files would overwrite one another.
+      {"stdafx", "stdafx.cpp twice"},
+      {"StdAfx", "stdafx.cpp twice"},
+      {"resource", "resource.h twice"},
+      {"mainfrm", "MainFrm.cpp twice"},
   };
   for (const auto& c : cases) {
     auto problem = ProjectNameProblem(c.name);
