@@ -10,6 +10,15 @@ namespace vantrel {
 void WriteProjectMakefile(const ProjectSettings& settings, OutputWriter& out);
 void WriteProjectUnit(const ProjectSettings& settings, OutputWriter& out);
 void WriteApplicationHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteResourceScript(const ProjectSettings& settings, OutputWriter& out);
+void WriteResourceExtension(const ProjectSettings& settings, OutputWriter& out);
+void WriteResourceHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteDocumentSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteDocumentHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteViewSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteViewHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteMainFrameSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteMainFrameHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxCpp(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxH(const ProjectSettings& settings, OutputWriter& out);
 
