@@ -27,9 +27,9 @@ const std::vector<GeneratedFile>& GeneratedFiles() {
       // {"statbar.h", WriteStatusBarHeader},
       {"stdafx.cpp", WriteStdafxCpp},
       {"stdafx.h", WriteStdafxH},
-      // {"res\\toolbar.bmp", nullptr, ToolBarBitmapFile},
-      // {"res\\{Name}Doc.ico", nullptr, DocumentIconFile},
-      // {"res\\{Name}.ico", nullptr, ApplicationIconFile},
+      {"res\\toolbar.bmp", nullptr, ToolBarBitmapFile},
+      {"res\\{Name}Doc.ico", nullptr, DocumentIconFile},
+      {"res\\{Name}.ico", nullptr, ApplicationIconFile},
   };
   return files;
 }

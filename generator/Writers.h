@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "generator/OutputWriter.h"
 #include "generator/ProjectSettings.h"
 
@@ -21,5 +23,11 @@ void WriteMainFrameSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteMainFrameHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxCpp(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxH(const ProjectSettings& settings, OutputWriter& out);
+// The bytes of the three picture files of "res\", encoded once from the
+// module's own pictures: the tool bar bitmap, the document icon and the
+// application icon.
+const std::string& ToolBarBitmapFile();
+const std::string& DocumentIconFile();
+const std::string& ApplicationIconFile();
 
 }  // namespace vantrel
