@@ -23,6 +23,10 @@ void WriteMainFrameSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteMainFrameHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteStatusBarSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteStatusBarHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteGlobalsSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteGlobalsHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteToolBarSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteToolBarHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxCpp(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxH(const ProjectSettings& settings, OutputWriter& out);
 // The bytes of the three picture files of "res\", encoded once from the
