@@ -21,14 +21,15 @@ void WriteViewSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteViewHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteMainFrameSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteMainFrameHeader(const ProjectSettings& settings, OutputWriter& out);
-void WriteStatusBarSource(const ProjectSettings& settings, OutputWriter& out);
-void WriteStatusBarHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteGlobalsSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteGlobalsHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteToolBarSource(const ProjectSettings& settings, OutputWriter& out);
 void WriteToolBarHeader(const ProjectSettings& settings, OutputWriter& out);
+void WriteStatusBarSource(const ProjectSettings& settings, OutputWriter& out);
+void WriteStatusBarHeader(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxCpp(const ProjectSettings& settings, OutputWriter& out);
 void WriteStdafxH(const ProjectSettings& settings, OutputWriter& out);
+
 // The bytes of the three picture files of "res\", encoded once from the
 // module's own pictures: the tool bar bitmap, the document icon and the
 // application icon.
