@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/toolkit/WinControl.h"
+
+namespace vantrel {
+
+// A combo box: a drop-down (an edit with a list) or a drop-down list (a
+// choice from the list only). Its change handler runs only on a user's
+// change (picking an entry, an arrow key, typing into a drop-down), never
+// when code sets its text or its selection.
+class TComboBox : public TWinControl {
+ public:
+  enum class Style { DropDown, DropDownList };
+
+  explicit TComboBox(TComponent* owner);
+
+  Style ComboStyle() const { return style_; }
+  void SetStyle(Style style) { style_ = style; }
+
+  const std::vector<std::string>& Items() const { return items_; }
+  void SetItems(std::vector<std::string> items);
+
+  const std::string& Text() const { return Caption(); }
+  void SetText(const std::string& text);  // No change handler runs.
+  int ItemIndex() const { return itemIndex_; }
+  void SetItemIndex(int index);  // No change handler runs.
+
+  // A user picks entry index from the opened list.
+  void UserPick(int index);
+
+  void KeyChar(char key) override;
+  bool NavigationKey(Key key) override;
+
+  TNotifyEvent OnChange;
+
+ private:
+  Style style_ = Style::DropDown;
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,132 @@
+#include "platform/toolkit/DirectoryListBox.h"
+
+#include <stdexcept>
+
+#include "platform/fs/FileSystem.h"
+#include "platform/toolkit/Application.h"
+#include "platform/toolkit/DriveComboBox.h"
+
+namespace vantrel {
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The parts of path below its root, without empty ones.
+std::vector<std::string> PartsBelow(const std::string& root, const std::string& path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (std::size_t i = root.size(); i <= path.size(); ++i) {
+    if (i == path.size() || IsSeparator(path[i])) {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part.push_back(path[i]);
+    }
+  }
+  return parts;
+}
+
+// The root without its trailing separator, as a path may spell it ("C:").
+std::string Bare(const std::string& root) {
+  std::string bare = root;
+  while (bare.size() > 1 && IsSeparator(bare.back())) bare.pop_back();
+  return bare;
+}
+
+}  // namespace
+
+TDirectoryListBox::TDirectoryListBox(TComponent* owner)
+    : TListBox(owner, ControlKind::DirectoryListBox) {}
+
+FileSystem& TDirectoryListBox::Files() const {
+  TApplication* app = Application();
+  if (app == nullptr) throw std::logic_error("A directory list needs an application");
+  return app->Files();
+}
+
+std::string TDirectoryListBox::RootOf(const FileSystem& fs, const std::string& path) {
+  std::string best;
+  for (const std::string& root : fs.Drives()) {
+    const std::string bare = Bare(root);
+    const bool under = path == bare || path == root ||
+                       (path.starts_with(root) && root.size() > 0) ||
+                       (path.starts_with(bare) && path.size() > bare.size() &&
+                        IsSeparator(path[bare.size()]));
+    if (under && root.size() > best.size()) best = root;
+  }
+  return best;
+}
+
+std::string TDirectoryListBox::Join(const std::string& root, const std::string& path,
+                                    const std::string& name) {
+  if (!path.empty() && IsSeparator(path.back())) return path + name;
+  const char separator = !root.empty() && root.back() == '/' ? '/' : '\\';
+  return path + separator + name;
+}
+
+void TDirectoryListBox::SetDirectory(const std::string& path) {
+  FileSystem& fs = Files();
+  // The list's own form of the path: the drive root, then one part per
+  // level, whatever separators and doubled separators were typed.
+  auto canonical = [&fs](const std::string& candidate) -> std::string {
+    std::string root = RootOf(fs, candidate);
+    if (root.empty()) return "";
+    std::string result = root;
+    for (const std::string& part : PartsBelow(Bare(root), candidate)) result = Join(root, result, part);
+    return fs.DirectoryExists(result) ? result : "";
+  };
+  std::string target = canonical(path);
+  // A path that does not exist shows its nearest existing parent, else the
+  // process's current directory, else the first drive.
+  for (std::string parent = path; target.empty();) {
+    std::size_t cut = parent.find_last_of("\\/");
+    if (cut == std::string::npos || cut == 0) break;
+    parent.resize(cut);
+    target = canonical(parent);
+  }
+  if (target.empty()) target = canonical(fs.CurrentDirectory());
+  if (target.empty() && !fs.Drives().empty()) target = fs.Drives().front();
+  if (target.empty()) return;
+
+  const bool moved = target != directory_;
+  directory_ = target;
+  Fill();
+  if (drives_ != nullptr) drives_->ListMoved(RootOf(fs, directory_), directory_);
+  if (moved && OnChange) OnChange(this);
+}
+
+void TDirectoryListBox::Fill() {
+  FileSystem& fs = Files();
+  const std::string root = RootOf(fs, directory_);
+  std::vector<std::string> items{root};
+  paths_ = {root};
+  levels_ = {0};
+  std::string path = root;
+  int level = 0;
+  for (const std::string& part : PartsBelow(Bare(root), directory_)) {
+    path = Join(root, path, part);
+    items.push_back(part);
+    paths_.push_back(path);
+    levels_.push_back(++level);
+  }
+  const int current = level;
+  for (const std::string& child : fs.Subdirectories(directory_)) {
+    items.push_back(child);
+    paths_.push_back(Join(root, directory_, child));
+    levels_.push_back(level + 1);
+  }
+  Clear();
+  for (const std::string& item : items) AddItem(item);
+  SetItemIndex(current);
+}
+
+void TDirectoryListBox::UserOpen(int index) {
+  if (index < 0 || index >= static_cast<int>(paths_.size())) return;
+  SetDirectory(paths_[index]);
+}
+
+void TDirectoryListBox::KeyChar(char key) {
+  if (key == kCharEnter) UserOpen(ItemIndex());
+}
+
+}  // namespace vantrel

@@ -1,0 +1,76 @@
+#include "platform/toolkit/DriveComboBox.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/fs/FileSystem.h"
+#include "platform/toolkit/Application.h"
+#include "platform/toolkit/DirectoryListBox.h"
+
+namespace vantrel {
+
+TDriveComboBox::TDriveComboBox(TComponent* owner)
+    : TWinControl(owner, ControlKind::DriveComboBox) {}
+
+FileSystem& TDriveComboBox::Files() const {
+  TApplication* app = Application();
+  if (app == nullptr) throw std::logic_error("A drive box needs an application");
+  return app->Files();
+}
+
+const std::vector<std::string>& TDriveComboBox::Drives() const {
+  if (!drivesRead_) {
+    drives_ = Files().Drives();
+    drivesRead_ = true;
+  }
+  return drives_;
+}
+
+void TDriveComboBox::SetDirList(TDirectoryListBox* list) {
+  dirList_ = list;
+  if (dirList_ != nullptr) dirList_->SetDriveCombo(this);
+}
+
+void TDriveComboBox::SetDrive(const std::string& root) {
+  if (root == drive_) return;
+  drive_ = root;
+  Changed();
+  if (dirList_ != nullptr) {
+    auto last = lastDirectory_.find(root);
+    dirList_->SetDirectory(last != lastDirectory_.end() ? last->second : root);
+  }
+  if (OnChange) OnChange(this);
+}
+
+void TDriveComboBox::ListMoved(const std::string& root, const std::string& directory) {
+  lastDirectory_[root] = directory;
+  if (root == drive_) return;
+  drive_ = root;
+  Changed();
+  if (OnChange) OnChange(this);
+}
+
+void TDriveComboBox::UserPick(int index) {
+  const auto& drives = Drives();
+  if (index < 0 || index >= static_cast<int>(drives.size())) return;
+  SetDrive(drives[index]);
+}
+
+bool TDriveComboBox::NavigationKey(Key key) {
+  const auto& drives = Drives();
+  if (drives.empty()) return false;
+  auto at = std::find(drives.begin(), drives.end(), drive_);
+  int index = at == drives.end() ? -1 : static_cast<int>(at - drives.begin());
+  const int last = static_cast<int>(drives.size()) - 1;
+  switch (key) {
+    case Key::Up: index = std::max(0, index - 1); break;
+    case Key::Down: index = std::min(last, index + 1); break;
+    case Key::Home: index = 0; break;
+    case Key::End: index = last; break;
+    default: return false;
+  }
+  UserPick(index);
+  return true;
+}
+
+}  // namespace vantrel

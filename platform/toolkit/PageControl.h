@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "platform/toolkit/WinControl.h"
+
+namespace vantrel {
+
+class TTabSheet;
+
+// Tabbed pages: the tab sheets whose parent it is, in order. A user's tab
+// click asks the changing handler first, which may refuse; setting the
+// active page from code asks nobody.
+class TPageControl : public TWinControl {
+ public:
+  using TTabChangingEvent = std::function<void(TControl* sender, bool& allowChange)>;
+
+  explicit TPageControl(TComponent* owner);
+
+  std::vector<TTabSheet*> Pages() const;
+  TTabSheet* ActivePage() const { return activePage_; }
+  void SetActivePage(TTabSheet* page);
+  int ActivePageIndex() const;
+
+  // A user clicks the tab of page index; true when the page changed.
+  bool UserSelectTab(int index);
+
+  TTabChangingEvent OnChanging;
+  TNotifyEvent OnChange;
+
+ private:
+  TTabSheet* activePage_ = nullptr;
+};
+
+}  // namespace vantrel

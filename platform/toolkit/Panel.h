@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/toolkit/WinControl.h"
+
+namespace vantrel {
+
+// A rectangle holding other controls; radio buttons on it form a group of
+// their own.
+class TPanel : public TWinControl {
+ public:
+  enum class Bevel { None, Lowered, Raised };
+
+  explicit TPanel(TComponent* owner);
+
+  Bevel BevelInner() const { return inner_; }
+  Bevel BevelOuter() const { return outer_; }
+  void SetBevels(Bevel inner, Bevel outer);
+  bool Bordered() const { return bordered_; }
+  void SetBordered(bool bordered) { bordered_ = bordered; }
+
+ private:
+  Bevel inner_ = Bevel::None;
+  Bevel outer_ = Bevel::Raised;
+  bool bordered_ = false;
+};
+
+}  // namespace vantrel

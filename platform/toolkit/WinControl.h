@@ -1,0 +1,53 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "platform/toolkit/Control.h"
+
+namespace vantrel {
+
+// A control that can hold the focus and other controls. Its key-press
+// handler sees every character typed while it has the focus and may set it
+// to 0 to discard it.
+class TWinControl : public TControl {
+ public:
+  using TKeyPressEvent = std::function<void(TControl* sender, char& key)>;
+
+  TWinControl(TComponent* owner, ControlKind kind);
+  ~TWinControl() override;
+
+  // The controls whose parent this is, in the order they were added.
+  const std::vector<TControl*>& Controls() const { return controls_; }
+  // The focusable children in tab order.
+  std::vector<TWinControl*> TabOrdered() const;
+
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
+
+  // True when the control may take the focus: showing and enabled.
+  virtual bool CanFocus() const { return CanAct(); }
+  // Moves the input focus here. Throws std::runtime_error when the control
+  // is disabled or hidden.
+  void SetFocus();
+  bool Focused() const;
+
+  TKeyPressEvent OnKeyPress;
+
+  // What the control does with a character that its key-press handler let
+  // through: editing, pressing, checking. Nothing by default.
+  virtual void KeyChar(char key);
+  // What the control does with a navigation key (arrows, Home, End); true
+  // when it used it.
+  virtual bool NavigationKey(Key key);
+
+ private:
+  friend class TControl;
+  std::vector<TControl*> controls_;
+  bool tabStop_ = true;
+  int tabOrder_ = 0;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "generator/NameCheck.h"
+#include "tests/DialogTestSupport.h"
+
+namespace vantrel::test {
+namespace {
+
+TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
+  Ui ui;
+  ui.Expect("TNewDlg", [](UserDriver& user) {
+    auto& dlg = static_cast<TNewDlg&>(user.Form());
+    EXPECT_EQ(dlg.Caption(), "New");
+    EXPECT_EQ(dlg.ClientWidth(), 733);
+    EXPECT_EQ(dlg.ClientHeight(), 454);
+    EXPECT_EQ(dlg.ProjectName->Text(), "");
+    EXPECT_EQ(dlg.ProjectDir->Text(), "C:\\Work");
+    EXPECT_TRUE(dlg.ProjectDir->ReadOnly());
+    EXPECT_FALSE(dlg.OkBtn->Enabled());
+    EXPECT_EQ(user.Focused(), "ProjectName");
+    EXPECT_EQ(dlg.PageControl->ActivePage(), dlg.TabSheet2);
+    EXPECT_EQ(dlg.Image1->PictureName(), "NEWPROJECT");
+    EXPECT_TRUE(dlg.CheckListBox->Checked(0));
+    EXPECT_TRUE(dlg.RadioButton1->Checked());
+    EXPECT_EQ(dlg.ProjectName->Font(), (TFont{"Arial", 13, true}));
+    // The fixed display takes no action.
+    for (const char* name : {"RadioButton2", "CheckBox1", "ComboBox1", "CheckListBox"})
+      EXPECT_FALSE(user.Click(name)) << name;
+    // Tab order on the page, then the buttons: only reachable stops.
+    std::vector<std::string> order;
+    for (int i = 0; i < 5; ++i) {
+      user.Press(Key::Tab);
+      order.push_back(user.Focused());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"ProjectDir", "ProjectDirDialog", "RadioButton1",
+                                               "CancelBtn", "ProjectName"}));
+    user.Close();
+  });
+  ui.RunNewProject();
+  EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
+}
+
+TEST(NewDialog, OkIsEnabledExactlyWhenNameAndLocationAreFilled) {
+  Ui ui;
+  TNewDlg dlg(&ui.app);
+  struct Step {
+    const char* name;
+    const char* location;
+    bool ok;
+  } steps[] = {
+      {"D", "C:\\Work", true}, {"", "C:\\Work", false}, {"Demo", "", false},
+      {"Demo", "X", true},     {"", "", false},
+  };
+  for (const Step& s : steps) {
+    dlg.ProjectName->SetText(s.name);
+    dlg.ProjectDir->SetText(s.location);
+    EXPECT_EQ(dlg.OkBtn->Enabled(), s.ok) << s.name << "|" << s.location;
+  }
+}
+
+TEST(NewDialog, OtherTabsCannotBeSelected) {
+  Ui ui;
+  ui.Expect("TNewDlg", [](UserDriver& user) {
+    for (int tab : {0, 2, 3}) EXPECT_FALSE(user.SelectTab("PageControl", tab));
+    EXPECT_EQ(user.Get<TPageControl>("PageControl").ActivePageIndex(), 1);
+    user.Click("CancelBtn");
+  });
+  ui.RunNewProject();
+}
+
+TEST(NewDialog, EnterFollowsTheTable) {
+  struct Case {
+    const char* name;
+    const char* location;
+    const char* focus;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {"", "C:\\Work", "ProjectName", {"TNewDlg"}},
+      {"Demo", "", "ProjectDir", {"TNewDlg", "TDirChooser"}},
+      {"Demo", "C:\\Work", "OkBtn", {"TNewDlg"}},
+  };
+  for (const Case& c : cases) {
+    Ui ui;
+    ui.Expect("TNewDlg", [&](UserDriver& user) {
+      auto& dlg = static_cast<TNewDlg&>(user.Form());
+      dlg.ProjectName->SetText(c.name);
+      dlg.ProjectDir->SetText(c.location);
+      user.Press(Key::Tab);  // From the name to the location: Enter works in both.
+      const std::string before = dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text();
+      user.Press(Key::Enter);
+      EXPECT_EQ(user.Focused(), c.focus) << c.name;
+      // The character was discarded: neither text changed, nothing closed.
+      EXPECT_EQ(dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text(), before);
+      EXPECT_EQ(dlg.ModalResult(), mrNone);
+      user.Click("CancelBtn");
+    });
+    if (std::string(c.location).empty())
+      ui.Expect("TDirChooser", [](UserDriver& user) { user.Click("CancelBtn"); });
+    ui.RunNewProject();
+    EXPECT_EQ(ui.backend.Shown(), c.shown) << c.name;
+    EXPECT_TRUE(ui.backend.Problems().empty()) << c.name;
+  }
+}
+
+TEST(NewDialog, TheChooserHandsBackItsNameOnlyOnOk) {
+  struct Case {
+    const char* button;
+    const char* typed;
+    const char* location;
+  } cases[] = {
+      {"OKBtn", "C:\\Never\\Confirmed", "C:\\Never\\Confirmed"},
+      {"CancelBtn", "C:\\Elsewhere", "C:\\Work"},
+  };
+  for (const Case& c : cases) {
+    Ui ui;
+    ui.Expect("TNewDlg", [&](UserDriver& user) {
+      user.Click("ProjectDirDialog");
+      EXPECT_EQ(user.Get<TEdit>("ProjectDir").Text(), c.location);
+      EXPECT_EQ(user.Focused(), "ProjectDir");
+      user.Click("CancelBtn");
+    });
+    ui.Expect("TDirChooser", [&](UserDriver& user) {
+      EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
+      user.SelectText("DirName");
+      user.Type(c.typed);
+      user.Click(c.button);
+    });
+    ui.RunNewProject();
+    EXPECT_EQ(DirChooser, nullptr);
+  }
+}
+
+TEST(NewDialog, RefusesANameTheGeneratorWouldRefuse) {
+  for (const char* name : {"My App", "9lives/x", "CON"}) {
+    for (bool viaEnter : {false, true}) {
+      Ui ui;
+      ui.Expect("TNewDlg", [&](UserDriver& user) {
+        user.Type(name);
+        if (viaEnter)
+          user.Press(Key::Enter);
+        else
+          user.Click("OkBtn");
+        EXPECT_EQ(user.Form().ModalResult(), mrNone) << name;
+        EXPECT_EQ(user.Focused(), "ProjectName") << name;
+        EXPECT_TRUE(user.Get<TButton>("OkBtn").Enabled()) << name;
+        user.Click("CancelBtn");
+      });
+      ui.RunNewProject();
+      ASSERT_EQ(ui.backend.Messages().size(), 1u) << name;
+      EXPECT_EQ(ui.backend.Messages()[0].text, *ProjectNameProblem(name));
+      EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
+    }
+  }
+}
+
+TEST(NewDialog, AnErrorInsideTheWizardIsDroppedByRunWizard) {
+  Ui ui;
+  ui.opener.calls.clear();
+  ui.Expect("TNewDlg", [](UserDriver& user) {
+    user.Type("Demo");
+    user.Click("OkBtn");
+  });
+  ui.Expect("TVantrel", [](UserDriver& user) {
+    // The wizard's show handler is not an event of a control: an error
+    // there escapes ShowModal itself.
+    user.Form().OnShow = nullptr;
+    throw std::runtime_error("lost");
+  });
+  EXPECT_NO_THROW(ui.RunNewProject());
+  EXPECT_TRUE(ui.backend.Messages().empty());
+  EXPECT_EQ(Vantrel, nullptr);
+}
+
+}  // namespace
+}  // namespace vantrel::test

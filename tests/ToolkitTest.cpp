@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "platform/toolkit/Button.h"
+#include "platform/toolkit/ComboBox.h"
+#include "platform/toolkit/DirectoryListBox.h"
+#include "platform/toolkit/DriveComboBox.h"
+#include "platform/toolkit/Edit.h"
+#include "platform/toolkit/FormDescription.h"
+#include "platform/toolkit/Label.h"
+#include "platform/toolkit/ListBox.h"
+#include "platform/toolkit/PageControl.h"
+#include "platform/toolkit/RadioButton.h"
+#include "platform/toolkit/TabSheet.h"
+#include "platform/toolkit/UserInput.h"
+#include "tests/DialogTestSupport.h"
+
+namespace vantrel::test {
+namespace {
+
+// A small form with one control of each kind the events depend on.
+class Sample : public TForm {
+ public:
+  explicit Sample(TComponent* owner) : TForm(owner, "Sample") {
+    using K = ControlKind;
+    using F = ControlRow;
+    BuildForm(*this, FormLayout{
+        .caption = "Sample", .clientWidth = 300, .clientHeight = 200, .font = TFont{},
+        .controls = {
+            {.name = "NameLabel", .kind = K::Label, .caption = "&Name", .link = "Name"},
+            {.name = "Name", .kind = K::Edit, .tabOrder = 0},
+            {.name = "Fixed", .kind = K::Edit, .caption = "ro", .flags = F::kReadOnly,
+             .tabOrder = 1},
+            {.name = "Off", .kind = K::Button, .caption = "&Off", .flags = F::kDisabled,
+             .tabOrder = 2},
+            {.name = "Choice", .kind = K::ComboBox, .tabOrder = 3, .items = {"A", "B", "C"}},
+            {.name = "List", .kind = K::ListBox, .tabOrder = 4, .items = {"x", "y"}},
+            {.name = "Pages", .kind = K::PageControl, .tabOrder = 5},
+            {.name = "Page1", .kind = K::TabSheet, .parent = "Pages", .caption = "One"},
+            {.name = "Page2", .kind = K::TabSheet, .parent = "Pages", .caption = "Two"},
+            {.name = "OnPage2", .kind = K::Button, .parent = "Page2",
+             .caption = "&Hidden", .tabOrder = 0},
+            {.name = "R1", .kind = K::RadioButton, .caption = "R1", .flags = F::kChecked,
+             .tabOrder = 6},
+            {.name = "R2", .kind = K::RadioButton, .caption = "R2", .tabOrder = 7},
+            {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8,
+             .modalResult = mrOk},
+        }});
+  }
+};
+
+struct Counts {
+  int change = 0;
+  int click = 0;
+};
+
+TEST(ToolkitEvents, ChangeEventsFollowTheirOwnRules) {
+  Ui ui;
+  Sample form(&ui.app);
+  Counts edit, combo, list;
+  form.Find<TEdit>("Name")->OnChange = [&](TControl*) { ++edit.change; };
+  form.Find<TComboBox>("Choice")->OnChange = [&](TControl*) { ++combo.change; };
+  form.Find<TListBox>("List")->OnClick = [&](TControl*) { ++list.click; };
+
+  // Code: an edit reports every real change, a combo box and a list none.
+  form.Find<TEdit>("Name")->SetText("a");
+  form.Find<TEdit>("Name")->SetText("a");
+  form.Find<TComboBox>("Choice")->SetText("B");
+  form.Find<TListBox>("List")->SetItemIndex(1);
+  EXPECT_EQ(edit.change, 1);
+  EXPECT_EQ(combo.change, 0);
+  EXPECT_EQ(list.click, 0);
+
+  // A user: each reports once per change.
+  ui.Expect("Sample", [&](UserDriver& user) {
+    EXPECT_TRUE(user.Pick("Choice", 0));
+    EXPECT_TRUE(user.Pick("Choice", 0));  // The same entry again changes nothing.
+    EXPECT_TRUE(user.ClickItem("List", 0));
+    EXPECT_TRUE(user.Press(Key::Down));
+    EXPECT_TRUE(user.Click("Ok"));
+  });
+  EXPECT_EQ(form.ShowModal(), mrOk);
+  EXPECT_EQ(combo.change, 1);
+  EXPECT_EQ(list.click, 2);
+  EXPECT_TRUE(ui.backend.Problems().empty());
+}
+
+TEST(ToolkitEvents, KeyPressMayDiscardAndReadOnlyTakesNoTyping) {
+  Ui ui;
+  Sample form(&ui.app);
+  form.Find<TEdit>("Name")->OnKeyPress = [](TControl*, char& key) {
+    if (key == 'x') key = 0;
+  };
+  ui.Expect("Sample", [&](UserDriver& user) {
+    EXPECT_EQ(user.Focused(), "Name");  // The first tab stop.
+    user.Type("axbx");
+    user.Press(Key::Backspace);
+    user.Type("c");
+    EXPECT_EQ(user.Get<TEdit>("Name").Text(), "ac");
+    user.Press(Key::Tab);
+    EXPECT_EQ(user.Focused(), "Fixed");
+    user.Type("zz");
+    EXPECT_EQ(user.Get<TEdit>("Fixed").Text(), "ro");
+    user.Close();
+  });
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+}
+
+TEST(ToolkitEvents, DisabledAndHiddenControlsTakeNoUserAction) {
+  Ui ui;
+  Sample form(&ui.app);
+  int clicks = 0;
+  form.Find<TButton>("Off")->OnClick = [&](TControl*) { ++clicks; };
+  form.Find<TButton>("OnPage2")->OnClick = [&](TControl*) { ++clicks; };
+  ui.Expect("Sample", [&](UserDriver& user) {
+    EXPECT_FALSE(user.Click("Off"));
+    EXPECT_FALSE(user.Alt('o'));
+    EXPECT_FALSE(user.Click("OnPage2"));  // On the page that is not shown.
+    EXPECT_FALSE(user.Alt('h'));
+    // Tab never stops on them.
+    for (int i = 0; i < 12; ++i) {
+      user.Press(Key::Tab);
+      EXPECT_NE(user.Focused(), "Off");
+      EXPECT_NE(user.Focused(), "OnPage2");
+    }
+    EXPECT_TRUE(user.Alt('n'));
+    EXPECT_EQ(user.Focused(), "Name");
+    user.Close();
+  });
+  form.ShowModal();
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST(ToolkitEvents, RadioButtonsOfOneParentFormAGroup) {
+  Ui ui;
+  Sample form(&ui.app);
+  int clicks = 0;
+  form.Find<TRadioButton>("R2")->OnClick = [&](TControl*) { ++clicks; };
+  ui.Expect("Sample", [&](UserDriver& user) {
+    user.Click("R2");
+    user.Click("R2");
+    EXPECT_FALSE(user.Get<TRadioButton>("R1").Checked());
+    EXPECT_TRUE(user.Get<TRadioButton>("R2").Checked());
+    user.Close();
+  });
+  form.ShowModal();
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToolkitEvents, PageChangeCanBeRefusedAndFocusLeavesAHiddenPage) {
+  Ui ui;
+  Sample form(&ui.app);
+  auto* pages = form.Find<TPageControl>("Pages");
+  bool allow = false;
+  pages->OnChanging = [&](TControl*, bool& allowChange) { allowChange = allow; };
+  ui.Expect("Sample", [&](UserDriver& user) {
+    EXPECT_FALSE(user.SelectTab("Pages", 1));
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    allow = true;
+    EXPECT_TRUE(user.SelectTab("Pages", 1));
+    EXPECT_TRUE(user.Click("OnPage2"));
+    EXPECT_EQ(user.Focused(), "OnPage2");
+    pages->SetActivePage(pages->Pages()[0]);
+    EXPECT_EQ(user.Focused(), "");
+    user.Close();
+  });
+  form.ShowModal();
+}
+
+TEST(ToolkitEvents, AnErrorEscapingAHandlerShowsTheErrorBox) {
+  Ui ui;
+  Sample form(&ui.app);
+  form.Find<TButton>("Ok")->OnClick = [](TControl*) { throw std::runtime_error("Broken"); };
+  ui.Expect("Sample", [&](UserDriver& user) { user.Click("Ok"); });
+  EXPECT_EQ(form.ShowModal(), mrOk);  // The result was set before the handler ran.
+  ASSERT_EQ(ui.backend.Messages().size(), 1u);
+  EXPECT_EQ(ui.backend.Messages()[0],
+            (MessageBoxRequest{"Broken", "Vantrel", MessageIcon::Error, MessageButtons::Ok}));
+}
+
+TEST(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
+  Ui ui;
+  Sample form(&ui.app);
+  ui.Expect("Other", [](UserDriver&) {});
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  ui.Expect("Sample", [](UserDriver&) {});
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(ui.backend.Problems(),
+            (std::vector<std::string>{"expected Other but Sample was shown",
+                                      "the script left Sample open"}));
+}
+
+TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
+  struct Case {
+    const char* set;
+    const char* shown;
+    std::vector<std::string> items;
+  } cases[] = {
+      {"C:\\Work", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"C:\\Work\\", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"C:/Work//Sub", "C:\\Work\\Sub", {"C:\\", "Work", "Sub"}},
+      {"C:\\", "C:\\", {"C:\\", "Work"}},
+      // A missing directory shows its nearest parent, else the current one.
+      {"C:\\Work\\Gone\\Deeper", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"Q:\\Nowhere", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+  };
+  for (const Case& c : cases) {
+    Ui ui;
+    Sample form(&ui.app);
+    TDirectoryListBox list(&form);
+    list.SetDirectory(c.set);
+    EXPECT_EQ(list.Directory(), c.shown) << c.set;
+    EXPECT_EQ(list.Items(), c.items) << c.set;
+    EXPECT_EQ(list.ItemPaths()[list.ItemIndex()], c.shown) << c.set;
+  }
+}
+
+TEST(DirectoryList, PosixRootsJoinWithSlashes) {
+  EXPECT_EQ(TDirectoryListBox::Join("/", "/", "home"), "/home");
+  EXPECT_EQ(TDirectoryListBox::Join("/", "/home", "me"), "/home/me");
+  EXPECT_EQ(TDirectoryListBox::Join("C:\\", "C:\\Work", "Sub"), "C:\\Work\\Sub");
+}
+
+TEST(DirectoryList, DriveBoxAndListFollowEachOther) {
+  Ui ui;
+  Sample form(&ui.app);
+  TDirectoryListBox list(&form);
+  TDriveComboBox drives(&form);
+  drives.SetDirList(&list);
+  list.SetDirectory("C:\\Work\\Sub");
+  EXPECT_EQ(drives.Drive(), "C:\\");
+  drives.SetDrive("D:\\");
+  EXPECT_EQ(list.Directory(), "D:\\");
+  list.SetDirectory("D:\\Data");
+  drives.SetDrive("C:\\");
+  EXPECT_EQ(list.Directory(), "C:\\Work\\Sub");  // That drive's last directory.
+  drives.SetDrive("D:\\");
+  EXPECT_EQ(list.Directory(), "D:\\Data");
+  EXPECT_EQ(ui.fs.CurrentDirectory(), "C:\\Work");  // Never changed.
+}
+
+}  // namespace
+}  // namespace vantrel::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "platform/toolkit/Button.h"
+#include "platform/toolkit/Form.h"
+#include "platform/toolkit/Label.h"
+#include "platform/toolkit/Memo.h"
+
+namespace vantrel {
+
+// The summary shown before anything is written: what will be generated and
+// where. It writes nothing and changes no setting.
+class TNewProInfo : public TForm {
+ public:
+  explicit TNewProInfo(TComponent* owner);
+  ~TNewProInfo() override;
+
+  // The four texts the wizard hands over before showing the dialog.
+  std::string InstallDir;
+  std::string ProjectName;
+  std::string InterfaceText;
+  std::string ViewBaseClass;
+
+  void FormShow(TControl* sender);
+  void CancelBtnClick(TControl* sender);
+
+  TLabel* Label1;
+  TMemo* WizardInfo;
+  TLabel* Label2;
+  TLabel* InstallDirLabel;
+  TButton* OkBtn;
+  TButton* CancelBtn;
+};
+
+// The summary being shown, or null.
+extern TNewProInfo* NewProInfo;
+
+}  // namespace vantrel
