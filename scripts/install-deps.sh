@@ -4,6 +4,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
+  # The compile check of generated projects (tests/compile).
+  mingw-w64-i686-dev binutils-mingw-w64-i686 imagemagick
+  # Real windows, the stand-in host and the window tests on a virtual screen.
+  libfltk1.3-dev fluid fonts-liberation xvfb xdotool x11-utils
 )
 
 missing=()

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The compile checks as the test suite runs them (see tests/compile/
+# CMakeLists.txt):
+#
+#   tests/compile/run-checks.sh VANTREL projects
+#       generates one project for each view base class the wizard offers,
+#       each under another name, with the given `vantrel` program, and runs
+#       check-project.sh on each;
+#   tests/compile/run-checks.sh VANTREL faults
+#       generates one project, then for each fault below corrupts a copy of
+#       one generated file by one character and expects check-project.sh to
+#       fail and to name that file.
+set -uo pipefail
+
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+CHECK="$HERE/check-project.sh"
+[ $# -eq 2 ] && [ -x "$1" ] || { echo "usage: $0 VANTREL projects|faults" >&2; exit 2; }
+vantrel=$1 mode=$2
+
+for tool in clang i686-w64-mingw32-windres identify convert perl; do
+  command -v "$tool" > /dev/null || { echo "skip: $tool is not installed (see scripts/install-deps.sh)"; exit 77; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/run-checks.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+generate() {  # generate DIR NAME BASE
+  mkdir -p "$1" &&
+    "$vantrel" new "$2" --location "$1" --view-base "$3" > "$1.log" 2>&1 ||
+    { echo "FAIL: vantrel new $2 --view-base $3 failed:"; cat "$1.log"; return 1; }
+}
+
+failures=0
+
+case "$mode" in
+projects)
+  # Names of other lengths and cases, so that {NAME}, the lower-case "doc"
+  # and "view" include lines and the case-insensitive lookups all vary.
+  for project in Demo:CView Notes:CEditView lister:CListView Rich_1:CRichEditView \
+                 Scroller:CScrollView tree2:CTreeView; do
+    name=${project%%:*} base=${project#*:}
+    echo "=== $name ($base)"
+    generate "$work/$name" "$name" "$base" || { failures=$((failures + 1)); continue; }
+    "$CHECK" "$work/$name" || failures=$((failures + 1))
+  done
+  ;;
+faults)
+  generate "$work/good" Demo CView || exit 1
+  if ! "$CHECK" "$work/good" > "$work/good.check" 2>&1; then
+    echo "FAIL: the unchanged project does not pass, so no fault can be told apart:"
+    cat "$work/good.check"
+    exit 1
+  fi
+  # file|text to find|its replacement|what the fault is|the sources to
+  # compile (all when empty). The text must occur in the file, and the
+  # replacement differs from it by one character.
+  faults=(
+    'Demo.cpp|aboutDlg.DoModal();|aboutDlg.DoModal()|missing semicolon|Demo.cpp'
+    'Demo.cpp|m_pMainWnd = pMainFrame;|m_pMainWmd = pMainFrame;|misspelt member|Demo.cpp'
+    'Demo.cpp|ON_COMMAND(ID_APP_ABOUT, OnAppAbout)|ON_COMMAND(ID_APP_ABOUT, OnAppAbot)|misspelt handler in a message map|Demo.cpp'
+    'Demo.cpp|#include "{Name}doc.h"|#include "{Name}doc.g"|misspelt include|Demo.cpp'
+    'DemoDoc.cpp|CDocument::AssertValid();|CDocument::AssertValud();|misspelt call compiled only in debug builds|DemoDoc.cpp'
+    'DemoView.h|{ return (CDemoDoc*)m_pDocument; }|{ return (CDemoDoc*)m_pDocumnt; }|misspelt member compiled only in release builds|DemoView.cpp'
+    'DemoView.cpp|IMPLEMENT_DYNCREATE(CDemoView, CView)|IMPLEMENT_DYNCREATE(CDemoVew, CView)|misspelt class in a run-time class macro|DemoView.cpp'
+    'MainFrm.cpp|sizeof(buttons)/sizeof(UINT)|sizeof(buttons)/sizeof(UNT)|misspelt type|MainFrm.cpp'
+    'MainFrm.h|CToolBar    m_wndToolBar;|CToolBar    m_wndToolBa;|misspelt member declaration|MainFrm.cpp'
+    'stdafx.h|#include <afxext.h>|#include <afxext.g>|misspelt class library header|stdafx.cpp'
+    'Demo.rc|IDR_MAINFRAME MENU PRELOAD DISCARDABLE|IDR_MAINFRAME MENU PRELOAD DISCARDABLF|misspelt resource keyword|stdafx.cpp'
+    'Demo.rc|"res\\toolbar.bmp"|"res\\toolbar.bnp"|resource naming a missing file|stdafx.cpp'
+    'resource.h|128|12B|mistyped resource identifier value|Demo.cpp'
+    'toolbar.h|#define CToolBar COldToolBar|#define CToolBar COldToolBas|misspelt class mapping|MainFrm.cpp'
+    'statbar.cpp|return -1;|return -1:|missing semicolon|statbar.cpp'
+  )
+  for fault in "${faults[@]}"; do
+    IFS='|' read -r file find replace what only <<< "$fault"
+    find=${find//\{Name\}/Demo} replace=${replace//\{Name\}/Demo}
+    if [ ! -f "$work/good/$file" ]; then
+      echo "skip: $file is not generated yet ($what)"
+      continue
+    fi
+    rm -rf "$work/bad" && cp -r "$work/good" "$work/bad"
+    # Replace the first occurrence only, byte for byte.
+    FIND=$find REPLACE=$replace perl -0777 -pi -e \
+      'my $at = index($_, $ENV{FIND}); die "not found\n" if $at < 0;
+       substr($_, $at, length $ENV{FIND}) = $ENV{REPLACE};' "$work/bad/$file" 2> "$work/perl.log"
+    if [ -s "$work/perl.log" ]; then
+      echo "FAIL: $file does not hold \"$find\"; the fault ($what) cannot be made"
+      failures=$((failures + 1))
+      continue
+    fi
+    if "$CHECK" ${only:+--sources="$only"} "$work/bad" > "$work/bad.check" 2>&1; then
+      if grep -q "is checked only up to" "$work/good.check"; then
+        # Some sources stop at an include of a file not generated yet, so
+        # the fault may lie beyond what is compiled.
+        echo "skip: $file with a $what (sources are checked only in part until every file is generated)"
+        continue
+      fi
+      echo "FAIL: $file with a $what passes the check"
+      failures=$((failures + 1))
+    elif ! grep -qF "$file" "$work/bad.check"; then
+      echo "FAIL: $file with a $what fails the check, but the report does not name $file:"
+      grep '^FAIL' "$work/bad.check"
+      failures=$((failures + 1))
+    else
+      echo "caught: $file with a $what"
+    fi
+  done
+  ;;
+*)
+  echo "usage: $0 VANTREL projects|faults" >&2
+  exit 2
+  ;;
+esac
+
+if [ "$failures" -gt 0 ]; then
+  echo "run-checks: $failures failed"
+  exit 1
+fi
+echo "run-checks: all passed"
