@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "apps/vantrel-host/Gallery.h"
+#include "host/TIToolServices.h"
+
+namespace vantrel::hostapp {
+
+// Loads expert libraries the way the IDE does: opens the library, looks up
+// its entry point, and calls it with the tool services and a registration
+// procedure that files each expert in the gallery. The libraries stay
+// loaded until the loader is destroyed, which first has the gallery release
+// its experts and runs each library's termination procedure.
+class ExpertLoader {
+ public:
+  static constexpr const char* kEntryPoint = "INITEXPERT0017";
+
+  ExpertLoader(TIToolServices& services, Gallery& gallery) : services_(services), gallery_(gallery) {}
+  ExpertLoader(const ExpertLoader&) = delete;
+  ExpertLoader& operator=(const ExpertLoader&) = delete;
+  ~ExpertLoader();
+
+  // Loads one library; on failure returns false and sets error.
+  bool Load(const std::string& path, std::string& error);
+
+  // Where the host looks for the wizard's library when none is named: next
+  // to the program (a build tree), then in ../lib/vantrel (an installation).
+  static std::vector<std::string> DefaultLibraryPaths(const std::string& programDirectory);
+
+ private:
+  struct Loaded {
+    void* handle;
+    TerminateProc terminate;
+  };
+  TIToolServices& services_;
+  Gallery& gallery_;
+  std::vector<Loaded> libraries_;
+};
+
+// The directory of the running program.
+std::string ProgramDirectory();
+
+}  // namespace vantrel::hostapp

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/TIToolServices.h"
+
+namespace vantrel::hostapp {
+
+using namespace vantrel::host;
+
+// The stand-in IDE's tool services. It keeps a current project (the path of
+// its makefile), does what an expert asks of it, and records every call by
+// slot so that a run can be checked afterwards. Owned by the host for its
+// whole life; the reference count is kept but never destroys it.
+class HostToolServices final : public TIToolServices {
+ public:
+  // The calls as the record shows them: "close project", "open PATH",
+  // "parent window", or "unexpected slot N".
+  const std::vector<std::string>& Record() const { return record_; }
+  const std::optional<std::string>& CurrentProject() const { return project_; }
+
+  void SetParentWindow(HostWindow window) { window_ = window; }
+  // Runs after every change of the current project and every record entry.
+  std::function<void(const std::string& entry)> OnRecord;
+
+  HostBool CloseProject() override;
+  HostBool OpenProject(HostStr projectName) override;
+  HostBool SaveProject() override;
+  HostBool CloseFile(HostStr fileName) override;
+  HostBool SaveFile(HostStr fileName) override;
+  HostBool ReloadFile(HostStr fileName) override;
+  HostBool OpenFile(HostStr fileName) override;
+  HostBool IsFileOpen(HostStr fileName) override;
+  void GetProjectName(HostStr* result) override;
+  std::int32_t GetUnitCount() override;
+  void GetUnitName(std::int32_t index, HostStr* result) override;
+  HostWindow GetParentHandle() override;
+
+ private:
+  void Note(std::string entry);
+  HostBool Unexpected(int slot);
+
+  std::vector<std::string> record_;
+  std::optional<std::string> project_;
+  HostWindow window_ = 0;
+};
+
+}  // namespace vantrel::hostapp

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantrel::hostapp {
+
+// The files of the project whose makefile is at path (a path as an expert
+// sends it, backslashes allowed): every file in the makefile's directory
+// and in its "res" subdirectory, as names relative to that directory
+// ("Demo.bpr", "res/Demo.ico"), sorted. Empty when the directory cannot be
+// read.
+std::vector<std::string> ProjectFiles(const std::string& makefilePath);
+
+}  // namespace vantrel::hostapp

@@ -1,0 +1,45 @@
+#include "host/MFCVantrel.h"
+
+#include "host/ExpertGlyph.h"
+#include "host/ExpertLibrary.h"
+#include "host/HostString.h"
+#include "host/RunNewProject.h"
+
+namespace vantrel::host {
+
+std::int32_t MFCVantrel::Release() {
+  const std::int32_t count = TInterface::Release();
+  if (count == 0) delete this;
+  return count;
+}
+
+void MFCVantrel::GetName(HostStr* result) { HostStrAssign(result, kName); }
+
+void MFCVantrel::GetAuthor(HostStr* result) { HostStrAssign(result, kAuthor); }
+
+void MFCVantrel::GetComment(HostStr* result) { HostStrAssign(result, kComment); }
+
+void MFCVantrel::GetPage(HostStr* result) { HostStrAssign(result, kPage); }
+
+HostIconHandle MFCVantrel::GetGlyph() { return ExpertGlyph(kGlyphIcon); }
+
+TExpertStyle MFCVantrel::GetStyle() { return TExpertStyle::Project; }
+
+// The expert has no state to report: no flag is set.
+std::uint32_t MFCVantrel::GetState() { return 0; }
+
+void MFCVantrel::GetIDString(HostStr* result) { HostStrAssign(result, kIDString); }
+
+// The expert has no menu item: the host's empty result stays as it is.
+void MFCVantrel::GetMenuText(HostStr* /*result*/) {}
+
+void MFCVantrel::Execute() {
+  // Nothing may escape into the host, which knows nothing of our errors.
+  try {
+    if (ExpertLibrary* library = ExpertLibrary::Active())
+      RunNewProject(library->Application(), library->Opener());
+  } catch (...) {
+  }
+}
+
+}  // namespace vantrel::host
