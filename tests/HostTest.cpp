@@ -148,11 +148,13 @@ TEST(HostOptions, ParsesTheCommandLine) {
     bool ok;
     bool list;
     std::size_t experts;
+    bool gallery = false;
   };
   const Case cases[] = {
       {{}, true, false, 0},
       {{"--list"}, true, true, 0},
       {{"--expert", "a.so", "--expert", "b.so", "--list"}, true, true, 2},
+      {{"--gallery"}, true, false, 0, true},
       {{"--expert"}, false, false, 0},
       {{"--bogus"}, false, false, 0},
   };
@@ -166,6 +168,7 @@ TEST(HostOptions, ParsesTheCommandLine) {
     }
     EXPECT_EQ(options->list, c.list);
     EXPECT_EQ(options->experts.size(), c.experts);
+    EXPECT_EQ(options->gallery, c.gallery);
   }
 }
 

@@ -13,8 +13,8 @@ const FormLayout& NewProInfoForm() {
       .helpButton = false,
       .controls = {
           {.name = "Label1", .kind = K::Label,
-           .caption = "Vantrel will create a new skeleton project with the following "
-                      "specifications :",
+           .caption =
+               "Vantrel will create a new skeleton project with the following specifications :",
            .place = {17, 12, 505, 16}, .flags = F::kFixedSize},
           {.name = "WizardInfo", .kind = K::Memo, .place = {16, 48, 509, 300},
            .flags = F::kReadOnly | F::kWordWrap | F::kButtonFace | F::kNoTabStop, .tabOrder = 2},

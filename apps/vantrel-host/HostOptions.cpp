@@ -8,6 +8,8 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
     const std::string& arg = args[i];
     if (arg == "--list") {
       options.list = true;
+    } else if (arg == "--gallery") {
+      options.gallery = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--expert") {
@@ -25,13 +27,14 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
 }
 
 std::string HostHelpText() {
-  return "Usage: vantrel-host [--list] [--expert LIBRARY]...\n"
+  return "Usage: vantrel-host [--gallery] [--list] [--expert LIBRARY]...\n"
          "\n"
          "A stand-in for the IDE: loads expert libraries, lists their experts on the\n"
          "\"New\" page of its gallery (File, New...) and runs the one picked. When an\n"
          "expert asks it to close the current project and open a file, it shows the\n"
          "opened project and prints each request on its standard output.\n"
          "\n"
+         "  --gallery         open the gallery at start, with the wizard ready to pick\n"
          "  --list            print the gallery (page | name | comment | identifier |\n"
          "                    style) and exit; needs no display\n"
          "  --expert LIBRARY  load this expert library (repeatable); by default the\n"

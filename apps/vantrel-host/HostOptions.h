@@ -9,6 +9,7 @@ namespace vantrel::hostapp {
 struct HostOptions {
   bool list = false;
   bool help = false;
+  bool gallery = false;  // Open the gallery at once, with the wizard ready to pick.
   std::vector<std::string> experts;  // Libraries named on the command line.
 };
 

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -92,9 +93,10 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
 
-  HostMainWindow window([&gallery] {
+  std::function<void()> openGallery = [&gallery] {
     if (const GalleryEntry* entry = PickFromGallery(gallery)) entry->expert->Execute();
-  });
+  };
+  HostMainWindow window(openGallery);
   services.OnRecord = [&window, &services](const std::string& entry) {
     std::cout << "vantrel-host: " << entry << std::endl;
     window.AddRecord(entry);
@@ -105,6 +107,8 @@ int main(int argc, char** argv) {
   services.SetParentWindow(window.Handle());
   if (!LoadExperts(loader, gallery, *options)) return kExitNoExpert;
   std::cout << "vantrel-host: ready" << std::endl;
+  if (options->gallery)
+    Fl::add_timeout(0.0, [](void* open) { (*static_cast<std::function<void()>*>(open))(); }, &openGallery);
   Fl::run();
   return kExitOk;
 }
