@@ -25,12 +25,11 @@ ExpertLibrary* ExpertLibrary::Active() { return active; }
 
 HostBool ExpertLibrary::Register(TIToolServices* toolServices, RegisterExpertProc registerProc,
                                  TerminateProc* terminate) {
-  if (toolServices_ != nullptr) return false;
-  // A host that offers no registration procedure could never own the
-  // expert; register nothing rather than leak an object nobody holds.
-  if (registerProc == nullptr) return false;
+  // Registered already, or nothing to register with. A host that offers no
+  // registration procedure could never own the expert; register nothing
+  // rather than leak an object nobody holds.
+  if (toolServices_ != nullptr || toolServices == nullptr || registerProc == nullptr) return false;
   toolServices_ = toolServices;
-  if (toolServices_ == nullptr) return false;
   opener_ = std::make_unique<ToolServicesOpener>(*toolServices_);
   application_.SetHandle(toolServices_->GetParentHandle());
   if (terminate != nullptr) *terminate = NothingToTerminate;

@@ -29,8 +29,8 @@ class ExpertLibrary {
   // Registers the expert with the host, at most once: stores the tool
   // services, adopts the host's window, empties the termination procedure
   // and hands one new expert to the registration procedure. False, with
-  // nothing created, when already registered or when toolServices is null
-  // (which leaves the next call free to register).
+  // nothing created, when already registered or when toolServices or
+  // registerProc is null (which leaves the next call free to register).
   HostBool Register(TIToolServices* toolServices, RegisterExpertProc registerProc,
                     TerminateProc* terminate);
 

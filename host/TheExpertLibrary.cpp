@@ -1,10 +1,10 @@
 #include <memory>
 
 #include "host/ExpertLibrary.h"
+#include "host/NoUserBackend.h"
 #include "platform/fltk/FltkBackend.h"
 #include "platform/fs/PosixFileSystem.h"
 #include "platform/toolkit/Application.h"
-#include "platform/toolkit/HeadlessBackend.h"
 
 namespace vantrel::host {
 namespace {
@@ -13,7 +13,7 @@ namespace {
 // one they have no user, and every form closes as cancelled.
 std::unique_ptr<Backend> MakeBackend() {
   if (fltk::FltkBackend::DisplayAvailable()) return std::make_unique<fltk::FltkBackend>();
-  return std::make_unique<HeadlessBackend>();
+  return std::make_unique<NoUserBackend>();
 }
 
 struct LibraryState {

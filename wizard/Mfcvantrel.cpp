@@ -1,6 +1,7 @@
 #include "wizard/Mfcvantrel.h"
 
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -8,6 +9,7 @@
 #include "generator/GenerationRun.h"
 #include "generator/Summary.h"
 #include "platform/toolkit/Application.h"
+#include "platform/toolkit/ItemIndex.h"
 #include "wizard/DrawPicture.h"
 #include "wizard/FormDescriptions.h"
 #include "wizard/Newinfo.h"
@@ -91,8 +93,10 @@ void TVantrel::FormCreate(TControl*) {
 
 void TVantrel::ShowStep(TTabSheet* page, int number) {
   PageControl->SetActivePage(page);
-  if (page == Step6) DrawPicture(*Image6, "FINALIMAGE");
-  if (page == Step6) FillClassList();
+  if (page == Step6) {
+    DrawPicture(*Image6, "FINALIMAGE");
+    FillClassList();
+  }
   SetCaption("MFC Vantrel - Step " + std::to_string(number) + " of 6");
 }
 
@@ -132,9 +136,8 @@ void TVantrel::BackBtnClick(TControl*) {
     } else if (current == "Step5") {
       ShowStep(Step4, 4);
     } else if (current == "Step6") {
-      PageControl->SetActivePage(Step5);
+      ShowStep(Step5, 5);
       ClassList->Clear();
-      SetCaption("MFC Vantrel - Step 5 of 6");
       NextBtn->SetEnabled(true);
       FinishBtn->SetEnabled(false);
     }
@@ -205,15 +208,14 @@ void TVantrel::ClassListClick(TControl*) {
       {settings_.DocClassName, name + "Doc.h", "CDoc", name + "Doc.cpp", false},
       {settings_.ViewClassName, name + "View.h", settings_.ViewBaseClass, name + "View.cpp", true},
   };
-  for (int i = 0; i < 4; ++i) {
-    if (!ClassList->Selected(i)) continue;
-    ClassName->SetText(rows[i].className);
-    HeaderFile->SetText(rows[i].header);
-    BaseClass->SetText(rows[i].base);
-    ImplementationFile->SetText(rows[i].implementation);
-    BaseClass->SetEnabled(rows[i].baseEnabled);
-    return;
-  }
+  const int selected = ClassList->ItemIndex();
+  if (!IsItemIndex(selected, std::size(rows))) return;
+  const Row& row = rows[selected];
+  ClassName->SetText(row.className);
+  HeaderFile->SetText(row.header);
+  BaseClass->SetText(row.base);
+  ImplementationFile->SetText(row.implementation);
+  BaseClass->SetEnabled(row.baseEnabled);
 }
 
 void TVantrel::BaseClassChange(TControl*) { settings_.ViewBaseClass = BaseClass->Text(); }

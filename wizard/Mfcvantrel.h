@@ -2,7 +2,6 @@
 
 #include "generator/ProjectSettings.h"
 #include "platform/toolkit/Button.h"
-#include "platform/toolkit/CheckBox.h"
 #include "platform/toolkit/ComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"

@@ -5,9 +5,9 @@
 namespace vantrel {
 
 void TBitmap::LoadFromResourceName(const std::string& name) {
-  std::optional<Pixmap> pixels = LoadModuleBitmap(name);
+  // Loaded first, so that a missing resource leaves the bitmap as it was.
+  pixels_ = LoadModuleBitmap(name);
   name_ = name;
-  pixels_ = pixels ? std::move(*pixels) : Pixmap{};
 }
 
 }  // namespace vantrel

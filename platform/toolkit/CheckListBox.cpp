@@ -2,16 +2,18 @@
 
 #include <stdexcept>
 
+#include "platform/toolkit/ItemIndex.h"
+
 namespace vantrel {
 
 TCheckListBox::TCheckListBox(TComponent* owner) : TListBox(owner, ControlKind::CheckListBox) {}
 
 bool TCheckListBox::Checked(int index) const {
-  return index >= 0 && index < static_cast<int>(checked_.size()) && checked_[index];
+  return IsItemIndex(index, checked_.size()) && checked_[index];
 }
 
 void TCheckListBox::SetChecked(int index, bool checked) {
-  if (index < 0 || index >= static_cast<int>(Items().size()))
+  if (!IsItemIndex(index, Items().size()))
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
   if (checked_.size() < Items().size()) checked_.resize(Items().size(), false);
   checked_[index] = checked;
@@ -19,7 +21,7 @@ void TCheckListBox::SetChecked(int index, bool checked) {
 }
 
 void TCheckListBox::UserToggle(int index) {
-  if (index < 0 || index >= static_cast<int>(Items().size())) return;
+  if (!IsItemIndex(index, Items().size())) return;
   SetChecked(index, !Checked(index));
   if (OnClick) OnClick(this);
 }

@@ -1,9 +1,23 @@
 #include "platform/toolkit/ComboBox.h"
 
-#include <algorithm>
 #include <cctype>
 
+#include "platform/toolkit/ItemIndex.h"
+
 namespace vantrel {
+namespace {
+
+// The first entry that starts with the letter, in either case, or -1: a
+// letter typed into a drop-down list picks that entry.
+int FirstStartingWith(const std::vector<std::string>& items, char letter) {
+  const int wanted = std::tolower(static_cast<unsigned char>(letter));
+  for (std::size_t i = 0; i < items.size(); ++i)
+    if (!items[i].empty() && std::tolower(static_cast<unsigned char>(items[i][0])) == wanted)
+      return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
 
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner, ControlKind::ComboBox) {}
 
@@ -21,7 +35,7 @@ void TComboBox::SetText(const std::string& text) {
 }
 
 void TComboBox::SetItemIndex(int index) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) {
+  if (!IsItemIndex(index, items_.size())) {
     itemIndex_ = -1;
     if (style_ == Style::DropDownList) SetCaption("");
   } else {
@@ -32,7 +46,7 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 void TComboBox::UserPick(int index) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  if (!IsItemIndex(index, items_.size())) return;
   const bool changed = index != itemIndex_ || Text() != items_[index];
   SetItemIndex(index);
   if (changed && OnChange) OnChange(this);
@@ -40,14 +54,7 @@ void TComboBox::UserPick(int index) {
 
 void TComboBox::KeyChar(char key) {
   if (style_ == Style::DropDownList) {
-    // A letter picks the first entry that starts with it.
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-      if (!items_[i].empty() && std::tolower(static_cast<unsigned char>(items_[i][0])) ==
-                                    std::tolower(static_cast<unsigned char>(key))) {
-        UserPick(static_cast<int>(i));
-        return;
-      }
-    }
+    UserPick(FirstStartingWith(items_, key));
     return;
   }
   std::string text = Text();
@@ -64,18 +71,9 @@ void TComboBox::KeyChar(char key) {
 }
 
 bool TComboBox::NavigationKey(Key key) {
-  if (items_.empty()) return false;
-  const int last = static_cast<int>(items_.size()) - 1;
-  int index = itemIndex_;
-  switch (key) {
-    case Key::Up: index = index < 0 ? 0 : std::max(0, index - 1); break;
-    case Key::Down: index = std::min(last, index + 1); break;
-    case Key::Home: index = 0; break;
-    case Key::End: index = last; break;
-    default: return false;
-  }
-  UserPick(index);
-  return true;
+  const std::optional<int> index = NavigatedIndex(key, itemIndex_, items_.size());
+  if (index) UserPick(*index);
+  return index.has_value();
 }
 
 }  // namespace vantrel

@@ -5,6 +5,7 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/DriveComboBox.h"
+#include "platform/toolkit/ItemIndex.h"
 
 namespace vantrel {
 namespace {
@@ -121,7 +122,7 @@ void TDirectoryListBox::Fill() {
 }
 
 void TDirectoryListBox::UserOpen(int index) {
-  if (index < 0 || index >= static_cast<int>(paths_.size())) return;
+  if (!IsItemIndex(index, paths_.size())) return;
   SetDirectory(paths_[index]);
 }
 

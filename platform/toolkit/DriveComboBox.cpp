@@ -6,6 +6,7 @@
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/DirectoryListBox.h"
+#include "platform/toolkit/ItemIndex.h"
 
 namespace vantrel {
 
@@ -52,25 +53,16 @@ void TDriveComboBox::ListMoved(const std::string& root, const std::string& direc
 
 void TDriveComboBox::UserPick(int index) {
   const auto& drives = Drives();
-  if (index < 0 || index >= static_cast<int>(drives.size())) return;
-  SetDrive(drives[index]);
+  if (IsItemIndex(index, drives.size())) SetDrive(drives[index]);
 }
 
 bool TDriveComboBox::NavigationKey(Key key) {
   const auto& drives = Drives();
-  if (drives.empty()) return false;
-  auto at = std::find(drives.begin(), drives.end(), drive_);
-  int index = at == drives.end() ? -1 : static_cast<int>(at - drives.begin());
-  const int last = static_cast<int>(drives.size()) - 1;
-  switch (key) {
-    case Key::Up: index = std::max(0, index - 1); break;
-    case Key::Down: index = std::min(last, index + 1); break;
-    case Key::Home: index = 0; break;
-    case Key::End: index = last; break;
-    default: return false;
-  }
-  UserPick(index);
-  return true;
+  const auto at = std::find(drives.begin(), drives.end(), drive_);
+  const int current = at == drives.end() ? -1 : static_cast<int>(at - drives.begin());
+  const std::optional<int> index = NavigatedIndex(key, current, drives.size());
+  if (index) UserPick(*index);
+  return index.has_value();
 }
 
 }  // namespace vantrel

@@ -1,6 +1,6 @@
 #include "platform/toolkit/ListBox.h"
 
-#include <algorithm>
+#include "platform/toolkit/ItemIndex.h"
 
 namespace vantrel {
 
@@ -18,31 +18,22 @@ void TListBox::Clear() {
 }
 
 void TListBox::SetItemIndex(int index) {
-  itemIndex_ = index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+  itemIndex_ = IsItemIndex(index, items_.size()) ? index : -1;
   Changed();
 }
 
 bool TListBox::Selected(int index) const { return index >= 0 && index == itemIndex_; }
 
 void TListBox::UserSelect(int index) {
-  if (index < 0 || index >= static_cast<int>(items_.size()) || index == itemIndex_) return;
+  if (!IsItemIndex(index, items_.size()) || index == itemIndex_) return;
   SetItemIndex(index);
   if (OnClick) OnClick(this);
 }
 
 bool TListBox::NavigationKey(Key key) {
-  if (items_.empty()) return false;
-  const int last = static_cast<int>(items_.size()) - 1;
-  int index = itemIndex_;
-  switch (key) {
-    case Key::Up: index = index < 0 ? 0 : std::max(0, index - 1); break;
-    case Key::Down: index = std::min(last, index + 1); break;
-    case Key::Home: index = 0; break;
-    case Key::End: index = last; break;
-    default: return false;
-  }
-  UserSelect(index);
-  return true;
+  const std::optional<int> index = NavigatedIndex(key, itemIndex_, items_.size());
+  if (index) UserSelect(*index);
+  return index.has_value();
 }
 
 }  // namespace vantrel

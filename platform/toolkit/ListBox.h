@@ -28,9 +28,6 @@ class TListBox : public TWinControl {
 
   TNotifyEvent OnDblClick;
 
- protected:
-  std::vector<std::string>& MutableItems() { return items_; }
-
  private:
   std::vector<std::string> items_;
   int itemIndex_ = -1;

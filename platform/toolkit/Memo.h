@@ -22,8 +22,6 @@ class TMemo : public TWinControl {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap) { wordWrap_ = wordWrap; }
-  bool ScrollBars() const { return scrollBars_; }
-  void SetScrollBars(bool scrollBars) { scrollBars_ = scrollBars; }
   // The background: the button-face colour or the window colour.
   bool ButtonFaceColor() const { return buttonFace_; }
   void SetButtonFaceColor(bool buttonFace) { buttonFace_ = buttonFace; }
@@ -32,7 +30,6 @@ class TMemo : public TWinControl {
   std::vector<std::string> lines_;
   bool readOnly_ = false;
   bool wordWrap_ = true;
-  bool scrollBars_ = false;
   bool buttonFace_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/toolkit/ModuleBitmaps.h"
 
+#include <utility>
+
 #include "platform/resources/ModulePicture.h"
 #include "platform/resources/Palette.h"
 
@@ -34,12 +36,10 @@ void SetModuleBitmapSource(BitmapSource source) {
   Source() = source ? std::move(source) : BitmapSource(FromModule);
 }
 
-bool HasModuleBitmapSource() { return static_cast<bool>(Source()); }
-
-std::optional<Pixmap> LoadModuleBitmap(std::string_view name) {
+Pixmap LoadModuleBitmap(std::string_view name) {
   std::optional<Pixmap> pixels = Source()(name);
   if (!pixels) throw ResourceNotFound(std::string(name));
-  return pixels;
+  return std::move(*pixels);
 }
 
 }  // namespace vantrel

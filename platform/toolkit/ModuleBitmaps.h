@@ -16,11 +16,10 @@ namespace vantrel {
 using BitmapSource = std::function<std::optional<Pixmap>(std::string_view name)>;
 
 void SetModuleBitmapSource(BitmapSource source);
-bool HasModuleBitmapSource();
 
 // The pixels of a module bitmap. Throws ResourceNotFound when the source
 // does not know the name.
-std::optional<Pixmap> LoadModuleBitmap(std::string_view name);
+Pixmap LoadModuleBitmap(std::string_view name);
 
 class ResourceNotFound : public std::runtime_error {
  public:

@@ -1,6 +1,7 @@
 #include "platform/toolkit/PageControl.h"
 
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/ItemIndex.h"
 #include "platform/toolkit/TabSheet.h"
 
 namespace vantrel {
@@ -34,8 +35,7 @@ int TPageControl::ActivePageIndex() const {
 
 bool TPageControl::UserSelectTab(int index) {
   auto pages = Pages();
-  if (index < 0 || index >= static_cast<int>(pages.size()) || !pages[index]->TabVisible())
-    return false;
+  if (!IsItemIndex(index, pages.size()) || !pages[index]->TabVisible()) return false;
   if (pages[index] == activePage_) return false;
   bool allow = true;
   if (OnChanging) OnChanging(this, allow);

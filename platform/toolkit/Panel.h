@@ -15,13 +15,10 @@ class TPanel : public TWinControl {
   Bevel BevelInner() const { return inner_; }
   Bevel BevelOuter() const { return outer_; }
   void SetBevels(Bevel inner, Bevel outer);
-  bool Bordered() const { return bordered_; }
-  void SetBordered(bool bordered) { bordered_ = bordered; }
 
  private:
   Bevel inner_ = Bevel::None;
   Bevel outer_ = Bevel::Raised;
-  bool bordered_ = false;
 };
 
 }  // namespace vantrel

@@ -12,6 +12,7 @@
 #include "platform/toolkit/DriveComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/ItemIndex.h"
 #include "platform/toolkit/Label.h"
 #include "platform/toolkit/PageControl.h"
 #include "platform/toolkit/RadioButton.h"
@@ -83,8 +84,7 @@ bool ClickItem(TControl& list, int index) {
 
 bool DoubleClickItem(TControl& list, int index) {
   auto* box = dynamic_cast<TListBox*>(&list);
-  if (box == nullptr || !Reachable(list) || index < 0 ||
-      index >= static_cast<int>(box->Items().size()))
+  if (box == nullptr || !Reachable(list) || !IsItemIndex(index, box->Items().size()))
     return false;
   return Guarded(list, [&] {
     box->SetFocus();
@@ -96,8 +96,7 @@ bool DoubleClickItem(TControl& list, int index) {
 
 bool ToggleItem(TControl& list, int index) {
   auto* box = dynamic_cast<TCheckListBox*>(&list);
-  if (box == nullptr || !Reachable(list) || index < 0 ||
-      index >= static_cast<int>(box->Items().size()))
+  if (box == nullptr || !Reachable(list) || !IsItemIndex(index, box->Items().size()))
     return false;
   return Guarded(list, [&] {
     box->SetFocus();
@@ -108,14 +107,14 @@ bool ToggleItem(TControl& list, int index) {
 bool PickItem(TControl& combo, int index) {
   if (!Reachable(combo)) return false;
   if (auto* box = dynamic_cast<TComboBox*>(&combo)) {
-    if (index < 0 || index >= static_cast<int>(box->Items().size())) return false;
+    if (!IsItemIndex(index, box->Items().size())) return false;
     return Guarded(combo, [&] {
       box->SetFocus();
       box->UserPick(index);
     });
   }
   if (auto* drives = dynamic_cast<TDriveComboBox*>(&combo)) {
-    if (index < 0 || index >= static_cast<int>(drives->Drives().size())) return false;
+    if (!IsItemIndex(index, drives->Drives().size())) return false;
     return Guarded(combo, [&] {
       drives->SetFocus();
       drives->UserPick(index);
