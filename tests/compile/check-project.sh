@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks a generated project directory with real tools.
 #
-#   tests/compile/check-project.sh DIR [--require-all] [--keep]
+#   tests/compile/check-project.sh DIR [--keep] [--sources=A.cpp,B.cpp]
 #
 # DIR is a directory that `vantrel new` wrote (the project name is taken
 # from its single .bpr file). The check
@@ -26,12 +26,9 @@
 #      with the pictures of resources/ (TOOLBAR, MDICHILD, MFCVANTREL), and
 #      checks the colour depth and sizes recorded in their headers;
 #   4. checks that the files the project unit names (USEUNIT, USERC) exist.
-# Every file of the project must exist. With REQUIRE_ALL_FILES=0 (for a
-# generator that does not write every file yet) a missing file is skipped
-# with a note instead, unless --require-all is given.
+# Every file of the project must exist.
 #
-# Options: --require-all  fail when any of the project's files is missing;
-#          --keep         keep the work directory and print its path;
+# Options: --keep         keep the work directory and print its path;
 #          --sources A.cpp,B.cpp  compile only these sources.
 # Environment: CLANG (default clang), WINDRES (default
 # i686-w64-mingw32-windres), MINGW_INCLUDE (default
@@ -39,10 +36,6 @@
 # Exit status: 0 when every check passed, 1 when one failed, 2 on bad usage
 # or a missing tool.
 set -uo pipefail
-
-# 1: a missing file of the list below fails the check; 0: it is skipped,
-# and a source is checked only up to its include of a missing file.
-REQUIRE_ALL_FILES=${REQUIRE_ALL_FILES:-1}
 
 # Every file of a generated project; {Name} is the project name.
 PROJECT_FILES=(
@@ -68,7 +61,6 @@ dir="" keep=0 only=""
 for arg in "$@"; do
   case "$arg" in
     --sources=*) only=",${arg#--sources=}," ;;
-    --require-all) REQUIRE_ALL_FILES=1 ;;
     --keep) keep=1 ;;
     -h|--help) usage ;;
     -*) echo "check-project: unknown option $arg" >&2; usage ;;
@@ -109,16 +101,10 @@ find_file() {
 #############################################################################
 # Files present
 
-missing=0
-: > "$work/missing"
 for pattern in "${PROJECT_FILES[@]}"; do
   file=${pattern//\{Name\}/$name}
-  if [ ! -f "$dir/$file" ]; then
-    if [ "$REQUIRE_ALL_FILES" -eq 1 ]; then fail "$file is missing"; else missing=$((missing + 1)); fi
-    printf '%s\n' "$file" | tr '[:upper:]' '[:lower:]' >> "$work/missing"
-  fi
+  [ -f "$dir/$file" ] || fail "$file is missing"
 done
-[ "$missing" -eq 0 ] || note "$missing of the project's ${#PROJECT_FILES[@]} files are not generated yet; their checks are skipped"
 
 #############################################################################
 # C++ sources
@@ -172,14 +158,6 @@ allowed() {
       'tolower($1) == tolower(f) && $2 == fn && $3 == id { found = 1 } END { exit !found }'
 }
 
-# Whether a fatal error is only that a project file, not generated yet, was
-# not found ("'toolbar.h' file not found").
-not_yet_generated() {
-  local included
-  included=$(printf '%s' "$1" | sed -nE "s/^'([^']+)' file not found$/\1/p" | tr '[:upper:]' '[:lower:]')
-  [ -n "$included" ] && grep -qxF "$included" "$work/missing"
-}
-
 sources=()
 for src in "$dir"/*.cpp; do
   [ -z "$only" ] || [[ "$only" == *",$(basename "$src"),"* ]] && sources+=("$src")
@@ -206,7 +184,7 @@ else
     for config in debug release; do
       log="$work/$base.$config.log"
       compiled=$((compiled + 1))
-      bad=0 incomplete=0 seen=0
+      bad=0 seen=0
       while IFS= read -r diag; do
         # "path:line:column: severity: message"
         location=${diag%%: *}
@@ -220,9 +198,6 @@ else
         seen=$((seen + 1))
         if [ "$severity" = error ] && [ "$file" != "$path" ] && allowed "$file" "$lineno" "$message"; then
           allowed_count=$((allowed_count + 1))
-        elif [ "$severity" = "fatal error" ] && [ "$REQUIRE_ALL_FILES" -eq 0 ] && not_yet_generated "$message"; then
-          note "$base ($config) is checked only up to its include of a file not generated yet: $message"
-          incomplete=1
         else
           bad=$((bad + 1))
           # Past this many the rest need not be classified one by one.
@@ -372,10 +347,7 @@ done
 unit="$dir/$name.cpp"
 if [ -f "$unit" ]; then
   while IFS= read -r named; do
-    [ -n "$(find_file "$named")" ] && continue
-    if [ "$REQUIRE_ALL_FILES" -eq 1 ] || ! grep -qxiF "$named" "$work/missing"; then
-      fail "$name.cpp names $named, which is not in the project"
-    fi
+    [ -n "$(find_file "$named")" ] || fail "$name.cpp names $named, which is not in the project"
   done < <(tr -d '\r' < "$unit" | sed -nE 's/^USE(UNIT|RC)\("([^"]*)"\);$/\2/p')
 fi
 

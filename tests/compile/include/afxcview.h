@@ -15,10 +15,8 @@ class CListView : public CCtrlView
 	DECLARE_DYNCREATE(CListView)
 public:
 	CListView();
-	CListCtrl& GetListCtrl() const;
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 protected:
-	void RemoveImageList(int nImageList);
 	DECLARE_MESSAGE_MAP()
 };
 
@@ -27,10 +25,8 @@ class CTreeView : public CCtrlView
 	DECLARE_DYNCREATE(CTreeView)
 public:
 	CTreeView();
-	CTreeCtrl& GetTreeCtrl() const;
 	virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 protected:
-	void RemoveImageList(int nImageList);
 	DECLARE_MESSAGE_MAP()
 };
 

@@ -14,52 +14,26 @@
 #endif
 
 #ifdef APSTUDIO_INVOKED
-#define APSTUDIO_HIDDEN_SYMBOLS
 #endif
 
 // Control bar styles.
-#define CBRS_ALIGN_LEFT     0x1000L
 #define CBRS_ALIGN_TOP      0x2000L
-#define CBRS_ALIGN_RIGHT    0x4000L
 #define CBRS_ALIGN_BOTTOM   0x8000L
 #define CBRS_ALIGN_ANY      0xF000L
-#define CBRS_BORDER_LEFT    0x0100L
 #define CBRS_BORDER_TOP     0x0200L
-#define CBRS_BORDER_RIGHT   0x0400L
 #define CBRS_BORDER_BOTTOM  0x0800L
 #define CBRS_BORDER_ANY     0x0F00L
 #define CBRS_TOOLTIPS       0x0010L
 #define CBRS_FLYBY          0x0020L
-#define CBRS_FLOAT_MULTI    0x0040L
 #define CBRS_BORDER_3D      0x0080L
 #define CBRS_HIDE_INPLACE   0x0008L
-#define CBRS_SIZE_DYNAMIC   0x0004L
-#define CBRS_SIZE_FIXED     0x0002L
-#define CBRS_FLOATING       0x0001L
 #define CBRS_ORIENT_HORZ    (CBRS_ALIGN_TOP|CBRS_ALIGN_BOTTOM)
-#define CBRS_ORIENT_VERT    (CBRS_ALIGN_LEFT|CBRS_ALIGN_RIGHT)
-#define CBRS_ORIENT_ANY     (CBRS_ORIENT_HORZ|CBRS_ORIENT_VERT)
-#define CBRS_ALL            0xFFFFL
-#define CBRS_NOALIGN        0x00000000L
-#define CBRS_LEFT           (CBRS_ALIGN_LEFT|CBRS_BORDER_RIGHT)
 #define CBRS_TOP            (CBRS_ALIGN_TOP|CBRS_BORDER_BOTTOM)
-#define CBRS_RIGHT          (CBRS_ALIGN_RIGHT|CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM         (CBRS_ALIGN_BOTTOM|CBRS_BORDER_TOP)
 
 // Standard window identifiers.
-#define AFX_IDW_CONTROLBAR_FIRST        0xE800
-#define AFX_IDW_CONTROLBAR_LAST         0xE8FF
 #define AFX_IDW_TOOLBAR                 0xE800
 #define AFX_IDW_STATUS_BAR              0xE801
-#define AFX_IDW_PREVIEW_BAR             0xE802
-#define AFX_IDW_RESIZE_BAR              0xE803
-#define AFX_IDW_DOCKBAR_TOP             0xE81B
-#define AFX_IDW_DOCKBAR_LEFT            0xE81C
-#define AFX_IDW_DOCKBAR_RIGHT           0xE81D
-#define AFX_IDW_DOCKBAR_BOTTOM          0xE81E
-#define AFX_IDW_DOCKBAR_FLOAT           0xE81F
-#define AFX_IDW_PANE_FIRST              0xE900
-#define AFX_IDW_PANE_LAST               0xE9FF
 
 // Standard command identifiers.
 #define ID_SEPARATOR                    0
@@ -71,14 +45,11 @@
 #define ID_FILE_PAGE_SETUP              0xE105
 #define ID_FILE_PRINT_SETUP             0xE106
 #define ID_FILE_PRINT                   0xE107
-#define ID_FILE_PRINT_DIRECT            0xE108
 #define ID_FILE_PRINT_PREVIEW           0xE109
-#define ID_FILE_MRU_FIRST               0xE110
 #define ID_FILE_MRU_FILE1               0xE110
 #define ID_FILE_MRU_FILE2               0xE111
 #define ID_FILE_MRU_FILE3               0xE112
 #define ID_FILE_MRU_FILE4               0xE113
-#define ID_FILE_MRU_LAST                0xE11F
 #define ID_EDIT_CLEAR                   0xE120
 #define ID_EDIT_CLEAR_ALL               0xE121
 #define ID_EDIT_COPY                    0xE122
@@ -98,11 +69,6 @@
 #define ID_WINDOW_SPLIT                 0xE135
 #define ID_APP_ABOUT                    0xE140
 #define ID_APP_EXIT                     0xE141
-#define ID_HELP_INDEX                   0xE142
-#define ID_HELP_USING                   0xE143
-#define ID_CONTEXT_HELP                 0xE144
-#define ID_HELP                         0xE146
-#define ID_DEFAULT_HELP                 0xE147
 #define ID_NEXT_PANE                    0xE150
 #define ID_PREV_PANE                    0xE151
 #define ID_VIEW_TOOLBAR                 0xE800
@@ -119,11 +85,6 @@
 // Standard strings.
 #define AFX_IDS_APP_TITLE               0xE000
 #define AFX_IDS_IDLEMESSAGE             0xE001
-#define AFX_IDS_HELPMODEMESSAGE         0xE002
-#define AFX_IDS_APP_TITLE_EMBEDDING     0xE003
-#define AFX_IDS_COMPANY_NAME            0xE004
-#define AFX_IDS_OBJ_TITLE_INPLACE       0xE005
-#define AFX_IDS_SCFIRST                 0xEF00
 #define AFX_IDS_SCSIZE                  0xEF00
 #define AFX_IDS_SCMOVE                  0xEF01
 #define AFX_IDS_SCMINIMIZE              0xEF02
@@ -141,7 +102,6 @@
 #define AFX_IDS_UNTITLED                0xF003
 #define AFX_IDS_PREVIEW_CLOSE           0xF005
 #define AFX_IDS_STATUS_FONT             0xF008
-#define AFX_IDS_TOOLTIP_FONT            0xF009
 #define AFX_IDS_PRINTONPORT             0xF040
 #define AFX_IDS_ONEPAGE                 0xF041
 #define AFX_IDS_TWOPAGE                 0xF042

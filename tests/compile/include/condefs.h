@@ -10,10 +10,5 @@
 
 #define USEUNIT(FileName) _CONDEFS_NAMES_FILE(FileName, "USEUNIT")
 #define USERC(FileName) _CONDEFS_NAMES_FILE(FileName, "USERC")
-#define USEFILE(FileName) _CONDEFS_NAMES_FILE(FileName, "USEFILE")
-#define USELIB(FileName) _CONDEFS_NAMES_FILE(FileName, "USELIB")
-#define USEOBJ(FileName) _CONDEFS_NAMES_FILE(FileName, "USEOBJ")
-#define USERES(FileName) _CONDEFS_NAMES_FILE(FileName, "USERES")
-#define USEDEF(FileName) _CONDEFS_NAMES_FILE(FileName, "USEDEF")
 
 #endif // __CONDEFS_H
