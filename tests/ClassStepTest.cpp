@@ -5,36 +5,21 @@
 namespace vantrel::test {
 namespace {
 
-struct Fields {
-  std::string className, header, base, implementation;
-  bool baseEnabled;
-};
-
-Fields Shown(const TVantrel& w) {
-  return {w.ClassName->Text(), w.HeaderFile->Text(), w.BaseClass->Text(),
-          w.ImplementationFile->Text(), w.BaseClass->Enabled()};
+// The class step's fields as shown: class name, header, base class,
+// implementation file, and whether the base class can be changed.
+std::vector<std::string> Shown(const TVantrel& w) {
+  return {w.ClassName->Text(), w.HeaderFile->Text(), w.BaseClass->Text(), w.ImplementationFile->Text(),
+          w.BaseClass->Enabled() ? "enabled" : "disabled"};
 }
 
-void ExpectFields(const TVantrel& w, const Fields& f, const std::string& where) {
-  Fields shown = Shown(w);
-  EXPECT_EQ(shown.className, f.className) << where;
-  EXPECT_EQ(shown.header, f.header) << where;
-  EXPECT_EQ(shown.base, f.base) << where;
-  EXPECT_EQ(shown.implementation, f.implementation) << where;
-  EXPECT_EQ(shown.baseEnabled, f.baseEnabled) << where;
-}
-
+// Runs the script on step 6 of a wizard for name.
 void OnStepSix(Ui& ui, const std::string& name, HeadlessBackend::FormScript script) {
-  TVantrel wizard(&ui.app);
-  wizard.Settings().Name = name;
-  wizard.Settings().Location = "C:\\Work";
   ui.Expect("TVantrel", [script](UserDriver& user) {
-    for (int i = 0; i < 5; ++i) user.Click("NextBtn");
+    NextToStepSix(user);
     script(user);
     user.Close();
   });
-  wizard.ShowModal();
-  EXPECT_TRUE(ui.backend.Problems().empty());
+  ui.RunWizard(name);
 }
 
 TEST(ClassStep, EachRowShowsItsClass) {
@@ -42,24 +27,22 @@ TEST(ClassStep, EachRowShowsItsClass) {
     Ui ui;
     OnStepSix(ui, "demo", [single](UserDriver& user) {
       auto& w = static_cast<TVantrel&>(user.Form());
-      EXPECT_EQ(w.ClassList->Items(),
-                (std::vector<std::string>{"CdemoApp", "CMainFrame", "CdemoDoc", "CdemoView"}));
+      EXPECT_EQ(w.ClassList->Items(), (std::vector<std::string>{"CdemoApp", "CMainFrame", "CdemoDoc", "CdemoView"}));
       EXPECT_EQ(w.ClassList->ItemIndex(), -1);
-      ExpectFields(w, {"", "", "", "", false}, "entered");
+      EXPECT_EQ(Shown(w), (std::vector<std::string>{"", "", "", "", "disabled"}));
       if (single) w.SDISelect->SetChecked(true);
-      const Fields rows[] = {
-          {"CdemoApp", "demo.h", "CWinApp", "demo.cpp", false},
-          {"CMainFrame", "MainFrm.h", "CFrameWnd", "MainFrm.cpp", false},
-          {"CdemoDoc", "demoDoc.h", "CDoc", "demoDoc.cpp", false},
-          {"CdemoView", "demoView.h", "CView", "demoView.cpp", true},
+      const std::vector<std::string> rows[] = {
+          {"CdemoApp", "demo.h", "CWinApp", "demo.cpp", "disabled"},
+          {"CMainFrame", "MainFrm.h", "CFrameWnd", "MainFrm.cpp", "disabled"},
+          {"CdemoDoc", "demoDoc.h", "CDoc", "demoDoc.cpp", "disabled"},
+          {"CdemoView", "demoView.h", "CView", "demoView.cpp", "enabled"},
       };
       for (int row : {3, 0, 1, 2, 3}) {
         user.ClickItem("ClassList", row);
-        ExpectFields(w, rows[row], "row " + std::to_string(row));
+        EXPECT_EQ(Shown(w), rows[row]) << row;
       }
-      // A click below the items changes nothing.
-      user.ClickItem("ClassList", 7);
-      ExpectFields(w, rows[3], "empty area");
+      user.ClickItem("ClassList", 7);  // A click below the items changes nothing.
+      EXPECT_EQ(Shown(w), rows[3]);
     });
   }
 }
@@ -86,7 +69,7 @@ TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
     // Back and Next keep the choice and rebuild four entries.
     user.Click("BackBtn");
     EXPECT_TRUE(w.ClassList->Items().empty());
-    ExpectFields(w, {"CDemoView", "DemoView.h", "CTreeView", "DemoView.cpp", true}, "after Back");
+    EXPECT_EQ(Shown(w), (std::vector<std::string>{"CDemoView", "DemoView.h", "CTreeView", "DemoView.cpp", "enabled"}));
     user.Click("NextBtn");
     EXPECT_EQ(w.ClassList->Items().size(), 4u);
     EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
+#include <vector>
 
 #include "generator/CodePage.h"
 #include "platform/fs/MemoryFileSystem.h"
@@ -16,18 +19,30 @@
 namespace vantrel::test {
 
 // A screenless application over an in-memory file system whose current
-// directory is "C:\Work", with a recording host.
+// directory is "C:\Work", with a recording host. On destruction it checks
+// that every script met its form and left it closed, unless a test turns
+// that off to look at the mismatches itself.
 struct Ui {
   MemoryFileSystem fs;
   HeadlessBackend backend;
   TApplication app{backend, fs};
   RecordingOpener opener;
+  bool checkScripts = true;
 
   Ui() {
     fs.AddDirectory("C:\\Work\\Sub");
     fs.AddDirectory("C:\\Work\\Other");
     fs.AddDirectory("D:\\Data");
     fs.SetCurrentDirectory("C:\\Work");
+  }
+  ~Ui() {
+    if (!checkScripts) return;
+    EXPECT_EQ(backend.Problems(), std::vector<std::string>{});
+    EXPECT_EQ(backend.Pending(), 0u) << "scripts whose form was never shown";
+  }
+
+  void Expect(const std::string& form, HeadlessBackend::FormScript script) {
+    backend.Expect(form, std::move(script));
   }
 
   // What the expert's run operation does: the New project dialog, then on
@@ -38,14 +53,21 @@ struct Ui {
     if (dialog.ShowModal() == mrOk) dialog.RunWizard();
   }
 
-  void Expect(const std::string& form, HeadlessBackend::FormScript script) {
-    backend.Expect(form, std::move(script));
+  // The wizard alone, as the New project dialog starts it, for a project
+  // named name in location.
+  void RunWizard(const std::string& name = "Demo", const std::string& location = "C:\\Work") {
+    TVantrel wizard(&app);
+    wizard.SetOpener(&opener);
+    wizard.SetCodePage(codepage::kWestern);
+    wizard.Settings().Name = name;
+    wizard.Settings().Location = location;
+    wizard.ShowModal();
   }
 };
 
-// The caption of a control of the form, by name.
-inline std::string CaptionOf(const UserDriver& user, const std::string& name) {
-  return user.Get<TControl>(name).Caption();
+// Goes from the wizard's first step to its sixth with Next.
+inline void NextToStepSix(UserDriver& user) {
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(user.Click("NextBtn"));
 }
 
 }  // namespace vantrel::test

@@ -10,20 +10,14 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
   Ui ui;
   ui.Expect("TNewDlg", [](UserDriver& user) {
     auto& dlg = static_cast<TNewDlg&>(user.Form());
-    EXPECT_EQ(dlg.Caption(), "New");
-    EXPECT_EQ(dlg.ClientWidth(), 733);
-    EXPECT_EQ(dlg.ClientHeight(), 454);
     EXPECT_EQ(dlg.ProjectName->Text(), "");
     EXPECT_EQ(dlg.ProjectDir->Text(), "C:\\Work");
     EXPECT_TRUE(dlg.ProjectDir->ReadOnly());
     EXPECT_FALSE(dlg.OkBtn->Enabled());
     EXPECT_EQ(user.Focused(), "ProjectName");
+    // Only the second tab shows, and the fixed display takes no action.
+    for (int tab : {0, 2, 3}) EXPECT_FALSE(user.SelectTab("PageControl", tab));
     EXPECT_EQ(dlg.PageControl->ActivePage(), dlg.TabSheet2);
-    EXPECT_EQ(dlg.Image1->PictureName(), "NEWPROJECT");
-    EXPECT_TRUE(dlg.CheckListBox->Checked(0));
-    EXPECT_TRUE(dlg.RadioButton1->Checked());
-    EXPECT_EQ(dlg.ProjectName->Font(), (TFont{"Arial", 13, true}));
-    // The fixed display takes no action.
     for (const char* name : {"RadioButton2", "CheckBox1", "ComboBox1", "CheckListBox"})
       EXPECT_FALSE(user.Click(name)) << name;
     // Tab order on the page, then the buttons: only reachable stops.
@@ -32,8 +26,8 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
       user.Press(Key::Tab);
       order.push_back(user.Focused());
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"ProjectDir", "ProjectDirDialog", "RadioButton1",
-                                               "CancelBtn", "ProjectName"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"ProjectDir", "ProjectDirDialog", "RadioButton1", "CancelBtn",
+                                               "ProjectName"}));
     user.Close();
   });
   ui.RunNewProject();
@@ -43,43 +37,29 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
 TEST(NewDialog, OkIsEnabledExactlyWhenNameAndLocationAreFilled) {
   Ui ui;
   TNewDlg dlg(&ui.app);
-  struct Step {
-    const char* name;
-    const char* location;
+  const struct {
+    const char *name, *location;
     bool ok;
   } steps[] = {
-      {"D", "C:\\Work", true}, {"", "C:\\Work", false}, {"Demo", "", false},
-      {"Demo", "X", true},     {"", "", false},
+      {"D", "C:\\Work", true}, {"", "C:\\Work", false}, {"Demo", "", false}, {"Demo", "X", true}, {"", "", false},
   };
-  for (const Step& s : steps) {
+  for (const auto& s : steps) {
     dlg.ProjectName->SetText(s.name);
     dlg.ProjectDir->SetText(s.location);
     EXPECT_EQ(dlg.OkBtn->Enabled(), s.ok) << s.name << "|" << s.location;
   }
 }
 
-TEST(NewDialog, OtherTabsCannotBeSelected) {
-  Ui ui;
-  ui.Expect("TNewDlg", [](UserDriver& user) {
-    for (int tab : {0, 2, 3}) EXPECT_FALSE(user.SelectTab("PageControl", tab));
-    EXPECT_EQ(user.Get<TPageControl>("PageControl").ActivePageIndex(), 1);
-    user.Click("CancelBtn");
-  });
-  ui.RunNewProject();
-}
-
 TEST(NewDialog, EnterFollowsTheTable) {
-  struct Case {
-    const char* name;
-    const char* location;
-    const char* focus;
+  const struct {
+    const char *name, *location, *focus;
     std::vector<std::string> shown;
   } cases[] = {
       {"", "C:\\Work", "ProjectName", {"TNewDlg"}},
       {"Demo", "", "ProjectDir", {"TNewDlg", "TDirChooser"}},
       {"Demo", "C:\\Work", "OkBtn", {"TNewDlg"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Ui ui;
     ui.Expect("TNewDlg", [&](UserDriver& user) {
       auto& dlg = static_cast<TNewDlg&>(user.Form());
@@ -94,24 +74,18 @@ TEST(NewDialog, EnterFollowsTheTable) {
       EXPECT_EQ(dlg.ModalResult(), mrNone);
       user.Click("CancelBtn");
     });
-    if (std::string(c.location).empty())
-      ui.Expect("TDirChooser", [](UserDriver& user) { user.Click("CancelBtn"); });
+    if (c.shown.size() == 2) ui.Expect("TDirChooser", [](UserDriver& user) { user.Click("CancelBtn"); });
     ui.RunNewProject();
     EXPECT_EQ(ui.backend.Shown(), c.shown) << c.name;
-    EXPECT_TRUE(ui.backend.Problems().empty()) << c.name;
   }
 }
 
 TEST(NewDialog, TheChooserHandsBackItsNameOnlyOnOk) {
-  struct Case {
-    const char* button;
-    const char* typed;
+  const struct {
+    const char* button;  // None: the chooser is closed.
     const char* location;
-  } cases[] = {
-      {"OKBtn", "C:\\Never\\Confirmed", "C:\\Never\\Confirmed"},
-      {"CancelBtn", "C:\\Elsewhere", "C:\\Work"},
-  };
-  for (const Case& c : cases) {
+  } cases[] = {{"OKBtn", "C:\\Never\\Confirmed"}, {"CancelBtn", "C:\\Work"}, {nullptr, "C:\\Work"}};
+  for (const auto& c : cases) {
     Ui ui;
     ui.Expect("TNewDlg", [&](UserDriver& user) {
       user.Click("ProjectDirDialog");
@@ -121,9 +95,10 @@ TEST(NewDialog, TheChooserHandsBackItsNameOnlyOnOk) {
     });
     ui.Expect("TDirChooser", [&](UserDriver& user) {
       EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
+      user.DoubleClickItem("DirectoryListBox", 2);
       user.SelectText("DirName");
-      user.Type(c.typed);
-      user.Click(c.button);
+      user.Type("C:\\Never\\Confirmed");
+      c.button ? user.Click(c.button) : user.Close();
     });
     ui.RunNewProject();
     EXPECT_EQ(DirChooser, nullptr);
@@ -136,10 +111,7 @@ TEST(NewDialog, RefusesANameTheGeneratorWouldRefuse) {
       Ui ui;
       ui.Expect("TNewDlg", [&](UserDriver& user) {
         user.Type(name);
-        if (viaEnter)
-          user.Press(Key::Enter);
-        else
-          user.Click("OkBtn");
+        viaEnter ? user.Press(Key::Enter) : user.Click("OkBtn");
         EXPECT_EQ(user.Form().ModalResult(), mrNone) << name;
         EXPECT_EQ(user.Focused(), "ProjectName") << name;
         EXPECT_TRUE(user.Get<TButton>("OkBtn").Enabled()) << name;
@@ -155,7 +127,6 @@ TEST(NewDialog, RefusesANameTheGeneratorWouldRefuse) {
 
 TEST(NewDialog, AnErrorInsideTheWizardIsDroppedByRunWizard) {
   Ui ui;
-  ui.opener.calls.clear();
   ui.Expect("TNewDlg", [](UserDriver& user) {
     user.Type("Demo");
     user.Click("OkBtn");

@@ -4,12 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <utility>
 
-#include "apps/vantrel-host/HostToolServices.h"
-#include "host/ExpertLibrary.h"
-#include "host/MFCVantrel.h"
 #include "host/NoUserBackend.h"
 #include "host/RunNewProject.h"
 #include "platform/fs/MemoryFileSystem.h"
@@ -22,13 +18,6 @@ namespace {
 // It holds no state at all, so a library that lives as long as the host
 // cannot grow however often the expert runs.
 static_assert(sizeof(NoUserBackend) == sizeof(Backend));
-
-// The expert handed to the registration procedure.
-TIExpert* registered = nullptr;
-HostBool Keep(TIExpert* expert) {
-  registered = expert;
-  return true;
-}
 
 struct Unattended : ::testing::Test {
   NoUserBackend backend;
@@ -48,31 +37,12 @@ TEST_F(Unattended, EveryRunIsCancelledAndLeavesNothingBehind) {
   EXPECT_TRUE(files.Files().empty());
 }
 
-TEST_F(Unattended, TheRegisteredExpertRunsWithoutAskingTheHost) {
-  ExpertLibrary library{application};
-  hostapp::HostToolServices services;
-  registered = nullptr;
-  ASSERT_TRUE(library.Register(&services, Keep, nullptr));
-  ASSERT_NE(registered, nullptr);
-  registered->Execute();
-  registered->Execute();
-  EXPECT_EQ(services.Record(), std::vector<std::string>{"parent window"});
-  EXPECT_TRUE(application.Components().empty());
-  registered->Release();
-}
-
 TEST_F(Unattended, MessageBoxesAreDeclined) {
-  const struct {
-    MessageButtons buttons;
-    TModalResult answer;
-  } cases[] = {
-      {MessageButtons::Ok, mrOk},
-      {MessageButtons::OkCancel, mrCancel},
-      {MessageButtons::YesNo, mrNo},
-      {MessageButtons::YesNoCancel, mrCancel},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(application.MessageBox("Overwrite?", "New", MessageIcon::Question, c.buttons), c.answer);
+  const std::pair<MessageButtons, TModalResult> cases[] = {
+      {MessageButtons::Ok, mrOk}, {MessageButtons::OkCancel, mrCancel},
+      {MessageButtons::YesNo, mrNo}, {MessageButtons::YesNoCancel, mrCancel}};
+  for (auto [buttons, answer] : cases)
+    EXPECT_EQ(application.MessageBox("Overwrite?", "New", MessageIcon::Question, buttons), answer);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "generator/CodePage.h"
 #include "generator/PictureFiles.h"
 #include "generator/Writers.h"
 #include "platform/resources/ModulePicture.h"
@@ -33,116 +32,103 @@ std::uint32_t U16(const std::string& b, std::size_t at) {
 std::uint32_t U32(const std::string& b, std::size_t at) { return U16(b, at) | U16(b, at + 2) << 16; }
 unsigned Byte(const std::string& b, std::size_t at) { return static_cast<unsigned char>(b.at(at)); }
 
+// Pixels from rows of characters: a hexadecimal palette index, or '.'.
+Pixels ToPixels(const std::vector<std::string>& rows) {
+  Pixels pixels;
+  for (const std::string& row : rows) {
+    pixels.emplace_back();
+    for (char c : row) pixels.back().push_back(c == '.' ? -1 : std::stoi(std::string(1, c), nullptr, 16));
+  }
+  return pixels;
+}
+
 // Reads a .pic file of resources/ on its own terms: comment lines, the
 // header, then one character per pixel.
 Pixels ReadPicFile(const std::string& name) {
   std::ifstream in(std::string(VANTREL_SOURCE_DIR) + "/resources/" + name + ".pic");
-  std::string line;
+  std::string line, kind;
   while (std::getline(in, line) && line.starts_with('#')) {
   }
-  std::istringstream header(line);
-  std::string kind;
   int width = 0, height = 0;
-  header >> kind >> width >> height;
-  Pixels pixels;
-  while (static_cast<int>(pixels.size()) < height && std::getline(in, line)) {
-    std::vector<int> row;
-    for (char c : line) row.push_back(c == '.' ? -1 : std::stoi(std::string(1, c), nullptr, 16));
-    pixels.push_back(row);
-  }
-  EXPECT_EQ(static_cast<int>(pixels.size()), height) << name;
-  return pixels;
+  std::istringstream(line) >> kind >> width >> height;
+  std::vector<std::string> rows;
+  while (static_cast<int>(rows.size()) < height && std::getline(in, line)) rows.push_back(line);
+  EXPECT_EQ(static_cast<int>(rows.size()), height) << name;
+  return ToPixels(rows);
 }
 
-// Checks a BITMAPINFOHEADER and the colour table after it; returns the
-// offset of the pixel rows.
+using Fields = std::vector<std::uint32_t>;
+
+// Checks a BITMAPINFOHEADER (size, width, height, planes, bits per pixel,
+// compression) and the colour table after it; returns the offset of the
+// pixel rows.
 std::size_t CheckInfoAndPalette(const std::string& b, std::size_t at, int width, int height) {
-  EXPECT_EQ(U32(b, at), 40u);
-  EXPECT_EQ(U32(b, at + 4), static_cast<std::uint32_t>(width));
-  EXPECT_EQ(U32(b, at + 8), static_cast<std::uint32_t>(height));
-  EXPECT_EQ(U16(b, at + 12), 1u) << "planes";
-  EXPECT_EQ(U16(b, at + 14), 4u) << "bits per pixel";
-  EXPECT_EQ(U32(b, at + 16), 0u) << "compression";
+  EXPECT_EQ((Fields{U32(b, at), U32(b, at + 4), U32(b, at + 8), U16(b, at + 12), U16(b, at + 14), U32(b, at + 16)}),
+            (Fields{40, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 1, 4, 0}));
   for (int i = 0; i < 16; ++i)
     for (int k = 0; k < 4; ++k) EXPECT_EQ(Byte(b, at + 40 + 4 * i + k), kPalette[i][k]) << "colour " << i;
   return at + 40 + 64;
 }
 
-// Reads rows of 4-bit pixels, stored bottom-up, padded to 32 bits.
-Pixels ColourRows(const std::string& b, std::size_t at, int width, int height) {
-  const std::size_t stride = (width * 4 + 31) / 32 * 4;
+// Reads rows of 4- or 1-bit values, stored bottom-up, padded to 32 bits,
+// the leftmost pixel in the high bits of a byte.
+Pixels Rows(const std::string& b, std::size_t at, int width, int height, int bits) {
+  const std::size_t stride = (width * bits + 31) / 32 * 4;
   Pixels pixels(height, std::vector<int>(width));
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      const unsigned byte = Byte(b, at + (height - 1 - y) * stride + x / 2);
-      pixels[y][x] = x % 2 == 0 ? byte >> 4 : byte & 15;
+      const unsigned byte = Byte(b, at + (height - 1 - y) * stride + x * bits / 8);
+      pixels[y][x] = byte >> (8 - bits - x * bits % 8) & ((1u << bits) - 1);
     }
   return pixels;
 }
 
-// Reads a 1-bit mask and marks its set pixels transparent in pixels; a
-// transparent pixel's colour must be black.
-void ApplyMask(const std::string& b, std::size_t at, Pixels& pixels) {
-  const int height = static_cast<int>(pixels.size()), width = static_cast<int>(pixels[0].size());
-  const std::size_t stride = (width + 31) / 32 * 4;
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x)
-      if (Byte(b, at + (height - 1 - y) * stride + x / 8) & (0x80u >> (x % 8))) {
-        EXPECT_EQ(pixels[y][x], 0) << "colour under the mask at " << x << "," << y;
-        pixels[y][x] = -1;
-      }
-}
-
+// The file header: "BM", file size, reserved, pixel offset.
 Pixels DecodeBitmapFile(const std::string& b, int width, int height) {
-  const std::size_t stride = (width * 4 + 31) / 32 * 4;
+  EXPECT_EQ(b.size(), 118 + (width * 4 + 31) / 32 * 4 * height);
   EXPECT_EQ(b.substr(0, 2), "BM");
-  EXPECT_EQ(b.size(), 118 + stride * height);
-  EXPECT_EQ(U32(b, 2), b.size()) << "file size";
-  EXPECT_EQ(U32(b, 6), 0u) << "reserved";
-  EXPECT_EQ(U32(b, 10), 118u) << "pixel offset";
+  EXPECT_EQ((Fields{U32(b, 2), U32(b, 6), U32(b, 10)}), (Fields{static_cast<std::uint32_t>(b.size()), 0, 118}));
   EXPECT_EQ(CheckInfoAndPalette(b, 14, width, height), 118u);
-  return ColourRows(b, 118, width, height);
+  return Rows(b, 118, width, height, 4);
 }
 
+// The directory: reserved, type, count, then one entry: width, height, a
+// word of planes times bits per pixel, the planes and bit-count words left
+// zero, image size and offset.
 Pixels DecodeIconFile(const std::string& b, int width, int height) {
   const std::size_t colour = (width * 4 + 31) / 32 * 4 * height, mask = (width + 31) / 32 * 4 * height;
   EXPECT_EQ(b.size(), 22 + 104 + colour + mask);
-  EXPECT_EQ(U16(b, 0), 0u);
-  EXPECT_EQ(U16(b, 2), 1u) << "type";
-  EXPECT_EQ(U16(b, 4), 1u) << "count";
-  EXPECT_EQ(Byte(b, 6), static_cast<unsigned>(width));
-  EXPECT_EQ(Byte(b, 7), static_cast<unsigned>(height));
-  EXPECT_EQ(U16(b, 8), 4u) << "planes times bits per pixel";
-  EXPECT_EQ(U16(b, 10), 0u);
-  EXPECT_EQ(U16(b, 12), 0u);
-  EXPECT_EQ(U32(b, 14), 104 + colour + mask) << "image size";
-  EXPECT_EQ(U32(b, 18), 22u) << "image offset";
+  EXPECT_EQ((Fields{U16(b, 0), U16(b, 2), U16(b, 4), Byte(b, 6), Byte(b, 7), U16(b, 8), U16(b, 10), U16(b, 12),
+                    U32(b, 14), U32(b, 18)}),
+            (Fields{0, 1, 1, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), 4, 0, 0,
+                    static_cast<std::uint32_t>(104 + colour + mask), 22}));
   const std::size_t rows = CheckInfoAndPalette(b, 22, width, 2 * height);
-  Pixels pixels = ColourRows(b, rows, width, height);
-  ApplyMask(b, rows + colour, pixels);
+  Pixels pixels = Rows(b, rows, width, height, 4);
+  const Pixels bits = Rows(b, rows + colour, width, height, 1);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      if (bits[y][x]) {  // Transparent: the colour beneath must be black.
+        EXPECT_EQ(pixels[y][x], 0) << "colour under the mask at " << x << "," << y;
+        pixels[y][x] = -1;
+      }
   return pixels;
 }
 
 TEST(PictureFiles, TheThreeFilesDecodeToTheirPictures) {
-  struct Case {
+  const struct {
     const std::string& (*bytes)();
     const char* resource;
     bool icon;
-    std::size_t size;
     int width, height;
   } cases[] = {
-      {ToolBarBitmapFile, "TOOLBAR", false, 1198, 144, 15},
-      {DocumentIconFile, "MDICHILD", true, 766, 32, 32},
-      {ApplicationIconFile, "MFCVANTREL", true, 766, 32, 32},
+      {ToolBarBitmapFile, "TOOLBAR", false, 144, 15},
+      {DocumentIconFile, "MDICHILD", true, 32, 32},
+      {ApplicationIconFile, "MFCVANTREL", true, 32, 32},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.resource);
-    const std::string& bytes = c.bytes();
-    ASSERT_EQ(bytes.size(), c.size);
-    EXPECT_EQ(&bytes, &c.bytes()) << "encoded once";
-    const Pixels pixels = c.icon ? DecodeIconFile(bytes, c.width, c.height)
-                                 : DecodeBitmapFile(bytes, c.width, c.height);
-    EXPECT_EQ(pixels, ReadPicFile(c.resource));
+    const auto decode = c.icon ? DecodeIconFile : DecodeBitmapFile;
+    EXPECT_EQ(decode(c.bytes(), c.width, c.height), ReadPicFile(c.resource));
   }
 }
 
@@ -150,74 +136,43 @@ TEST(PictureFiles, TheThreeFilesDecodeToTheirPictures) {
 // the two pixels in a byte and of the bits in the mask, and the bottom-up
 // rows, all of which the 144- and 32-wide pictures cannot tell apart.
 TEST(PictureFiles, OddSizesArePaddedAndOrdered) {
-  struct Case {
-    int width, height;
-    const char* data;
-  } cases[] = {
-      {1, 1, "9"},
-      {3, 2, "1.F" "C40"},
-      {9, 2, "0123456.8" "9ABCDEF.7"},
-      {33, 1, "..0123456789ABCDEF0123456789ABCD."},
-      {2, 3, "F." ".F" "12"},
+  const std::vector<std::string> cases[] = {
+      {"9"}, {"1.F", "C40"}, {"0123456.8", "9ABCDEF.7"}, {"..0123456789ABCDEF0123456789ABCD."}, {"F.", ".F", "12"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.data);
-    ModulePicture picture{"TEST", c.width, c.height, true, c.data};
-    Pixels expected(c.height, std::vector<int>(c.width));
-    for (int y = 0; y < c.height; ++y)
-      for (int x = 0; x < c.width; ++x) {
-        const char ch = c.data[y * c.width + x];
-        expected[y][x] = ch == '.' ? -1 : std::stoi(std::string(1, ch), nullptr, 16);
-      }
-    EXPECT_EQ(DecodeIconFile(EncodeIconFile(picture), c.width, c.height), expected);
+  for (const auto& rows : cases) {
+    SCOPED_TRACE(rows[0]);
+    const int width = static_cast<int>(rows[0].size()), height = static_cast<int>(rows.size());
+    std::string data;
+    for (const auto& row : rows) data += row;
+    ModulePicture picture{"TEST", width, height, true, data};
+    Pixels expected = ToPixels(rows);
+    EXPECT_EQ(DecodeIconFile(EncodeIconFile(picture), width, height), expected);
     // A bitmap has no mask: transparent pixels come out black.
     for (auto& row : expected)
       for (auto& pixel : row) pixel = pixel < 0 ? 0 : pixel;
-    EXPECT_EQ(DecodeBitmapFile(EncodeBitmapFile(picture), c.width, c.height), expected);
+    EXPECT_EQ(DecodeBitmapFile(EncodeBitmapFile(picture), width, height), expected);
   }
 }
 
-TEST(PictureFiles, WrittenLastUnderRes) {
-  test::Generated out;
+// The pictures are written last, under res, as encoded; one that cannot be
+// created is reported, and the one after it is still written.
+TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
+  const std::string pictures[] = {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"};
+  const std::string* contents[] = {&ToolBarBitmapFile(), &DocumentIconFile(), &ApplicationIconFile()};
+  test::Generated out, refused;
   test::Generate(out, test::Settings("Demo"));
   const auto& log = out.fs.CreateLog();
   ASSERT_GE(log.size(), 3u);
-  EXPECT_EQ(std::vector<std::string>(log.end() - 3, log.end()),
-            (std::vector<std::string>{"C:\\Work\\res\\toolbar.bmp", "C:\\Work\\res\\DemoDoc.ico",
-                                      "C:\\Work\\res\\Demo.ico"}));
-  EXPECT_EQ(out.Text("res\\toolbar.bmp"), ToolBarBitmapFile());
-  EXPECT_EQ(out.Text("res\\DemoDoc.ico"), DocumentIconFile());
-  EXPECT_EQ(out.Text("res\\Demo.ico"), ApplicationIconFile());
-}
-
-TEST(PictureFiles, APictureThatCannotBeCreatedIsReportedAndTheOthersStillWritten) {
-  for (const char* refused : {"toolbar.bmp", "DemoDoc.ico", "Demo.ico"}) {
-    SCOPED_TRACE(refused);
-    test::Generated out;
-    const std::string path = std::string("C:\\Work\\res\\") + refused;
-    out.fs.RefuseCreate(path);
-    test::Generate(out, test::Settings("Demo"));
-    EXPECT_EQ(out.report.Errors(), std::vector<std::string>{"Cannot create file " + path});
-    EXPECT_FALSE(out.report.openRequested);
-    EXPECT_EQ(out.fs.Find(path), nullptr);
-    for (const char* other : {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico", "Demo.bpr", "stdafx.h"})
-      if (path != std::string("C:\\Work\\") + other) {
-        EXPECT_NE(out.fs.Find(std::string("C:\\Work\\") + other), nullptr) << other;
-      }
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(log[log.size() - 3 + i], "C:\\Work\\" + pictures[i]);
+    EXPECT_EQ(out.Text(pictures[i]), *contents[i]) << pictures[i];
   }
-}
-
-TEST(PictureFiles, AMissingLocationFailsOnThePicturesToo) {
-  test::Generated out;
-  auto settings = test::Settings("Demo", "C:\\NoSuchDir");
-  out.report = GenerationRun(settings, out.fs, &out.opener, codepage::kWestern);
-  const auto errors = out.report.Errors();
-  ASSERT_GE(errors.size(), 3u);
-  EXPECT_EQ(std::vector<std::string>(errors.end() - 3, errors.end()),
-            (std::vector<std::string>{"Cannot create file C:\\NoSuchDir\\res\\toolbar.bmp",
-                                      "Cannot create file C:\\NoSuchDir\\res\\DemoDoc.ico",
-                                      "Cannot create file C:\\NoSuchDir\\res\\Demo.ico"}));
-  EXPECT_TRUE(out.opener.calls.empty());
+  refused.fs.RefuseCreate("C:\\Work\\" + pictures[1]);
+  test::Generate(refused, test::Settings("Demo"));
+  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + pictures[1]});
+  EXPECT_FALSE(refused.report.openRequested);
+  EXPECT_EQ(refused.fs.Find("C:\\Work\\" + pictures[1]), nullptr);
+  EXPECT_EQ(refused.Text(pictures[2]), *contents[2]);
 }
 
 }  // namespace

@@ -30,69 +30,76 @@ class Sample : public TForm {
         .controls = {
             {.name = "NameLabel", .kind = K::Label, .caption = "&Name", .link = "Name"},
             {.name = "Name", .kind = K::Edit, .tabOrder = 0},
-            {.name = "Fixed", .kind = K::Edit, .caption = "ro", .flags = F::kReadOnly,
-             .tabOrder = 1},
-            {.name = "Off", .kind = K::Button, .caption = "&Off", .flags = F::kDisabled,
-             .tabOrder = 2},
+            {.name = "Fixed", .kind = K::Edit, .caption = "ro", .flags = F::kReadOnly, .tabOrder = 1},
+            {.name = "Off", .kind = K::Button, .caption = "&Off", .flags = F::kDisabled, .tabOrder = 2},
             {.name = "Choice", .kind = K::ComboBox, .tabOrder = 3, .items = {"A", "B", "C"}},
             {.name = "List", .kind = K::ListBox, .tabOrder = 4, .items = {"x", "y"}},
             {.name = "Pages", .kind = K::PageControl, .tabOrder = 5},
             {.name = "Page1", .kind = K::TabSheet, .parent = "Pages", .caption = "One"},
             {.name = "Page2", .kind = K::TabSheet, .parent = "Pages", .caption = "Two"},
-            {.name = "OnPage2", .kind = K::Button, .parent = "Page2",
-             .caption = "&Hidden", .tabOrder = 0},
-            {.name = "R1", .kind = K::RadioButton, .caption = "R1", .flags = F::kChecked,
-             .tabOrder = 6},
+            {.name = "OnPage2", .kind = K::Button, .parent = "Page2", .caption = "&Hidden", .tabOrder = 0},
+            {.name = "R1", .kind = K::RadioButton, .caption = "R1", .flags = F::kChecked, .tabOrder = 6},
             {.name = "R2", .kind = K::RadioButton, .caption = "R2", .tabOrder = 7},
-            {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8,
-             .modalResult = mrOk},
+            {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8, .modalResult = mrOk},
         }});
   }
 };
 
-struct Counts {
-  int change = 0;
-  int click = 0;
+// The sample form, shown under a script.
+struct ToolkitEvents : ::testing::Test {
+  Ui ui;
+  Sample form{&ui.app};
+  template <class T>
+  T& Get(const char* name) { return *form.Find<T>(name); }
+  TModalResult Run(HeadlessBackend::FormScript script) {
+    ui.Expect("Sample", std::move(script));
+    return form.ShowModal();
+  }
 };
 
-TEST(ToolkitEvents, ChangeEventsFollowTheirOwnRules) {
-  Ui ui;
-  Sample form(&ui.app);
-  Counts edit, combo, list;
-  form.Find<TEdit>("Name")->OnChange = [&](TControl*) { ++edit.change; };
-  form.Find<TComboBox>("Choice")->OnChange = [&](TControl*) { ++combo.change; };
-  form.Find<TListBox>("List")->OnClick = [&](TControl*) { ++list.click; };
+TEST_F(ToolkitEvents, ChangeEventsFollowTheirOwnRules) {
+  int edit = 0, combo = 0, list = 0, radio = 0;
+  Get<TEdit>("Name").OnChange = [&](TControl*) { ++edit; };
+  Get<TComboBox>("Choice").OnChange = [&](TControl*) { ++combo; };
+  Get<TListBox>("List").OnClick = [&](TControl*) { ++list; };
+  Get<TRadioButton>("R2").OnClick = [&](TControl*) { ++radio; };
 
   // Code: an edit reports every real change, a combo box and a list none.
-  form.Find<TEdit>("Name")->SetText("a");
-  form.Find<TEdit>("Name")->SetText("a");
-  form.Find<TComboBox>("Choice")->SetText("B");
-  form.Find<TListBox>("List")->SetItemIndex(1);
-  EXPECT_EQ(edit.change, 1);
-  EXPECT_EQ(combo.change, 0);
-  EXPECT_EQ(list.click, 0);
+  Get<TEdit>("Name").SetText("a");
+  Get<TEdit>("Name").SetText("a");
+  Get<TComboBox>("Choice").SetText("B");
+  Get<TListBox>("List").SetItemIndex(1);
+  EXPECT_EQ(edit, 1);
+  EXPECT_EQ(combo, 0);
+  EXPECT_EQ(list, 0);
 
-  // A user: each reports once per change.
-  ui.Expect("Sample", [&](UserDriver& user) {
-    EXPECT_TRUE(user.Pick("Choice", 0));
-    EXPECT_TRUE(user.Pick("Choice", 0));  // The same entry again changes nothing.
-    EXPECT_TRUE(user.ClickItem("List", 0));
-    EXPECT_TRUE(user.Press(Key::Down));
-    EXPECT_TRUE(user.Click("Ok"));
-  });
-  EXPECT_EQ(form.ShowModal(), mrOk);
-  EXPECT_EQ(combo.change, 1);
-  EXPECT_EQ(list.click, 2);
-  EXPECT_TRUE(ui.backend.Problems().empty());
+  // A user: each reports once per change; radio buttons of one parent
+  // form a group.
+  EXPECT_EQ(Run([&](UserDriver& user) {
+              EXPECT_TRUE(user.Pick("Choice", 0));
+              EXPECT_TRUE(user.Pick("Choice", 0));  // The same entry again changes nothing.
+              EXPECT_TRUE(user.ClickItem("List", 0));
+              EXPECT_TRUE(user.Press(Key::Down));
+              user.Click("R2");
+              user.Click("R2");
+              EXPECT_FALSE(user.Get<TRadioButton>("R1").Checked());
+              EXPECT_TRUE(user.Get<TRadioButton>("R2").Checked());
+              EXPECT_TRUE(user.Click("Ok"));
+            }),
+            mrOk);
+  EXPECT_EQ(combo, 1);
+  EXPECT_EQ(list, 2);
+  EXPECT_EQ(radio, 1);
 }
 
-TEST(ToolkitEvents, KeyPressMayDiscardAndReadOnlyTakesNoTyping) {
-  Ui ui;
-  Sample form(&ui.app);
-  form.Find<TEdit>("Name")->OnKeyPress = [](TControl*, char& key) {
-    if (key == 'x') key = 0;
-  };
-  ui.Expect("Sample", [&](UserDriver& user) {
+// Typing goes through the key press handler, which may discard a key; a
+// read-only edit takes none, and disabled or hidden controls take no action.
+TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
+  Get<TEdit>("Name").OnKeyPress = [](TControl*, char& key) { key = key == 'x' ? 0 : key; };
+  int clicks = 0;
+  Get<TButton>("Off").OnClick = [&](TControl*) { ++clicks; };
+  Get<TButton>("OnPage2").OnClick = [&](TControl*) { ++clicks; };
+  Run([&](UserDriver& user) {
     EXPECT_EQ(user.Focused(), "Name");  // The first tab stop.
     user.Type("axbx");
     user.Press(Key::Backspace);
@@ -102,24 +109,11 @@ TEST(ToolkitEvents, KeyPressMayDiscardAndReadOnlyTakesNoTyping) {
     EXPECT_EQ(user.Focused(), "Fixed");
     user.Type("zz");
     EXPECT_EQ(user.Get<TEdit>("Fixed").Text(), "ro");
-    user.Close();
-  });
-  EXPECT_EQ(form.ShowModal(), mrCancel);
-}
-
-TEST(ToolkitEvents, DisabledAndHiddenControlsTakeNoUserAction) {
-  Ui ui;
-  Sample form(&ui.app);
-  int clicks = 0;
-  form.Find<TButton>("Off")->OnClick = [&](TControl*) { ++clicks; };
-  form.Find<TButton>("OnPage2")->OnClick = [&](TControl*) { ++clicks; };
-  ui.Expect("Sample", [&](UserDriver& user) {
     EXPECT_FALSE(user.Click("Off"));
     EXPECT_FALSE(user.Alt('o'));
     EXPECT_FALSE(user.Click("OnPage2"));  // On the page that is not shown.
     EXPECT_FALSE(user.Alt('h'));
-    // Tab never stops on them.
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i) {  // Tab never stops on them.
       user.Press(Key::Tab);
       EXPECT_NE(user.Focused(), "Off");
       EXPECT_NE(user.Focused(), "OnPage2");
@@ -128,96 +122,67 @@ TEST(ToolkitEvents, DisabledAndHiddenControlsTakeNoUserAction) {
     EXPECT_EQ(user.Focused(), "Name");
     user.Close();
   });
-  form.ShowModal();
   EXPECT_EQ(clicks, 0);
 }
 
-TEST(ToolkitEvents, RadioButtonsOfOneParentFormAGroup) {
-  Ui ui;
-  Sample form(&ui.app);
-  int clicks = 0;
-  form.Find<TRadioButton>("R2")->OnClick = [&](TControl*) { ++clicks; };
-  ui.Expect("Sample", [&](UserDriver& user) {
-    user.Click("R2");
-    user.Click("R2");
-    EXPECT_FALSE(user.Get<TRadioButton>("R1").Checked());
-    EXPECT_TRUE(user.Get<TRadioButton>("R2").Checked());
-    user.Close();
-  });
-  form.ShowModal();
-  EXPECT_EQ(clicks, 1);
-}
-
-TEST(ToolkitEvents, PageChangeCanBeRefusedAndFocusLeavesAHiddenPage) {
-  Ui ui;
-  Sample form(&ui.app);
-  auto* pages = form.Find<TPageControl>("Pages");
+TEST_F(ToolkitEvents, PageChangeCanBeRefusedAndFocusLeavesAHiddenPage) {
+  auto& pages = Get<TPageControl>("Pages");
   bool allow = false;
-  pages->OnChanging = [&](TControl*, bool& allowChange) { allowChange = allow; };
-  ui.Expect("Sample", [&](UserDriver& user) {
+  pages.OnChanging = [&](TControl*, bool& allowChange) { allowChange = allow; };
+  Run([&](UserDriver& user) {
     EXPECT_FALSE(user.SelectTab("Pages", 1));
-    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_EQ(pages.ActivePageIndex(), 0);
     allow = true;
     EXPECT_TRUE(user.SelectTab("Pages", 1));
     EXPECT_TRUE(user.Click("OnPage2"));
     EXPECT_EQ(user.Focused(), "OnPage2");
-    pages->SetActivePage(pages->Pages()[0]);
+    pages.SetActivePage(pages.Pages()[0]);
     EXPECT_EQ(user.Focused(), "");
     user.Close();
   });
-  form.ShowModal();
 }
 
-TEST(ToolkitEvents, AnErrorEscapingAHandlerShowsTheErrorBox) {
-  Ui ui;
-  Sample form(&ui.app);
-  form.Find<TButton>("Ok")->OnClick = [](TControl*) { throw std::runtime_error("Broken"); };
-  ui.Expect("Sample", [&](UserDriver& user) { user.Click("Ok"); });
-  EXPECT_EQ(form.ShowModal(), mrOk);  // The result was set before the handler ran.
-  ASSERT_EQ(ui.backend.Messages().size(), 1u);
-  EXPECT_EQ(ui.backend.Messages()[0],
-            (MessageBoxRequest{"Broken", "Vantrel", MessageIcon::Error, MessageButtons::Ok}));
+TEST_F(ToolkitEvents, AnErrorEscapingAHandlerShowsTheErrorBox) {
+  Get<TButton>("Ok").OnClick = [](TControl*) { throw std::runtime_error("Broken"); };
+  // The result was set before the handler ran.
+  EXPECT_EQ(Run([&](UserDriver& user) { user.Click("Ok"); }), mrOk);
+  EXPECT_EQ(ui.backend.Messages(), (std::vector<MessageBoxRequest>{
+                                       {"Broken", "Vantrel", MessageIcon::Error, MessageButtons::Ok}}));
 }
 
-TEST(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
-  Ui ui;
-  Sample form(&ui.app);
+TEST_F(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
+  ui.checkScripts = false;
   ui.Expect("Other", [](UserDriver&) {});
   EXPECT_EQ(form.ShowModal(), mrCancel);
-  ui.Expect("Sample", [](UserDriver&) {});
-  EXPECT_EQ(form.ShowModal(), mrCancel);
-  EXPECT_EQ(ui.backend.Problems(),
-            (std::vector<std::string>{"expected Other but Sample was shown",
-                                      "the script left Sample open"}));
+  EXPECT_EQ(Run([](UserDriver&) {}), mrCancel);
+  EXPECT_EQ(ui.backend.Problems(), (std::vector<std::string>{"expected Other but Sample was shown",
+                                                             "the script left Sample open"}));
 }
 
 TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
-  struct Case {
+  const std::vector<std::string> work = {"C:\\", "Work", "Other", "Sub"};
+  const struct {
     const char* set;
     const char* shown;
     std::vector<std::string> items;
   } cases[] = {
-      {"C:\\Work", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
-      {"C:\\Work\\", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"C:\\Work\\", "C:\\Work", work},
       {"C:/Work//Sub", "C:\\Work\\Sub", {"C:\\", "Work", "Sub"}},
       {"C:\\", "C:\\", {"C:\\", "Work"}},
       // A missing directory shows its nearest parent, else the current one.
-      {"C:\\Work\\Gone\\Deeper", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
-      {"Q:\\Nowhere", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
-      {"", "C:\\Work", {"C:\\", "Work", "Other", "Sub"}},
+      {"C:\\Work\\Gone\\Deeper", "C:\\Work", work},
+      {"Q:\\Nowhere", "C:\\Work", work},
+      {"", "C:\\Work", work},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Ui ui;
-    Sample form(&ui.app);
+    TForm form(&ui.app, "Host");
     TDirectoryListBox list(&form);
     list.SetDirectory(c.set);
     EXPECT_EQ(list.Directory(), c.shown) << c.set;
     EXPECT_EQ(list.Items(), c.items) << c.set;
     EXPECT_EQ(list.ItemPaths()[list.ItemIndex()], c.shown) << c.set;
   }
-}
-
-TEST(DirectoryList, PosixRootsJoinWithSlashes) {
   EXPECT_EQ(TDirectoryListBox::Join("/", "/", "home"), "/home");
   EXPECT_EQ(TDirectoryListBox::Join("/", "/home", "me"), "/home/me");
   EXPECT_EQ(TDirectoryListBox::Join("C:\\", "C:\\Work", "Sub"), "C:\\Work\\Sub");
@@ -225,7 +190,7 @@ TEST(DirectoryList, PosixRootsJoinWithSlashes) {
 
 TEST(DirectoryList, DriveBoxAndListFollowEachOther) {
   Ui ui;
-  Sample form(&ui.app);
+  TForm form(&ui.app, "Host");
   TDirectoryListBox list(&form);
   TDriveComboBox drives(&form);
   drives.SetDirList(&list);
