@@ -34,25 +34,31 @@ std::string DirectoryOf(const std::string& path) {
 
 PosixOutputFile::PosixOutputFile(const std::string& nativePath, const std::string& displayPath)
     : target_(nativePath), display_(displayPath) {
-  struct stat st {};
-  if (stat(target_.c_str(), &st) == 0) {
-    // A read-only file is one nobody may write, whoever runs the wizard: the
-    // same meaning as the read-only attribute of the target platform.
-    if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
-      throw FileError(FileError::Kind::CannotCreate, display_);
-    replaces_ = true;
-    std::string pattern = DirectoryOf(target_) + "/.vantrel-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    fd_ = mkstemp(name.data());
-    if (fd_ < 0) throw FileError(FileError::Kind::CannotCreate, display_);
-    written_.assign(name.data());
-    fchmod(fd_, st.st_mode & 07777);
+  // Most files are new: create them in place, which needs no look first.
+  fd_ = open(target_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode());
+  if (fd_ >= 0) {
+    written_ = target_;
     return;
   }
-  written_ = target_;
-  fd_ = open(target_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, NewFileMode());
+  struct stat st {};
+  if (errno != EEXIST || stat(target_.c_str(), &st) != 0)
+    throw FileError(FileError::Kind::CannotCreate, display_);
+  // A read-only file is one nobody may write, whoever runs the wizard: the
+  // same meaning as the read-only attribute of the target platform.
+  if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0)
+    throw FileError(FileError::Kind::CannotCreate, display_);
+  replaces_ = true;
+  std::string pattern = DirectoryOf(target_) + "/.vantrel-XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  fd_ = mkstemp(name.data());
   if (fd_ < 0) throw FileError(FileError::Kind::CannotCreate, display_);
+  written_.assign(name.data());
+  // The new content keeps the old file's permissions.
+  if (fchmod(fd_, st.st_mode & 07777) != 0) {
+    Discard();
+    throw FileError(FileError::Kind::CannotCreate, display_);
+  }
 }
 
 PosixOutputFile::~PosixOutputFile() {
