@@ -190,7 +190,8 @@ int FormWindow::HandleKey() {
   const int key = Fl::event_key();
   const bool shift = Fl::event_state(FL_SHIFT) != 0;
   if (Fl::event_state(FL_ALT) != 0) {
-    if (key < 128 && std::isalnum(key)) user::AltKey(form_, static_cast<char>(std::tolower(key)));
+    // Any printable key may be an access key: "&..." makes it the period.
+    if (key < 128 && std::isgraph(key)) user::AltKey(form_, static_cast<char>(std::tolower(key)));
   } else {
     switch (key) {
       case FL_Tab: user::PressKey(form_, shift ? Key::ShiftTab : Key::Tab); break;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end test under a virtual screen: starts vantrel-host on Xvfb and,
 # with real X input events, picks the expert in the gallery, types a name,
-# walks Next five times, picks a view base class, presses Finish and OK.
+# opens and cancels the directory chooser, walks Next five times, picks a
+# view base class, presses Finish and OK.
 # Then checks the files written and the host's record of the close and open
 # requests, and compares a screenshot of each dialog with its reference.
 #
@@ -97,6 +98,16 @@ x xdotool windowfocus --sync "$newdlg"
 sleep 0.5
 x xdotool type --delay 30 Demo
 shot "$newdlg" new-project
+# The directory chooser, opened with the access key of its "..." button and
+# closed with Cancel, which leaves the location as it was.
+x xdotool key alt+period
+chooser=$(window "Choose Directory")
+shot "$chooser" chooser
+eval "$(x xdotool getwindowgeometry --shell "$chooser")"
+x xdotool mousemove $((X + 370)) $((Y + 60)) click 1
+sleep 0.3
+x xdotool windowfocus --sync "$newdlg"
+x xdotool key alt+n    # Back to the name, through its label's access key.
 x xdotool key Return   # Focus moves to OK...
 x xdotool key Return   # ...which Enter presses.
 
