@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "generator/LineEnd.h"
 #include "platform/fs/FileSystem.h"
 
 namespace vantrel {
@@ -20,12 +21,12 @@ class OutputWriter {
   // Appends text and the line ending CR LF. Nothing else is converted.
   void AddLine(std::string_view text) {
     buffer_.append(text);
-    buffer_.append("\r\n", 2);
+    buffer_.append(kLineEnd);
   }
 
   // Appends text to the current line without ending it; EndLine ends it.
   void Append(std::string_view text) { buffer_.append(text); }
-  void EndLine() { buffer_.append("\r\n", 2); }
+  void EndLine() { buffer_.append(kLineEnd); }
 
   // Writes the whole buffer with one write and closes the file. Throws
   // FileError; the file then keeps its previous content, or does not exist.

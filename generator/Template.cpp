@@ -110,6 +110,32 @@ TemplateSet::TemplateSet(const std::vector<Source>& sources) {
       line.include = &it->second;
     }
   }
+  for (auto& entry : templates_) entry.second.Flatten();
+}
+
+void Template::Flatten() {
+  flattened_.clear();
+  auto text = [this](std::string_view bytes) {
+    if (flattened_.empty() || flattened_.back().kind != PieceKind::Text)
+      flattened_.push_back({PieceKind::Text, {}});
+    flattened_.back().text.append(bytes);
+  };
+  auto line = [&](const Line& current) {
+    for (const auto& piece : current.pieces) {
+      if (piece.kind == PieceKind::Text)
+        text(piece.text);
+      else
+        flattened_.push_back(piece);
+    }
+    text(kLineEnd);
+  };
+  for (const auto& current : lines_) {
+    if (current.include == nullptr) {
+      line(current);
+      continue;
+    }
+    for (const auto& inner : current.include->lines_) line(inner);
+  }
 }
 
 const Template& TemplateSet::Get(std::string_view name) const {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/LineEnd.h"
+
 namespace vantrel {
 
 // A template that cannot be used: an unknown splice, a missing include, a
@@ -35,7 +37,8 @@ class Template {
     std::string includeName;
   };
 
-  // Parses text; includes are only named here and resolved by TemplateSet.
+  // Parses text; includes are only named here and resolved by TemplateSet,
+  // which also builds the flattened form the writer uses.
   Template(std::string name, std::string_view text);
 
   const std::string& name() const { return name_; }
@@ -44,10 +47,18 @@ class Template {
   // The number of generated lines, included templates counted in full.
   std::size_t LineCount() const;
 
+  // The whole text as few pieces as possible: included templates are
+  // expanded, and every run of lines without splices is one Text piece with
+  // each line's CR LF already in it. This is what the writer appends.
+  const std::vector<Piece>& Flattened() const { return flattened_; }
+
  private:
   friend class TemplateSet;
+  void Flatten();
+
   std::string name_;
   std::vector<Line> lines_;
+  std::vector<Piece> flattened_;
 };
 
 // A closed set of templates whose includes all resolve within the set.

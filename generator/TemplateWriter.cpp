@@ -10,20 +10,13 @@ struct Splices {
 };
 
 void WriteLines(const Template& tpl, const Splices& values, OutputWriter& out) {
-  for (const auto& line : tpl.lines()) {
-    if (line.include) {
-      WriteLines(*line.include, values, out);
-      continue;
+  for (const auto& piece : tpl.Flattened()) {
+    switch (piece.kind) {
+      case Template::PieceKind::Text: out.Append(piece.text); break;
+      case Template::PieceKind::Name: out.Append(values.name); break;
+      case Template::PieceKind::UpperName: out.Append(values.upperName); break;
+      case Template::PieceKind::Base: out.Append(values.base); break;
     }
-    for (const auto& piece : line.pieces) {
-      switch (piece.kind) {
-        case Template::PieceKind::Text: out.Append(piece.text); break;
-        case Template::PieceKind::Name: out.Append(values.name); break;
-        case Template::PieceKind::UpperName: out.Append(values.upperName); break;
-        case Template::PieceKind::Base: out.Append(values.base); break;
-      }
-    }
-    out.EndLine();
   }
 }
 
