@@ -11,20 +11,19 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "generator/Template.h"
+#include "platform/fs/PosixFileSystem.h"
 
 namespace {
 
+// The whole file, read through the file layer the product uses.
 std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  auto text = vantrel::PosixFileSystem().ReadFile(path);
+  if (!text) throw std::runtime_error("cannot read " + path);
+  return *text;
 }
 
 // Every byte outside plain printable ASCII, and the characters that mean

@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/resources/PictureText.h"
+#include "platform/fs/PosixFileSystem.h"
 
 namespace {
 
@@ -42,12 +42,11 @@ struct Named {
   vantrel::PictureText picture;
 };
 
+// The whole file, read through the file layer the product uses.
 std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  auto text = vantrel::PosixFileSystem().ReadFile(path);
+  if (!text) throw std::runtime_error("cannot read " + path);
+  return *text;
 }
 
 void CheckExpected(const Named& named) {
