@@ -81,8 +81,9 @@ TEST(ProjectFiles, NameIsSplicedWhereItBelongs) {
                {"demo2.h", 29, "class Cdemo2App : public CWinApp"}});
   // Only the four makefile lines that name the project differ between names.
   auto a = demo.Lines("Demo.bpr"), b = demo2.Lines("demo2.bpr");
-  for (std::size_t i = 0; i < a.size(); ++i)
+  for (std::size_t i = 0; i < a.size(); ++i) {
     if (i + 1 != 16 && i + 1 != 17 && i + 1 != 18 && i + 1 != 35) EXPECT_EQ(a[i], b[i]) << "line " << i + 1;
+  }
 }
 
 TEST(ProjectFiles, SourceNeverDefinesWinMain) {
