@@ -1,7 +1,6 @@
 #include "generator/Summary.h"
 
-#include <array>
-#include <string_view>
+#include "generator/ViewBases.h"
 
 namespace vantrel {
 
@@ -21,13 +20,9 @@ std::vector<std::string> SummaryLines(const std::string& name, const std::string
       "  Frame : CMainFrame in MainFrm.h and MainFrm.cpp ",
       "  Document : C" + name + "Doc in " + name + "Doc.h and " + name + "Doc.cpp",
   };
-  // The view line names the kind of view without its "C".
-  static constexpr std::array<std::string_view, 7> kViews = {
-      "CView", "CEditView", "CFormView", "CListView", "CRichEditView", "CScrollView", "CTreeView"};
-  for (auto view : kViews)
-    if (viewBaseClass == view)
-      lines.push_back("  " + std::string(view.substr(1)) + " : C" + name + "View in " + name +
-                      "View.h and " + name + "View.cpp");
+  if (const ViewBase* base = FindViewBase(viewBaseClass); base && !base->summaryLabel.empty())
+    lines.push_back("  " + std::string(base->summaryLabel) + " : C" + name + "View in " + name +
+                    "View.h and " + name + "View.cpp");
   for (const char* line : {"", "Features : ", "  + Initial toolbar in main frame",
                            "  + Initial status bar in main frame",
                            "  + Printing and Print Preview support in view",

@@ -50,6 +50,7 @@ Template::Line ParseLine(const std::string& name, std::size_t number, std::strin
         if (splice == "Name") kind = Template::PieceKind::Name;
         else if (splice == "NAME") kind = Template::PieceKind::UpperName;
         else if (splice == "Base") kind = Template::PieceKind::Base;
+        else if (splice == "BaseInclude") kind = Template::PieceKind::BaseInclude;
         else
           throw TemplateError(Where(name, number) + "unknown splice {" + std::string(splice) +
                               "} (write {{" + std::string(splice) + "} for that literal text)");

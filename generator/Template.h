@@ -20,13 +20,15 @@ class TemplateError : public std::runtime_error {
 // The fixed text of one generated file, one entry per generated line.
 //
 // Template text is kept with a line feed after every line, and every byte
-// stands for itself except the splices {Name}, {NAME} and {Base}. Any other
+// stands for itself except the splices {Name}, {NAME}, {Base} and
+// {BaseInclude} (the view base class's extra include line of "stdafx.h"
+// with its line end, or nothing; see ViewBases.h). Any other
 // name in braces is an error, so that a misspelt splice never reaches a
 // generated file; "{{Word}" writes the literal text "{Word}". A line that is exactly {>common/notice}
 // stands for all lines of that other template.
 class Template {
  public:
-  enum class PieceKind { Text, Name, UpperName, Base };
+  enum class PieceKind { Text, Name, UpperName, Base, BaseInclude };
   struct Piece {
     PieceKind kind;
     std::string text;  // For Text pieces only.

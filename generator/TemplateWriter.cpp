@@ -1,5 +1,7 @@
 #include "generator/TemplateWriter.h"
 
+#include "generator/ViewBases.h"
+
 namespace vantrel {
 namespace {
 
@@ -7,6 +9,7 @@ struct Splices {
   std::string_view name;
   std::string_view upperName;
   std::string_view base;
+  std::string_view baseInclude;
 };
 
 void WriteLines(const Template& tpl, const Splices& values, OutputWriter& out) {
@@ -16,6 +19,9 @@ void WriteLines(const Template& tpl, const Splices& values, OutputWriter& out) {
       case Template::PieceKind::Name: out.Append(values.name); break;
       case Template::PieceKind::UpperName: out.Append(values.upperName); break;
       case Template::PieceKind::Base: out.Append(values.base); break;
+      case Template::PieceKind::BaseInclude:
+        if (!values.baseInclude.empty()) out.AddLine(values.baseInclude);
+        break;
     }
   }
 }
@@ -24,7 +30,8 @@ void WriteLines(const Template& tpl, const Splices& values, OutputWriter& out) {
 
 void WriteTemplate(const Template& tpl, const ProjectSettings& settings, OutputWriter& out) {
   const std::string upper = settings.UpperName();
-  WriteLines(tpl, {settings.Name, upper, settings.ViewBaseClass}, out);
+  const ViewBase* base = FindViewBase(settings.ViewBaseClass);
+  WriteLines(tpl, {settings.Name, upper, settings.ViewBaseClass, base ? base->precompiledInclude : ""}, out);
 }
 
 void WriteTemplate(std::string_view name, const ProjectSettings& settings, OutputWriter& out) {

@@ -8,3 +8,4 @@
 
 #include <afxwin.h>		 // MFC core and standard components
 #include <afxext.h> 		// MFC extensions
+{BaseInclude}

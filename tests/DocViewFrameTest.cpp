@@ -5,13 +5,14 @@
 #include <set>
 #include <utility>
 
+#include "generator/ViewBases.h"
 #include "tests/OutlineTable.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
 namespace {
 
-const char* const kViewBases[] = {"CView", "CEditView", "CListView", "CRichEditView", "CScrollView", "CTreeView"};
+const std::vector<std::string> kViewBases = OfferedViewBaseNames();
 const char* const kFiles[] = {"{Name}Doc.cpp",  "{Name}Doc.h", "{Name}View.cpp",
                               "{Name}View.h",   "MainFrm.cpp", "MainFrm.h"};
 const std::size_t kLines[] = {93, 54, 104, 62, 129, 53};
@@ -31,7 +32,7 @@ TEST(DocViewFrame, OutlineLineCountsAndIndentation) {
   const auto outline = test::LoadOutline("docview-outline.tsv");
   const std::set<int> exceptions[] = {{}, {}, {}, {58}, {84, 92}, {}};
   for (const char* name : {"Demo", "demo2", "X"}) {
-    for (const char* base : kViewBases) {
+    for (const std::string& base : kViewBases) {
       const auto settings = test::Settings(name, "C:\\Work", base);
       test::ExpectOutline(outline, settings);
       for (std::size_t f = 0; f < std::size(kFiles); ++f) {
@@ -95,7 +96,7 @@ TEST(DocViewFrame, NothingElseChangesTheText) {
       [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = "CWrong"; },
       [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = ""; },
   };
-  for (const char* base : kViewBases) {
+  for (const std::string& base : kViewBases) {
     const auto reference = test::Settings("Demo", "C:\\Work", base);
     for (std::size_t c = 0; c < std::size(changes); ++c) {
       auto changed = reference;

@@ -1,5 +1,7 @@
 #include "wizard/FormDescriptions.h"
 
+#include "generator/ViewBases.h"
+
 namespace vantrel {
 
 const FormLayout& VantrelForm() {
@@ -207,8 +209,7 @@ const FormLayout& VantrelForm() {
            .place = {219, 312, 0, 0}},
           {.name = "BaseClass", .kind = K::ComboBox, .parent = "Step6",
            .place = {219, 336, 146, 24}, .flags = F::kDisabled, .tabOrder = 2,
-           .items = {"CView", "CEditView", "CListView", "CRichEditView", "CScrollView",
-                     "CTreeView"}},
+           .items = OfferedViewBaseNames()},
           {.name = "Label18", .kind = K::Label, .parent = "Step6",
            .caption = "Implementation file :", .place = {377, 312, 0, 0}},
           {.name = "ImplementationFile", .kind = K::Edit, .parent = "Step6",

@@ -1,14 +1,54 @@
 #include "apps/vantrel/NewOptions.h"
 
-#include <algorithm>
+#include <string_view>
+
+#include "generator/ProjectSettings.h"
+#include "generator/ViewBases.h"
 
 namespace vantrel::cli {
 
-const std::vector<std::string>& OfferedViewBases() {
-  static const std::vector<std::string> bases = {"CView",          "CEditView",   "CListView",
-                                                 "CRichEditView", "CScrollView", "CTreeView"};
-  return bases;
+namespace {
+
+// "A, B or C", with " (default)" after the class a project gets unasked.
+std::string OfferedList(bool markDefault) {
+  const std::vector<std::string> names = OfferedViewBaseNames();
+  const std::string defaultBase = ProjectSettings{}.ViewBaseClass;
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? " or " : ", ";
+    list += names[i];
+    if (markDefault && names[i] == defaultBase) list += " (default)";
+  }
+  return list;
 }
+
+// Breaks text that starts in column indent into lines of at most width
+// characters at its blanks, each further line indented as far.
+std::string Wrapped(const std::string& text, std::size_t indent, std::size_t width) {
+  std::string out;
+  std::size_t column = indent;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string word = text.substr(start, end - start);
+    if (!out.empty()) {
+      if (column + 1 + word.size() > width) {
+        out += "\n" + std::string(indent, ' ');
+        column = indent;
+      } else {
+        out += ' ';
+        ++column;
+      }
+    }
+    out += word;
+    column += word.size();
+    start = end + 1;
+  }
+  return out;
+}
+
+}  // namespace
 
 std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, std::string& error) {
   NewOptions options;
@@ -28,10 +68,8 @@ std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, 
     if (auto location = value("--location")) {
       options.location = *location;
     } else if (auto base = value("--view-base")) {
-      if (std::find(OfferedViewBases().begin(), OfferedViewBases().end(), *base) ==
-          OfferedViewBases().end()) {
-        error = "unknown view base class '" + *base +
-                "' (choose CView, CEditView, CListView, CRichEditView, CScrollView or CTreeView)";
+      if (const ViewBase* known = FindViewBase(*base); known == nullptr || !known->offered) {
+        error = "unknown view base class '" + *base + "' (choose " + OfferedList(false) + ")";
         return std::nullopt;
       }
       options.viewBase = *base;
@@ -62,6 +100,9 @@ std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, 
 }
 
 std::string HelpText() {
+  constexpr std::string_view kOption = "  --view-base CLASS  ";
+  const std::string viewBases =
+      Wrapped("the view's base class: " + OfferedList(true), kOption.size(), 78);
   return R"(Usage: vantrel new NAME [--location DIR] [--view-base CLASS] [--single-document]
                         [--force] [--dry-run]
 
@@ -75,8 +116,7 @@ resource extension script, the tool bar bitmap and the two icons.
                      underscores; not a Windows device name (CON, NUL, COM1...)
   --location DIR     the project directory (default: the current directory);
                      it must exist already
-  --view-base CLASS  the view's base class: CView (default), CEditView,
-                     CListView, CRichEditView, CScrollView or CTreeView
+)" + std::string(kOption) + viewBases + R"(
   --single-document  show the single-document interface in the summary (the
                      generated files are the same either way)
   --force            overwrite files that exist already

@@ -22,9 +22,6 @@ struct NewOptions {
   bool dryRun = false;
 };
 
-// The view base classes the class step offers.
-const std::vector<std::string>& OfferedViewBases();
-
 // Parses the arguments after "new". On a usage error returns nothing and
 // sets error to a one-line explanation.
 std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, std::string& error);
