@@ -37,15 +37,18 @@ vantrel::ProjectSettings Settings(const std::string& location) {
   return settings;
 }
 
-// The bytes of every file, taken from a run on the in-memory file system.
+// The bytes of every file, taken from a run on the in-memory file system,
+// and the native paths a run here writes them to.
 Project MakeProject(const std::string& location) {
   vantrel::MemoryFileSystem memory;
   memory.AddDirectory(location);
   auto settings = Settings(location);
   vantrel::GenerationRun(settings, memory, nullptr, vantrel::codepage::kWestern);
+  const auto memoryPaths = vantrel::PlannedPaths(settings, memory);
+  const auto nativePaths = vantrel::PlannedPaths(settings, PosixFileSystem());
   Project project{location, {}};
-  for (const auto& [path, entry] : memory.Files())
-    project.files.emplace_back(PosixFileSystem::ToNative(path), entry.content);
+  for (std::size_t i = 0; i < memoryPaths.size(); ++i)
+    project.files.emplace_back(nativePaths[i], memory.Find(memoryPaths[i])->content);
   return project;
 }
 

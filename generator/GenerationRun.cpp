@@ -2,29 +2,21 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/OutputWriter.h"
-#include "platform/fs/FileError.h"
 
 namespace vantrel {
 namespace {
 
-void WriteOne(const GeneratedFile& file, const ProjectSettings& settings, FileSystem& fs,
-              OutputWriter& writer, FileOutcome& outcome) {
-  if (file.text) {
-    writer.Create(outcome.path);
-    file.text(settings, writer);
-    outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-    writer.Commit();
-    return;
-  }
-  auto out = fs.CreateFile(outcome.path);
-  outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-  out->Write(file.picture());
-  out->Finish();
+// The resource subdirectory, as a generated name.
+constexpr std::string_view kResourceDirectory = "res";
+
+std::string PathOf(const GeneratedFile& file, const ProjectSettings& settings, const FileSystem& fs) {
+  return fs.ProjectPath(settings.Location, settings.Separator, RelativePath(file, settings));
 }
 
 }  // namespace
 
 bool RunReport::Succeeded() const {
+  if (!refusals.empty() || stopped) return false;
   for (const auto& file : files)
     if (file.status == FileOutcome::Status::Failed) return false;
   return true;
@@ -32,22 +24,77 @@ bool RunReport::Succeeded() const {
 
 std::vector<std::string> RunReport::Errors() const {
   std::vector<std::string> errors;
+  for (const auto& refusal : refusals) errors.push_back(refusal.what());
   for (const auto& file : files)
     if (file.status == FileOutcome::Status::Failed) errors.push_back(file.error);
   return errors;
 }
 
-RunReport GenerationRun(ProjectSettings& settings, FileSystem& fs, ProjectOpener* opener,
-                        int codePage) {
-  settings.ComputeSeparator(codePage);
-  RunReport report;
-  OutputWriter writer(fs);
+LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing)
+    : settings_(settings), fs_(fs), existing_(existing) {
+  settings_.ComputeSeparator(codePage);
+  try {
+    lock_ = fs_.LockDirectory(settings_.Location);
+  } catch (const FileError& error) {
+    refusals_.push_back(error);
+    return;
+  }
+  if (auto problem = fs_.CheckDirectory(settings_.Location, false)) {
+    refusals_.push_back(*problem);
+    return;
+  }
+  // The resource directory is made by the run when it is missing; files
+  // below one that cannot be used are not looked at one by one.
+  auto resources = fs_.CheckDirectory(fs_.ProjectPath(settings_.Location, settings_.Separator, kResourceDirectory), true);
+  if (resources) refusals_.push_back(*resources);
   for (const auto& file : GeneratedFiles()) {
-    if (file.makesResourceDirectory) fs.MakeDirectory(settings.Location + settings.Separator + "res\\");
+    if (resources && RelativePath(file, settings_).starts_with("res\\")) continue;
+    if (auto problem = fs_.CheckNewFile(PathOf(file, settings_, fs_), existing_)) refusals_.push_back(*problem);
+  }
+}
+
+bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, RunObserver* observer, FileOutcome& outcome) {
+  const GeneratedFile& file = GeneratedFiles()[index];
+  auto stop = [observer] { return observer != nullptr && observer->StopRequested(); };
+  if (file.text) {
+    writer.Create(outcome.path, existing_);
+    file.text(settings_, writer);
+    outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
+    if (stop()) {
+      writer.Abandon();
+      return false;
+    }
+    writer.Commit();
+    return true;
+  }
+  auto out = fs_.CreateFile(outcome.path, existing_);
+  outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
+  if (stop()) return false;
+  out->Write(file.picture());
+  out->Finish();
+  return true;
+}
+
+RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
+  RunReport report;
+  report.refusals = refusals_;
+  if (!refusals_.empty()) return report;
+  OutputWriter writer(fs_);
+  const auto& files = GeneratedFiles();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (observer && observer->StopRequested()) {
+      report.stopped = true;
+      break;
+    }
+    if (files[i].makesResourceDirectory)
+      fs_.MakeDirectory(fs_.ProjectPath(settings_.Location, settings_.Separator, kResourceDirectory));
     FileOutcome outcome;
-    outcome.path = FullPath(file, settings);
+    outcome.path = PathOf(files[i], settings_, fs_);
     try {
-      WriteOne(file, settings, fs, writer, outcome);
+      if (!WriteOne(i, writer, observer, outcome)) {
+        report.stopped = true;
+        break;
+      }
     } catch (const FileError& error) {
       writer.Abandon();
       outcome.status = FileOutcome::Status::Failed;
@@ -55,18 +102,25 @@ RunReport GenerationRun(ProjectSettings& settings, FileSystem& fs, ProjectOpener
       outcome.failure = error.kind();
     }
     report.files.push_back(std::move(outcome));
+    if (observer) observer->FileDone(report.files.back());
   }
-  if (report.Succeeded() && opener) {
+  if (report.Succeeded() && !(observer && observer->StopRequested()) && opener) {
     opener->CloseProject();
-    opener->OpenFile(settings.Location + settings.Separator + settings.Name + ".bpr");
+    opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));
     report.openRequested = true;
   }
   return report;
 }
 
-std::vector<std::string> PlannedPaths(const ProjectSettings& settings) {
+RunReport GenerationRun(ProjectSettings& settings, FileSystem& fs, ProjectOpener* opener, int codePage,
+                        ExistingFile existing, RunObserver* observer) {
+  LockedRun run(settings, fs, codePage, existing);
+  return run.Write(opener, observer);
+}
+
+std::vector<std::string> PlannedPaths(const ProjectSettings& settings, const FileSystem& fs) {
   std::vector<std::string> paths;
-  for (const auto& file : GeneratedFiles()) paths.push_back(FullPath(file, settings));
+  for (const auto& file : GeneratedFiles()) paths.push_back(PathOf(file, settings, fs));
   return paths;
 }
 

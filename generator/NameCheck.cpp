@@ -1,11 +1,13 @@
 #include "generator/NameCheck.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdio>
 #include <set>
 
 #include "generator/GeneratedFile.h"
+#include "generator/LibraryClasses.h"
 
 namespace vantrel {
 namespace {
@@ -23,14 +25,30 @@ std::string Describe(unsigned char c) {
   return buf;
 }
 
+// Names the target platform keeps for devices, in any letter case. COM and
+// LPT take any digit, 0 included. ("CONIN$" and "CONOUT$" are refused for
+// their "$" already; they are listed to keep the platform's list whole.)
 bool IsDeviceName(std::string_view name) {
   std::string upper;
   for (char c : name) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
+  static constexpr std::array<std::string_view, 6> kPlain = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
   for (auto device : kPlain)
     if (upper == device) return true;
   return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
-         upper[3] >= '1' && upper[3] <= '9';
+         upper[3] >= '0' && upper[3] <= '9';
+}
+
+// The first class named after the project that would take the name of a
+// class-library class, with the role it plays; nothing when there is none.
+std::optional<std::pair<std::string, const char*>> ClashingClass(std::string_view name) {
+  static constexpr std::pair<std::string_view, const char*> kDerived[] = {
+      {"App", "application"}, {"Doc", "document"}, {"View", "view"}};
+  const auto library = LibraryClasses();
+  for (const auto& [suffix, role] : kDerived) {
+    std::string derived = "C" + std::string(name) + std::string(suffix);
+    if (std::binary_search(library.begin(), library.end(), derived)) return std::pair{derived, role};
+  }
+  return std::nullopt;
 }
 
 std::string Lower(std::string text) {
@@ -67,6 +85,9 @@ std::optional<std::string> ProjectNameProblem(std::string_view name) {
   if (IsDeviceName(name))
     return "The project name " + std::string(name) +
            " is a reserved device name on Windows; choose another name.";
+  if (auto clash = ClashingClass(name))
+    return "The project name " + std::string(name) + " would name the " + clash->second + " class " +
+           clash->first + ", which is a class of the class library; choose another name.";
   if (auto clash = ClashingFile(name); !clash.empty())
     return "The project name " + std::string(name) + " would make the project write " + clash +
            " twice, once for the project and once for the file of that name it always has;"

@@ -4,10 +4,10 @@
 
 namespace vantrel {
 
-void OutputWriter::Create(const std::string& path) {
+void OutputWriter::Create(const std::string& path, ExistingFile existing) {
   file_.reset();
   buffer_.clear();
-  file_ = fs_.CreateFile(path);
+  file_ = fs_.CreateFile(path, existing);
   replaced_ = file_->ReplacesExisting();
 }
 

@@ -16,7 +16,7 @@ class OutputWriter {
   explicit OutputWriter(FileSystem& fs) : fs_(fs) {}
 
   // Starts the file at path and empties the buffer. Throws FileError.
-  void Create(const std::string& path);
+  void Create(const std::string& path, ExistingFile existing = ExistingFile::Replace);
 
   // Appends text and the line ending CR LF. Nothing else is converted.
   void AddLine(std::string_view text) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "generator/CodePage.h"
 #include "generator/GeneratedFile.h"
 #include "generator/GenerationRun.h"
@@ -37,7 +39,7 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   ASSERT_EQ(g.fs.CreateLog().size(), files.size());
   auto settings = test::Settings("Demo");
   settings.Separator = "\\";
-  EXPECT_EQ(g.fs.CreateLog(), PlannedPaths(settings));
+  EXPECT_EQ(g.fs.CreateLog(), PlannedPaths(settings, g.fs));
   EXPECT_EQ(g.fs.CreateLog().front(), "C:\\Work\\Demo.bpr");
   for (const auto& path : g.fs.CreateLog()) EXPECT_EQ(g.fs.Find(path)->writeCalls, 1) << path;
   EXPECT_EQ(g.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
@@ -75,16 +77,13 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
     const char* keptContent;  // What the failed file holds afterwards; null: no file.
   } cases[] = {
       {"creation refused", [](MemoryFileSystem& fs) { fs.RefuseCreate("C:\\Work\\Demo.cpp"); },
-       "C:\\Work\\Demo.cpp", "Cannot create file C:\\Work\\Demo.cpp", nullptr},
-      {"read-only file",
-       [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\Demo.h", "old header", true); },
-       "C:\\Work\\Demo.h", "Cannot create file C:\\Work\\Demo.h", "old header"},
+       "C:\\Work\\Demo.cpp", "Cannot create file C:\\Work\\Demo.cpp: Permission denied", nullptr},
       {"disk full in the first file",
        [](MemoryFileSystem& fs) {
          fs.AddFile("C:\\Work\\Demo.bpr", "old makefile");
          fs.SetFreeSpace(100);
        },
-       "C:\\Work\\Demo.bpr", "Cannot write file C:\\Work\\Demo.bpr completely", "old makefile"},
+       "C:\\Work\\Demo.bpr", "Cannot write file C:\\Work\\Demo.bpr: No space left on device", "old makefile"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -96,7 +95,7 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
     EXPECT_FALSE(g.report.Succeeded());
     EXPECT_FALSE(g.report.openRequested);
     EXPECT_TRUE(g.opener.calls.empty());
-    EXPECT_EQ(g.fs.CreateLog(), PlannedPaths(settings)) << "every file is still attempted";
+    EXPECT_EQ(g.fs.CreateLog(), PlannedPaths(settings, g.fs)) << "every file is still attempted";
     ASSERT_FALSE(g.report.Errors().empty());
     EXPECT_NE(g.report.Errors().front().find(c.message), std::string::npos) << g.report.Errors().front();
     const auto* failed = g.fs.Find(c.failedPath);
@@ -108,16 +107,107 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
   }
 }
 
-TEST(GenerationRun, MissingLocationWritesNothingAndReportsEveryFile) {
-  MemoryFileSystem fs;
-  test::RecordingOpener opener;
-  auto settings = test::Settings("Demo", "C:\\NoSuchDir");
-  RunReport report = GenerationRun(settings, fs, &opener, codepage::kWestern);
-  EXPECT_TRUE(fs.Files().empty());
-  EXPECT_TRUE(opener.calls.empty());
-  ASSERT_EQ(report.Errors().size(), GeneratedFiles().size());
-  EXPECT_EQ(report.Errors().front(), "Cannot create file C:\\NoSuchDir\\Demo.bpr");
-  EXPECT_FALSE(fs.DirectoryExists("C:\\NoSuchDir\\res"));
+
+// What can be known before writing refuses the whole run: nothing is written,
+// nothing opened, the reason is given, and the location's lock is let go.
+TEST(GenerationRun, ProblemsFoundBeforeWritingRefuseTheWholeRun) {
+  struct Case {
+    const char* what;
+    void (*arrange)(MemoryFileSystem&);
+    ExistingFile existing;
+    const char* message;
+    const char* location = "C:\\Work";
+  } cases[] = {
+      {"missing location", [](MemoryFileSystem&) {}, ExistingFile::Replace,
+       "Cannot write into directory C:\\NoSuchDir: No such file or directory", "C:\\NoSuchDir"},
+      {"read-only file", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\Demo.h", "old", true); },
+       ExistingFile::Replace, "Cannot create file C:\\Work\\Demo.h: read-only file"},
+      {"res is a file", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\res", ""); }, ExistingFile::Replace,
+       "Cannot write into directory C:\\Work\\res: Not a directory"},
+      {"directory at a file's path", [](MemoryFileSystem& fs) { fs.AddDirectory("C:\\Work\\Demo.cpp"); },
+       ExistingFile::Replace, "Cannot create file C:\\Work\\Demo.cpp: Is a directory"},
+      {"existing file kept", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\res\\Demo.ico", "mine"); },
+       ExistingFile::Keep, "Cannot create file C:\\Work\\res\\Demo.ico: the file exists already"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::Generated g;
+    g.fs.AddDirectory("C:\\Work");
+    c.arrange(g.fs);
+    const auto before = g.fs.Files();
+    auto settings = test::Settings("Demo", c.location);
+    g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern, c.existing);
+    EXPECT_EQ(g.report.Errors(), std::vector<std::string>{c.message});
+    EXPECT_FALSE(g.report.Succeeded());
+    EXPECT_TRUE(g.fs.CreateLog().empty());
+    EXPECT_EQ(g.fs.Files().size(), before.size());
+    EXPECT_TRUE(g.opener.calls.empty());
+    EXPECT_FALSE(g.fs.Locked(settings.Location));
+  }
+}
+
+TEST(GenerationRun, ASecondRunIntoALockedLocationIsRefused) {
+  test::Generated g;
+  g.fs.AddDirectory("C:\\Work");
+  auto settings = test::Settings("Demo");
+  LockedRun first(settings, g.fs, codepage::kWestern, ExistingFile::Keep);
+  ASSERT_TRUE(first.Refusals().empty());
+  auto second = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern, ExistingFile::Replace);
+  EXPECT_EQ(second.Errors(), std::vector<std::string>{"Cannot write into directory C:\\Work: another run is writing into it"});
+  EXPECT_TRUE(g.fs.CreateLog().empty());
+  EXPECT_TRUE(first.Write(&g.opener).Succeeded());
+}
+
+// Stops at the n-th time it is asked; can also put a file in the way then.
+class StopAt : public RunObserver {
+ public:
+  StopAt(int n, std::function<void()> meanwhile = {}) : n_(n), meanwhile_(std::move(meanwhile)) {}
+  bool StopRequested() override {
+    if (++asked_ == n_ && meanwhile_) meanwhile_();
+    return asked_ == n_ && !meanwhile_;
+  }
+
+ private:
+  int n_;
+  std::function<void()> meanwhile_;
+  int asked_ = 0;
+};
+
+// The run is asked before each file and before each is put in place: a stop
+// at either point leaves the files before it whole and nothing of the file
+// in hand.
+TEST(GenerationRun, AStopLeavesOnlyWholeFilesAndOpensNothing) {
+  const struct {
+    int asked;
+    std::size_t written;
+  } cases[] = {{1, 0}, {2, 0}, {5, 2}, {6, 2}, {46, 22}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.asked);
+    test::Generated g;
+    g.fs.AddDirectory("C:\\Work");
+    auto settings = test::Settings("Demo");
+    StopAt stop(c.asked);
+    g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern, ExistingFile::Keep, &stop);
+    EXPECT_TRUE(g.report.stopped);
+    EXPECT_FALSE(g.report.Succeeded());
+    EXPECT_EQ(g.report.files.size(), c.written);
+    EXPECT_EQ(g.fs.Files().size(), c.written);
+    EXPECT_EQ(g.fs.OpenFiles(), 0);
+    EXPECT_TRUE(g.opener.calls.empty());
+  }
+}
+
+// A file that appears after the checks is kept, and reported.
+TEST(GenerationRun, ANewFileNeverReplacesOneThatAppearedMeanwhile) {
+  test::Generated g;
+  g.fs.AddDirectory("C:\\Work");
+  auto settings = test::Settings("Demo");
+  StopAt appear(4, [&g] { g.fs.AddFile("C:\\Work\\Demo.cpp", "theirs"); });
+  g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern, ExistingFile::Replace, &appear);
+  EXPECT_EQ(g.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\Demo.cpp: the file exists already"});
+  EXPECT_EQ(g.fs.Find("C:\\Work\\Demo.cpp")->content, "theirs");
+  EXPECT_EQ(g.fs.Files().size(), GeneratedFiles().size());
+  EXPECT_TRUE(g.opener.calls.empty());
 }
 
 TEST(GenerationRun, AFailedFileCanBeWrittenAgainAtOnce) {

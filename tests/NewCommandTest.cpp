@@ -86,43 +86,55 @@ TEST(NewCommand, DefaultsToTheCurrentDirectory) {
   EXPECT_NE(fs.Find("D:\\Here\\Demo.bpr"), nullptr);
 }
 
+// A refusal writes nothing and prints nothing on standard output, with or
+// without --dry-run; each message names the full path and the reason.
 TEST(NewCommand, RefusalsWriteNothing) {
   struct Case {
     std::vector<std::string> args;
     int status;
     const char* message;
   } cases[] = {
-      {{"my app", "--location", "C:\\Work"}, kExitUsage, "a blank"},
-      {{"..", "--location", "C:\\Work"}, kExitUsage, "'.'"},
-      {{"nul", "--location", "C:\\Work"}, kExitUsage, "device"},
-      {{"Demo", "--location", "C:\\Missing"}, kExitRefused, "C:\\Missing is not an existing directory"},
-      {{"Demo", "--location", ""}, kExitRefused, "not an existing directory"},
+      {{"my app"}, kExitUsage, "a blank"},
+      {{".."}, kExitUsage, "'.'"},
+      {{"nul"}, kExitUsage, "device"},
+      {{"Win"}, kExitUsage, "CWinApp"},
+      {{"Demo", "--location", "C:\\Missing\x1b[2J"}, kExitRefused,
+       "vantrel: Cannot write into directory C:\\Missing\\x1B[2J: No such file or directory\n"},
+      {{"Demo", "--location", ""}, kExitRefused, "No such file or directory"},
+      {{"Demo", "--location", "C:\\Busy"}, kExitRefused,
+       "vantrel: Cannot write into directory C:\\Busy: another run is writing into it\n"},
+      {{"Demo", "--location", "C:\\Work", "--force"}, kExitRefused,
+       "vantrel: Cannot create file C:\\Work\\Demo.h: read-only file\nvantrel: nothing was written\n"},
+      {{"Demo", "--location", "C:\\Taken"}, kExitRefused,
+       "vantrel: Cannot create file C:\\Taken\\Demo.h: the file exists already\n"
+       "vantrel: use --force to replace the files that exist already\nvantrel: nothing was written\n"},
   };
-  for (const auto& c : cases) {
-    MemoryFileSystem fs;
-    fs.AddDirectory("C:\\Work");
-    auto r = RunNew(fs, c.args);
-    EXPECT_EQ(r.status, c.status) << c.args[0];
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-    EXPECT_TRUE(fs.CreateLog().empty());
-    EXPECT_TRUE(r.out.empty());
-  }
+  for (bool dryRun : {false, true})
+    for (auto c : cases) {
+      MemoryFileSystem fs;
+      fs.AddFile("C:\\Work\\Demo.h", "locked", true);
+      fs.AddFile("C:\\Taken\\Demo.h", "mine");
+      fs.AddDirectory("C:\\Busy");
+      auto busy = fs.LockDirectory("C:\\Busy");
+      if (dryRun) c.args.push_back("--dry-run");
+      auto r = RunNew(fs, c.args);
+      EXPECT_EQ(r.status, c.status) << c.args[0];
+      EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+      EXPECT_TRUE(fs.CreateLog().empty());
+      EXPECT_TRUE(r.out.empty());
+      EXPECT_EQ(fs.Files().size(), 2u);
+    }
 }
 
-TEST(NewCommand, ExistingFilesNeedForceAndDryRunWritesNothing) {
+TEST(NewCommand, DryRunListsWhatForceWouldDo) {
   MemoryFileSystem fs;
   fs.AddFile("C:\\Work\\Demo.h", "mine");
-  auto refused = RunNew(fs, {"Demo", "--location", "C:\\Work"});
-  EXPECT_EQ(refused.status, kExitRefused);
-  EXPECT_NE(refused.err.find("  C:\\Work\\Demo.h\n"), std::string::npos);
-  EXPECT_TRUE(fs.CreateLog().empty());
-
-  auto dry = RunNew(fs, {"Demo", "--location", "C:\\Work", "--dry-run"});
+  auto dry = RunNew(fs, {"Demo", "--location", "C:\\Work", "--dry-run", "--force"});
   EXPECT_EQ(dry.status, kExitOk);
   EXPECT_NE(dry.out.find("overwritten C:\\Work\\Demo.h\n"), std::string::npos);
   EXPECT_NE(dry.out.find("created     C:\\Work\\Demo.bpr\n"), std::string::npos);
   EXPECT_TRUE(fs.CreateLog().empty());
-  EXPECT_EQ(fs.Find("C:\\Work\\Demo.h")->content, "mine");
+  EXPECT_FALSE(fs.Locked("C:\\Work"));
 
   auto forced = RunNew(fs, {"Demo", "--location", "C:\\Work", "--force"});
   EXPECT_EQ(forced.status, kExitOk);
@@ -130,17 +142,18 @@ TEST(NewCommand, ExistingFilesNeedForceAndDryRunWritesNothing) {
   EXPECT_NE(fs.Find("C:\\Work\\Demo.h")->content, "mine");
 }
 
+// Failures that only show while writing: the other files are written, each
+// failure is named with its reason, and nothing is opened.
 TEST(NewCommand, FilesThatCannotBeWrittenAreNamedAndTheRestWritten) {
   MemoryFileSystem fs;
-  fs.AddFile("C:\\Work\\Demo.h", "locked", true);
+  fs.AddDirectory("C:\\Work");
   fs.RefuseCreate("C:\\Work\\stdafx.cpp");
-  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work", "--force"});
+  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work"});
   EXPECT_EQ(r.status, kExitWriteFailed);
-  EXPECT_NE(r.err.find("Cannot create file C:\\Work\\Demo.h\n"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("Cannot create file C:\\Work\\stdafx.cpp\n"), std::string::npos) << r.err;
-  EXPECT_NE(r.out.find("failed      C:\\Work\\Demo.h\n"), std::string::npos);
+  EXPECT_NE(r.err.find("vantrel: Cannot create file C:\\Work\\stdafx.cpp: Permission denied\n"), std::string::npos)
+      << r.err;
+  EXPECT_NE(r.out.find("failed      C:\\Work\\stdafx.cpp\n"), std::string::npos);
   EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
-  EXPECT_EQ(fs.Find("C:\\Work\\Demo.h")->content, "locked");
   EXPECT_EQ(fs.Files().size(), GeneratedFiles().size() - 1);
 }
 

@@ -169,7 +169,7 @@ TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
   }
   refused.fs.RefuseCreate("C:\\Work\\" + pictures[1]);
   test::Generate(refused, test::Settings("Demo"));
-  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + pictures[1]});
+  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + pictures[1] + ": Permission denied"});
   EXPECT_FALSE(refused.report.openRequested);
   EXPECT_EQ(refused.fs.Find("C:\\Work\\" + pictures[1]), nullptr);
   EXPECT_EQ(refused.Text(pictures[2]), *contents[2]);

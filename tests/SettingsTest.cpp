@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
 #include "generator/CodePage.h"
+#include "generator/LibraryClasses.h"
 #include "generator/NameCheck.h"
 #include "generator/ProjectSettings.h"
 #include "tests/TestSupport.h"
@@ -75,8 +82,8 @@ TEST(Settings, CodePageOfTheLocaleCharset) {
 }
 
 TEST(NameCheck, AcceptsPlainIdentifiers) {
-  for (const char* name : {"Demo", "demo2", "_x", "9lives", "CONSOLE", "COM0", "LPT10", "A", "stdafx2",
-                           "Main"})
+  for (const char* name : {"Demo", "demo2", "_x", "9lives", "CONSOLE", "COM10", "LPT10", "A", "stdafx2",
+                           "Main", "win", "Wnd", "Document", "Rich"})
     EXPECT_EQ(ProjectNameProblem(name), std::nullopt) << name;
   EXPECT_EQ(ProjectNameProblem(std::string(kMaxProjectNameLength, 'a')), std::nullopt);
 }
@@ -104,6 +111,17 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
       {"PRN", "device"},
       {"com1", "device"},
       {"LPT9", "device"},
+      {"com0", "device"},
+      {"LPT0", "device"},
+      {"CONIN$", "'$'"},
+      // Its classes would be the class library's.
+      {"Win", "application class CWinApp, which is a class of the class library"},
+      {"Edit", "view class CEditView"},
+      {"List", "view class CListView"},
+      {"Tree", "view class CTreeView"},
+      {"Scroll", "view class CScrollView"},
+      {"RichEdit", "document class CRichEditDoc"},
+      {"Ctrl", "view class CCtrlView"},
       // The project's own files would overwrite one another.
       {"stdafx", "stdafx.cpp twice"},
       {"StdAfx", "stdafx.cpp twice"},
@@ -115,6 +133,23 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
     ASSERT_TRUE(problem.has_value()) << c.name;
     EXPECT_NE(problem->find(c.mentioned), std::string::npos) << *problem;
   }
+}
+
+// The refused class names are the classes the compile check's stand-in
+// declares, which is cut down to what generated projects use; the two lists
+// must not drift apart.
+TEST(NameCheck, LibraryClassesAreTheOnesTheCompileCheckDeclares) {
+  std::set<std::string> declared;
+  const std::regex declaration(R"(^\s*(?:class|struct)\s+(C[A-Z]\w*)\b)");
+  for (const auto& entry : std::filesystem::directory_iterator(VANTREL_SOURCE_DIR "/tests/compile/include")) {
+    std::ifstream in(entry.path());
+    std::smatch match;
+    for (std::string line; std::getline(in, line);)
+      if (std::regex_search(line, match, declaration)) declared.insert(match[1]);
+  }
+  const auto table = LibraryClasses();
+  EXPECT_TRUE(std::is_sorted(table.begin(), table.end()));
+  EXPECT_EQ(std::set<std::string>(table.begin(), table.end()), declared);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <FL/x.H>
 
 #include "apps/vantrel-host/ProjectListing.h"
-#include "platform/fs/PosixFileSystem.h"
 
 namespace vantrel::hostapp {
 namespace {
@@ -56,7 +55,7 @@ void HostMainWindow::ShowProject(const std::string* makefilePath) {
   if (makefilePath == nullptr) {
     project_->copy_label("No project open");
   } else {
-    project_->copy_label(("Project: " + PosixFileSystem::ToNative(*makefilePath)).c_str());
+    project_->copy_label(("Project: " + *makefilePath).c_str());
     for (const auto& file : ProjectFiles(*makefilePath)) files_->add(file.c_str());
   }
   window_->redraw();

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/fs/PosixFileSystem.h"
 
 namespace vantrel::hostapp {
 namespace {
@@ -19,7 +18,7 @@ void AddFiles(const std::filesystem::path& directory, const std::string& prefix,
 }  // namespace
 
 std::vector<std::string> ProjectFiles(const std::string& makefilePath) {
-  const std::filesystem::path makefile(PosixFileSystem::ToNative(makefilePath));
+  const std::filesystem::path makefile(makefilePath);
   const std::filesystem::path directory =
       makefile.has_parent_path() ? makefile.parent_path() : std::filesystem::path(".");
   std::vector<std::string> files;

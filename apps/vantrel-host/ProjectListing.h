@@ -5,8 +5,8 @@
 
 namespace vantrel::hostapp {
 
-// The files of the project whose makefile is at path (a path as an expert
-// sends it, backslashes allowed): every file in the makefile's directory
+// The files of the project whose makefile is at path (the native path an
+// expert sends): every file in the makefile's directory
 // and in its "res" subdirectory, as names relative to that directory
 // ("Demo.bpr", "res/Demo.ico"), sorted. Empty when the directory cannot be
 // read.

@@ -1,10 +1,9 @@
 #include "apps/vantrel/NewCommand.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "apps/vantrel/PrintingOpener.h"
-#include "generator/GenerationRun.h"
 #include "generator/NameCheck.h"
 #include "generator/Summary.h"
 #include "platform/fs/FileError.h"
@@ -17,10 +16,28 @@ constexpr const char* kCreated = "created     ";
 constexpr const char* kOverwritten = "overwritten ";
 constexpr const char* kFailed = "failed      ";
 
+const char* WordFor(FileOutcome::Status status) {
+  switch (status) {
+    case FileOutcome::Status::Created: return kCreated;
+    case FileOutcome::Status::Overwritten: return kOverwritten;
+    case FileOutcome::Status::Failed: return kFailed;
+  }
+  return kFailed;
+}
+
+int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
+  for (const auto& refusal : refusals) err << "vantrel: " << refusal.what() << "\n";
+  if (std::any_of(refusals.begin(), refusals.end(),
+                  [](const FileError& e) { return e.kind() == FileError::Kind::Exists; }))
+    err << "vantrel: use --force to replace the files that exist already\n";
+  err << "vantrel: nothing was written\n";
+  return kExitRefused;
+}
+
 }  // namespace
 
 int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::ostream& out,
-                  std::ostream& err) {
+                  std::ostream& err, Interruption* interruption) {
   if (auto problem = ProjectNameProblem(options.name)) {
     err << "vantrel: " << *problem << "\n";
     return kExitUsage;
@@ -31,46 +48,34 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::
   settings.ViewBaseClass = options.viewBase;
   settings.Kind = options.singleDocument ? FrameKind::Single : FrameKind::Multiple;
   settings.DeriveClassNames();
-  if (settings.Location.empty() || !fs.DirectoryExists(settings.Location)) {
-    err << "vantrel: the location " << fs.DisplayPath(settings.Location)
-        << " is not an existing directory; nothing was written\n";
-    return kExitRefused;
-  }
 
-  settings.ComputeSeparator(codePage);
-  std::vector<std::string> existing;
-  for (const auto& path : PlannedPaths(settings))
-    if (fs.FileExists(path)) existing.push_back(path);
-  if (!existing.empty() && !options.force && !options.dryRun) {
-    err << "vantrel: these files exist already; use --force to overwrite them. Nothing was written.\n";
-    for (const auto& path : existing) err << "  " << fs.DisplayPath(path) << "\n";
-    return kExitRefused;
-  }
+  // The lock is held from the checks to the last file, so that no other run
+  // can write into the location in between.
+  LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep);
+  if (!run.Refusals().empty()) return Refuse(run.Refusals(), err);
 
   for (const auto& line : SummaryLines(settings.Name, InterfaceText(settings.Kind), settings.ViewBaseClass))
     out << line << "\n";
   out << "\n";
 
   if (options.dryRun) {
-    for (const auto& path : PlannedPaths(settings))
-      out << (fs.FileExists(path) ? kOverwritten : kCreated) << fs.DisplayPath(path) << "\n";
+    for (const auto& path : PlannedPaths(settings, fs))
+      out << (fs.FileExists(path) ? kOverwritten : kCreated) << EscapeControls(path) << "\n";
     out << "(dry run: nothing was written)\n";
     return kExitOk;
   }
 
-  PrintingOpener opener(fs);
-  RunReport report = GenerationRun(settings, fs, &opener, codePage);
-  for (const auto& file : report.files) {
-    const char* word = file.status == FileOutcome::Status::Created       ? kCreated
-                       : file.status == FileOutcome::Status::Overwritten ? kOverwritten
-                                                                         : kFailed;
-    out << word << fs.DisplayPath(file.path) << "\n";
-  }
+  PrintingOpener opener;
+  RunReport report = run.Write(&opener, interruption);
+  for (const auto& file : report.files) out << WordFor(file.status) << EscapeControls(file.path) << "\n";
   for (const auto& line : opener.lines()) out << line << "\n";
+  for (const auto& error : report.Errors()) err << "vantrel: " << error << "\n";
+  if (report.stopped) {
+    err << "vantrel: interrupted by signal " << interruption->Caught()
+        << "; only the files listed above were written, and the project was not opened\n";
+    return 128 + interruption->Caught();
+  }
   if (report.Succeeded()) return kExitOk;
-  for (const auto& file : report.files)
-    if (file.status == FileOutcome::Status::Failed)
-      err << "vantrel: " << FileError::MessageFor(file.failure, fs.DisplayPath(file.path)) << "\n";
   err << "vantrel: the project was not opened, because not every file was written\n";
   return kExitWriteFailed;
 }

@@ -2,15 +2,18 @@
 
 #include <ostream>
 
+#include "apps/vantrel/Interruption.h"
 #include "apps/vantrel/NewOptions.h"
 #include "platform/fs/FileSystem.h"
 
 namespace vantrel::cli {
 
-// Carries out "vantrel new": checks the name and the location, prints the
-// summary, writes the project (or lists it, for a dry run) and prints the
-// requests it would make of the IDE. Returns the exit status.
+// Carries out "vantrel new": checks the name, locks the location and checks
+// it, prints the summary, writes the project (or lists it, for a dry run)
+// and prints the requests it would make of the IDE. Every message names the
+// full path and the reason. Returns the exit status; when interruption
+// stopped the run, 128 + its signal.
 int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::ostream& out,
-                  std::ostream& err);
+                  std::ostream& err, Interruption* interruption = nullptr);
 
 }  // namespace vantrel::cli

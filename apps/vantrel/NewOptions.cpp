@@ -119,7 +119,7 @@ resource extension script, the tool bar bitmap and the two icons.
 )" + std::string(kOption) + viewBases + R"(
   --single-document  show the single-document interface in the summary (the
                      generated files are the same either way)
-  --force            overwrite files that exist already
+  --force            replace files that exist already (never read-only ones)
   --dry-run          list what would be created or overwritten; write nothing
 
 The summary is printed first, then one line per file. Last come the two
@@ -129,10 +129,15 @@ new makefile; they are only made when every file was written.
 Exit status:
   0   every file was written
   64  bad usage or a refused project name; nothing was written
-  73  refused before writing: files exist (use --force) or the location is
-      not an existing directory; nothing was written
-  74  some files could not be written; each is named on standard error, and
-      the others were written
+  73  refused before writing, with the reason: the location is missing or
+      not writable, another run is writing into it, a file's path is taken
+      by a directory or a read-only file, or files exist (use --force);
+      nothing was written
+  74  some files could not be written (each is named on standard error with
+      the reason, and the others were written), or this report could not be
+      written to standard output
+  128+N  interrupted by signal N: the files listed were written, no other
+      file was touched, and no temporary file is left
 )";
 }
 

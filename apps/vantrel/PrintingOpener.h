@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "generator/ProjectOpener.h"
-#include "platform/fs/FileSystem.h"
+#include "platform/fs/FileError.h"
 
 namespace vantrel::cli {
 
@@ -12,13 +12,11 @@ namespace vantrel::cli {
 // it, as lines to print once the file list has been printed.
 class PrintingOpener : public ProjectOpener {
  public:
-  explicit PrintingOpener(const FileSystem& fs) : fs_(fs) {}
   void CloseProject() override { lines_.push_back("IDE: close the current project"); }
-  void OpenFile(const std::string& path) override { lines_.push_back("IDE: open " + fs_.DisplayPath(path)); }
+  void OpenFile(const std::string& path) override { lines_.push_back("IDE: open " + EscapeControls(path)); }
   const std::vector<std::string>& lines() const { return lines_; }
 
  private:
-  const FileSystem& fs_;
   std::vector<std::string> lines_;
 };
 

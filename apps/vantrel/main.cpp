@@ -1,37 +1,73 @@
 // vantrel: writes a new project from the command line, as the wizard does.
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <system_error>
 #include <vector>
 
+#include "apps/vantrel/Interruption.h"
 #include "apps/vantrel/NewCommand.h"
 #include "apps/vantrel/NewOptions.h"
 #include "generator/CodePage.h"
 #include "platform/fs/PosixFileSystem.h"
 
+namespace {
+
+// Writes text to standard output; 0, or the error that stopped it.
+int WriteStandardOutput(const std::string& text) {
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(STDOUT_FILENO, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return n < 0 ? errno : EIO;
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// Prints what the command wrote for standard output. A report that cannot
+// be printed is a failure of its own (74), however the run went.
+int Print(const std::string& text, int status) {
+  const int error = WriteStandardOutput(text);
+  if (error == 0) return status;
+  std::cerr << "vantrel: cannot write the report to standard output: "
+            << std::error_code(error, std::generic_category()).message() << "\n";
+  return status == vantrel::cli::kExitOk ? vantrel::cli::kExitWriteFailed : status;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace vantrel::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    (args.empty() ? std::cerr : std::cout) << HelpText();
-    return args.empty() ? kExitUsage : kExitOk;
+    if (args.empty()) {
+      std::cerr << HelpText();
+      return kExitUsage;
+    }
+    return Print(HelpText(), kExitOk);
   }
   if (args[0] != "new") {
-    std::cerr << "vantrel: unknown command '" << args[0] << "'; try vantrel --help\n";
+    std::cerr << "vantrel: unknown command '" << vantrel::EscapeControls(args[0]) << "'; try vantrel --help\n";
     return kExitUsage;
   }
   args.erase(args.begin());
   for (const auto& arg : args)
-    if (arg == "--help" || arg == "-h") {
-      std::cout << HelpText();
-      return kExitOk;
-    }
+    if (arg == "--help" || arg == "-h") return Print(HelpText(), kExitOk);
   std::string error;
   auto options = ParseNewOptions(args, error);
   if (!options) {
-    std::cerr << "vantrel: " << error << "; try vantrel --help\n";
+    std::cerr << "vantrel: " << vantrel::EscapeControls(error) << "; try vantrel --help\n";
     return kExitUsage;
   }
+  Interruption interruption;
+  interruption.Install();
   vantrel::PosixFileSystem fs;
-  return RunNewCommand(*options, fs, vantrel::AnsiCodePage(), std::cout, std::cerr);
+  std::ostringstream out;
+  const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage(), out, std::cerr, &interruption);
+  return Print(out.str(), status);
 }

@@ -2,26 +2,50 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
-// Raised by the file-system layer when a file cannot be created or cannot be
-// written completely. The path is the Windows-style path the caller asked for.
+// Raised by the file-system layer when a file or a directory cannot be used
+// as a run needs it. It names the full path as the operating system spells it
+// and the reason in the system's own words ("Permission denied"), or one of
+// the fixed reasons below for what the system does not refuse by itself.
 class FileError : public std::runtime_error {
  public:
-  enum class Kind { CannotCreate, Incomplete };
+  enum class Kind {
+    CannotCreate,  // A file cannot be created or put in place.
+    Incomplete,    // A file cannot be written completely.
+    Exists,        // A file is there already and may not be replaced (kFileExists).
+    BadDirectory,  // A directory cannot be written into.
+    Busy,          // Another run holds the directory's lock (kAnotherRun).
+  };
 
-  FileError(Kind kind, std::string path);
+  FileError(Kind kind, std::string path, std::string reason);
 
   Kind kind() const { return kind_; }
   const std::string& path() const { return path_; }
+  const std::string& reason() const { return reason_; }
 
-  // The message text for a kind and a path, as the user sees it.
-  static std::string MessageFor(Kind kind, const std::string& path);
+  // The message as the user sees it: what could not be done, the path, and
+  // why. Control characters of the path are escaped.
+  static std::string MessageFor(Kind kind, const std::string& path, const std::string& reason);
 
  private:
   Kind kind_;
   std::string path_;
+  std::string reason_;
 };
+
+// The reasons every file layer gives for the refusals that are its own
+// rules rather than the operating system's.
+inline constexpr std::string_view kReadOnlyFile = "read-only file";
+inline constexpr std::string_view kFileExists = "the file exists already";
+inline constexpr std::string_view kAnotherRun = "another run is writing into it";
+inline constexpr std::string_view kNotRegularFile = "not a regular file";
+
+// Text as it may be echoed to a terminal or a message box: each control
+// character (bytes below 0x20, and 0x7F) becomes "\xNN". Other bytes, the
+// backslash and bytes of a code page's multi-byte characters included, stay.
+std::string EscapeControls(std::string_view text);
 
 }  // namespace vantrel

@@ -5,6 +5,21 @@
 
 namespace vantrel {
 
+using Kind = FileError::Kind;
+
+// The lock of a run on a directory of the in-memory file system.
+class MemoryDirectoryLock : public DirectoryLock {
+ public:
+  MemoryDirectoryLock(MemoryFileSystem& fs, std::string path) : fs_(fs), path_(std::move(path)) {
+    fs_.locked_.insert(path_);
+  }
+  ~MemoryDirectoryLock() override { fs_.locked_.erase(path_); }
+
+ private:
+  MemoryFileSystem& fs_;
+  std::string path_;
+};
+
 MemoryFileSystem::MemoryFileSystem() { directories_.insert("C:"); }
 
 std::string MemoryFileSystem::Normalized(const std::string& directory) {
@@ -39,13 +54,42 @@ const MemoryFileSystem::Entry* MemoryFileSystem::Find(const std::string& path) c
   return it == files_.end() ? nullptr : &it->second;
 }
 
-std::unique_ptr<OutputFile> MemoryFileSystem::CreateFile(const std::string& path) {
+std::string MemoryFileSystem::ProjectPath(const std::string& location, const std::string& separator,
+                                          std::string_view relative) const {
+  return location + separator + std::string(relative);
+}
+
+std::unique_ptr<DirectoryLock> MemoryFileSystem::LockDirectory(const std::string& path) {
+  const std::string dir = Normalized(path);
+  if (!directories_.count(dir)) throw FileError(Kind::BadDirectory, path, "No such file or directory");
+  if (locked_.count(dir)) throw FileError(Kind::Busy, path, std::string(kAnotherRun));
+  return std::make_unique<MemoryDirectoryLock>(*this, dir);
+}
+
+std::optional<FileError> MemoryFileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
+  const std::string dir = Normalized(path);
+  if (directories_.count(dir)) return std::nullopt;
+  if (files_.count(dir)) return FileError(Kind::BadDirectory, path, "Not a directory");
+  if (mayBeMissing) return CheckDirectory(ParentOf(dir), false);
+  return FileError(Kind::BadDirectory, path, "No such file or directory");
+}
+
+std::optional<FileError> MemoryFileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {
+  const Entry* found = Find(path);
+  if (directories_.count(Normalized(path))) return FileError(Kind::CannotCreate, path, "Is a directory");
+  if (found && existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
+  if (found && found->readOnly) return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
+  return std::nullopt;
+}
+
+std::unique_ptr<OutputFile> MemoryFileSystem::CreateFile(const std::string& path, ExistingFile existing) {
   createLog_.push_back(path);
-  const Entry* existing = Find(path);
-  if (refused_.count(path) || !directories_.count(ParentOf(path)) ||
-      directories_.count(Normalized(path)) || (existing && existing->readOnly))
-    throw FileError(FileError::Kind::CannotCreate, path);
-  return std::make_unique<MemoryOutputFile>(*this, path, existing != nullptr);
+  if (auto problem = CheckNewFile(path, existing)) throw *problem;
+  // A refusal no check could foresee, as when permissions change mid-run.
+  if (refused_.count(path)) throw FileError(Kind::CannotCreate, path, "Permission denied");
+  if (!directories_.count(ParentOf(path)))
+    throw FileError(Kind::CannotCreate, path, files_.count(ParentOf(path)) ? "Not a directory" : "No such file or directory");
+  return std::make_unique<MemoryOutputFile>(*this, path, Find(path) != nullptr);
 }
 
 bool MemoryFileSystem::MakeDirectory(const std::string& path) {

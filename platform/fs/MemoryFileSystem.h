@@ -13,7 +13,8 @@ namespace vantrel {
 // A file system held in memory, with faults that tests switch on: creation
 // refused for a path, a disk that fills up after so many bytes, read-only
 // files and missing directories. Paths are Windows-style and compared
-// exactly; a trailing backslash on a directory does not matter.
+// exactly; a trailing backslash on a directory does not matter. Failures
+// give the reasons a POSIX system gives.
 class MemoryFileSystem : public FileSystem {
  public:
   struct Entry {
@@ -27,6 +28,7 @@ class MemoryFileSystem : public FileSystem {
   // Setting up the world.
   void AddDirectory(const std::string& path);
   void AddFile(const std::string& path, std::string content, bool readOnly = false);
+  // Creation of path fails, though no check beforehand can tell.
   void RefuseCreate(const std::string& path);
   void SetFreeSpace(std::size_t bytes);
   void SetCurrentDirectory(const std::string& path) { current_ = path; }
@@ -39,7 +41,15 @@ class MemoryFileSystem : public FileSystem {
   // Files started but neither finished nor discarded yet.
   int OpenFiles() const { return openFiles_; }
 
-  std::unique_ptr<OutputFile> CreateFile(const std::string& path) override;
+  // Directories a run holds the lock of.
+  bool Locked(const std::string& path) const { return locked_.count(Normalized(path)) > 0; }
+
+  std::string ProjectPath(const std::string& location, const std::string& separator,
+                          std::string_view relative) const override;
+  std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
+  std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
+  std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
   bool MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
@@ -54,10 +64,12 @@ class MemoryFileSystem : public FileSystem {
 
  private:
   friend class MemoryOutputFile;
+  friend class MemoryDirectoryLock;
 
   std::map<std::string, Entry> files_;
   std::set<std::string> directories_;
   std::set<std::string> refused_;
+  std::set<std::string> locked_;
   std::vector<std::string> createLog_;
   std::string current_ = "C:\\";
   std::size_t freeSpace_ = static_cast<std::size_t>(-1);

@@ -20,14 +20,17 @@ void MemoryOutputFile::Write(std::string_view bytes) {
     // The disk fills up part-way: what fits is lost with the rest, because
     // nothing reaches the file before Finish.
     failed_ = true;
-    throw FileError(FileError::Kind::Incomplete, path_);
+    throw FileError(FileError::Kind::Incomplete, path_, "No space left on device");
   }
   fs_.freeSpace_ -= bytes.size();
   pending_.append(bytes);
 }
 
 void MemoryOutputFile::Finish() {
-  if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_);
+  if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
+  // A new file never replaces one that appeared after it was started.
+  if (!replaces_ && fs_.Find(path_) != nullptr)
+    throw FileError(FileError::Kind::Exists, path_, std::string(kFileExists));
   auto& entry = fs_.files_[path_];
   entry.content = std::move(pending_);
   entry.writeCalls = writeCalls_;

@@ -1,14 +1,25 @@
 #pragma once
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/PosixOutputFile.h"
 
 namespace vantrel {
 
-// The file system of this machine. Windows-style paths are turned into POSIX
-// ones (every backslash becomes '/') just before each system call.
+// The file system of this machine. Paths are used exactly as given: a
+// backslash is an ordinary character of a file name here. Only the names of
+// generated files, which separate their parts with backslashes, are turned
+// into native form by ProjectPath.
 class PosixFileSystem : public FileSystem {
  public:
-  std::unique_ptr<OutputFile> CreateFile(const std::string& path) override;
+  // Uses every write method the machine offers, less those methods turns off.
+  explicit PosixFileSystem(const PosixWriteMethods& methods = {});
+
+  std::string ProjectPath(const std::string& location, const std::string& separator,
+                          std::string_view relative) const override;
+  std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
+  std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
+  std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
   bool MakeDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
@@ -16,10 +27,9 @@ class PosixFileSystem : public FileSystem {
   std::string CurrentDirectory() const override;
   std::vector<std::string> Drives() const override;
   std::vector<std::string> Subdirectories(const std::string& path) const override;
-  std::string DisplayPath(const std::string& path) const override;
 
-  // The POSIX form of a Windows-style path.
-  static std::string ToNative(const std::string& path);
+ private:
+  PosixWriteMethods methods_;
 };
 
 }  // namespace vantrel

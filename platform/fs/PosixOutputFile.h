@@ -1,32 +1,78 @@
 #pragma once
 
+#include <sys/stat.h>
+
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "platform/fs/FileError.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/OutputFile.h"
+#include "platform/fs/PosixDescriptor.h"
 
 namespace vantrel {
 
-// A file written on this machine without ever exposing a half-written state
-// under its final name. A new file is written in place and removed again when
-// the write fails; an existing file is replaced through a temporary file in
-// the same directory and a rename, so a failed write leaves it untouched.
+// The ways this machine offers to write a file beside its final name and to
+// put it in place. All are used where the file system supports them; tests
+// switch them off to take the paths a file system without them takes.
+struct PosixWriteMethods {
+  bool anonymousFiles = true;   // O_TMPFILE, linked into place by name.
+  bool noReplaceRename = true;  // renameat2 with RENAME_NOREPLACE.
+  bool hardLinks = true;        // link, then unlink of the temporary name.
+};
+
+// The system's own words for an error number ("Permission denied").
+std::string PosixReason(int error);
+
+// What is at a path a file is to be written to, as lstat sees it (a link is
+// looked at, not followed).
+struct PosixTarget {
+  bool exists = false;
+  struct stat status {};
+};
+
+// A file written on this machine. Its content goes to a file beside the
+// target, without a name when the file system allows, else under a hidden
+// temporary name; Finish then puts it in place in one step: for a new file
+// without replacing anything that appeared meanwhile, for an existing one by
+// a rename over it, after giving the new file the old one's owner, group and
+// permissions. A file dropped before Finish leaves nothing behind.
 class PosixOutputFile : public OutputFile {
  public:
-  // Opens the file; throws FileError (CannotCreate) with displayPath.
-  PosixOutputFile(const std::string& nativePath, const std::string& displayPath);
+  // Opens the file; throws FileError (CannotCreate or Exists).
+  PosixOutputFile(std::string path, ExistingFile existing, const PosixWriteMethods& methods);
   ~PosixOutputFile() override;
 
   void Write(std::string_view bytes) override;
   void Finish() override;
   bool ReplacesExisting() const override { return replaces_; }
 
- private:
-  void Discard();
+  // Looks at path: fills target and returns the problem creating a file
+  // there would meet, if any.
+  static std::optional<FileError> Examine(const std::string& path, ExistingFile existing,
+                                          PosixTarget& target);
 
-  std::string target_;
-  std::string written_;  // The file being written: the target or a temporary.
-  std::string display_;
-  int fd_ = -1;
+ private:
+  // Tries fresh hidden names with attempt (0 on success, else errno set)
+  // until one is not taken; keeps it as the temporary's name. Returns 0 or
+  // the error.
+  int ClaimTemporaryName(const std::function<int(const char*)>& attempt);
+  void OpenTemporary();
+  void KeepOwnerAndMode(const PosixTarget& target);
+  void PlaceAnonymous();
+  // Rename the named temporary over the target; 0 or the error.
+  int Replace();
+  // Put the named temporary in place unless a file is there; 0 or the error.
+  int PlaceWithoutReplacing();
+  void Discard();
+  [[noreturn]] void Fail(FileError::Kind kind, int error);
+
+  std::string path_;
+  std::string directory_;
+  std::string temporary_;  // The temporary's name, when it has one.
+  PosixDescriptor fd_;
+  PosixWriteMethods methods_;
   bool replaces_ = false;
   bool finished_ = false;
 };

@@ -140,7 +140,7 @@ grep -q "class CDemoView : public CListView" "$work/DemoView.h" || fail "the vie
 # The host's record: close, then open the makefile, each once.
 requests=$(grep -E "^vantrel-host: (close project|open )" "$shots/host.log" || true)
 want="vantrel-host: close project
-vantrel-host: open $work\\Demo.bpr"
+vantrel-host: open $work/Demo.bpr"
 [ "$requests" = "$want" ] || fail "host record was: $requests"
 
 if [ "$failures" -ne 0 ]; then

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "generator/GenerationRun.h"
+
+namespace vantrel::cli {
+
+// Ends a run cleanly on SIGINT, SIGTERM or SIGHUP. The handlers only note
+// the signal; the run asks before each file and before putting each in
+// place, drops the file in hand (so no temporary file stays behind) and
+// returns its report, which the command prints before it exits with 128 +
+// the signal number. Only the command installs these handlers: the library
+// lives in the host's process and installs none.
+class Interruption : public RunObserver {
+ public:
+  // Installs the handlers. Also reads the test hook VANTREL_TEST_INTERRUPT
+  // ("SIGNAL:FILES", e.g. "15:3"): the command then raises that signal
+  // itself once that many files are done, so that a test can interrupt a
+  // run at a chosen point.
+  void Install();
+
+  // The signal noted, 0 when none was.
+  int Caught() const;
+
+  bool StopRequested() override { return Caught() != 0; }
+  void FileDone(const FileOutcome&) override;
+
+ private:
+  int raiseSignal_ = 0;
+  int raiseAfter_ = -1;
+  int filesDone_ = 0;
+};
+
+}  // namespace vantrel::cli
