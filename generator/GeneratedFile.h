@@ -27,7 +27,4 @@ const std::vector<GeneratedFile>& GeneratedFiles();
 // The file's name below the location, with the project name spliced in.
 std::string RelativePath(const GeneratedFile& file, const ProjectSettings& settings);
 
-// Location + Separator + relative name.
-std::string FullPath(const GeneratedFile& file, const ProjectSettings& settings);
-
 }  // namespace vantrel

@@ -41,8 +41,4 @@ std::string RelativePath(const GeneratedFile& file, const ProjectSettings& setti
   return path;
 }
 
-std::string FullPath(const GeneratedFile& file, const ProjectSettings& settings) {
-  return settings.Location + settings.Separator + RelativePath(file, settings);
-}
-
 }  // namespace vantrel

@@ -1,6 +1,7 @@
 #include "apps/vantrel/NewCommand.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "apps/vantrel/PrintingOpener.h"
@@ -71,8 +72,8 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::
   for (const auto& line : opener.lines()) out << line << "\n";
   for (const auto& error : report.Errors()) err << "vantrel: " << error << "\n";
   if (report.stopped) {
-    err << "vantrel: interrupted by signal " << interruption->Caught()
-        << "; only the files listed above were written, and the project was not opened\n";
+    err << "vantrel: interrupted by signal " << interruption->Caught() << " (" << strsignal(interruption->Caught())
+        << "); only the files listed above were written, and the project was not opened\n";
     return 128 + interruption->Caught();
   }
   if (report.Succeeded()) return kExitOk;

@@ -106,7 +106,8 @@ void PosixOutputFile::KeepOwnerAndMode(const PosixTarget& target) {
   const struct stat& old = target.status;
   // Only a privileged process may give a file away; the group alone may
   // still be settable. Where neither is allowed the file is the writer's.
-  if (fchown(fd_.get(), old.st_uid, old.st_gid) != 0) (void)fchown(fd_.get(), static_cast<uid_t>(-1), old.st_gid);
+  if (fchown(fd_.get(), old.st_uid, old.st_gid) != 0)
+    (void)fchown(fd_.get(), static_cast<uid_t>(-1), old.st_gid);
   // Set after the owner, which clears set-ID bits; those and the sticky bit
   // are not carried over.
   if (fchmod(fd_.get(), old.st_mode & 0777) != 0) Fail(Kind::CannotCreate, errno);
