@@ -6,8 +6,12 @@
 namespace vantrel {
 namespace {
 
-// The resource subdirectory, as a generated name.
+// The resource subdirectory, as a generated name, and the start of the
+// names of the files in it.
 constexpr std::string_view kResourceDirectory = "res";
+constexpr std::string_view kInResourceDirectory = "res\\";
+
+bool Stopping(RunObserver* observer) { return observer != nullptr && observer->StopRequested(); }
 
 std::string PathOf(const GeneratedFile& file, const ProjectSettings& settings, const FileSystem& fs) {
   return fs.ProjectPath(settings.Location, settings.Separator, RelativePath(file, settings));
@@ -48,19 +52,18 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   auto resources = fs_.CheckDirectory(fs_.ProjectPath(settings_.Location, settings_.Separator, kResourceDirectory), true);
   if (resources) refusals_.push_back(*resources);
   for (const auto& file : GeneratedFiles()) {
-    if (resources && RelativePath(file, settings_).starts_with("res\\")) continue;
+    if (resources && RelativePath(file, settings_).starts_with(kInResourceDirectory)) continue;
     if (auto problem = fs_.CheckNewFile(PathOf(file, settings_, fs_), existing_)) refusals_.push_back(*problem);
   }
 }
 
 bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, RunObserver* observer, FileOutcome& outcome) {
   const GeneratedFile& file = GeneratedFiles()[index];
-  auto stop = [observer] { return observer != nullptr && observer->StopRequested(); };
   if (file.text) {
     writer.Create(outcome.path, existing_);
     file.text(settings_, writer);
     outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-    if (stop()) {
+    if (Stopping(observer)) {
       writer.Abandon();
       return false;
     }
@@ -69,7 +72,7 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, RunObserver* o
   }
   auto out = fs_.CreateFile(outcome.path, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-  if (stop()) return false;
+  if (Stopping(observer)) return false;
   out->Write(file.picture());
   out->Finish();
   return true;
@@ -82,7 +85,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   OutputWriter writer(fs_);
   const auto& files = GeneratedFiles();
   for (std::size_t i = 0; i < files.size(); ++i) {
-    if (observer && observer->StopRequested()) {
+    if (Stopping(observer)) {
       report.stopped = true;
       break;
     }
@@ -104,7 +107,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     report.files.push_back(std::move(outcome));
     if (observer) observer->FileDone(report.files.back());
   }
-  if (report.Succeeded() && !(observer && observer->StopRequested()) && opener) {
+  if (report.Succeeded() && !Stopping(observer) && opener) {
     opener->CloseProject();
     opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));
     report.openRequested = true;
