@@ -1,28 +1,30 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "generator/OutputWriter.h"
 #include "generator/ProjectSettings.h"
+#include "generator/TemplateText.h"
 
 namespace vantrel {
 
-// One file of the generation run: a text file built line by line through the
-// output writer, or a picture whose bytes come from the module's resources.
+// One file of the generation run: a text file written from its template, or
+// a picture whose bytes come from the module's resources.
 struct GeneratedFile {
-  using TextWriter = void (*)(const ProjectSettings&, OutputWriter&);
   using PictureBytes = const std::string& (*)();
 
-  std::string_view relativeName;  // "{Name}" stands for the project name.
-  TextWriter text = nullptr;
+  // The name below the location; "{Name}" stands for the project name and
+  // a backslash separates the resource subdirectory.
+  std::string_view relativeName;
+  const TemplateText* text = nullptr;
   PictureBytes picture = nullptr;
   bool makesResourceDirectory = false;  // Create "res\" before this file.
 };
 
 // Every generated file, in the order the generation run writes them.
-const std::vector<GeneratedFile>& GeneratedFiles();
+std::span<const GeneratedFile> GeneratedFiles();
 
 // The file's name below the location, with the project name spliced in.
 std::string RelativePath(const GeneratedFile& file, const ProjectSettings& settings);

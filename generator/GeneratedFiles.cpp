@@ -1,38 +1,46 @@
+#include "generator/EmbeddedTemplates.h"
 #include "generator/GeneratedFile.h"
-#include "generator/Writers.h"
+#include "generator/PictureFiles.h"
 
 namespace vantrel {
+namespace {
 
-const std::vector<GeneratedFile>& GeneratedFiles() {
-  // The order is the order in which the files are written; the resource
-  // directory is made just before the first file that goes into it.
-  static const std::vector<GeneratedFile> files = {
-      {"{Name}.bpr", WriteProjectMakefile},
-      {"{Name}.cpp", WriteProjectUnit},
-      {"{Name}.h", WriteApplicationHeader},
-      {"{Name}.rc", WriteResourceScript},
-      {"res\\{Name}.rc2", WriteResourceExtension, nullptr, true},
-      {"resource.h", WriteResourceHeader},
-      {"{Name}Doc.cpp", WriteDocumentSource},
-      {"{Name}Doc.h", WriteDocumentHeader},
-      {"{Name}View.cpp", WriteViewSource},
-      {"{Name}View.h", WriteViewHeader},
-      {"MainFrm.cpp", WriteMainFrameSource},
-      {"MainFrm.h", WriteMainFrameHeader},
-      {"Globals.cpp", WriteGlobalsSource},
-      {"Globals.h", WriteGlobalsHeader},
-      {"toolbar.cpp", WriteToolBarSource},
-      {"toolbar.h", WriteToolBarHeader},
-      {"statbar.cpp", WriteStatusBarSource},
-      {"statbar.h", WriteStatusBarHeader},
-      {"stdafx.cpp", WriteStdafxCpp},
-      {"stdafx.h", WriteStdafxH},
-      {"res\\toolbar.bmp", nullptr, ToolBarBitmapFile},
-      {"res\\{Name}Doc.ico", nullptr, DocumentIconFile},
-      {"res\\{Name}.ico", nullptr, ApplicationIconFile},
-  };
-  return files;
-}
+using namespace templates;
+
+// The order is the order in which the files are written; the resource
+// directory is made just before the first file that goes into it. Only the
+// project name and the view base class reach the text, through the
+// templates' splices: {Base} in the view files, the base's extra include
+// line in "stdafx.h".
+constexpr GeneratedFile kFiles[] = {
+    {"{Name}.bpr", &Name_bpr},            // The project makefile the host opens.
+    {"{Name}.cpp", &Name_cpp},            // The project unit and application class.
+    {"{Name}.h", &Name_h},
+    {"{Name}.rc", &Name_rc},              // The resource script.
+    {"res\\{Name}.rc2", &res_Name_rc2, nullptr, true},
+    {"resource.h", &resource_h},          // The identifiers the script and sources share.
+    {"{Name}Doc.cpp", &NameDoc_cpp},
+    {"{Name}Doc.h", &NameDoc_h},
+    {"{Name}View.cpp", &NameView_cpp},
+    {"{Name}View.h", &NameView_h},
+    {"MainFrm.cpp", &MainFrm_cpp},
+    {"MainFrm.h", &MainFrm_h},
+    {"Globals.cpp", &Globals_cpp},        // Drawing data of the compatibility bars.
+    {"Globals.h", &Globals_h},
+    {"toolbar.cpp", &toolbar_cpp},        // The compatibility tool bar.
+    {"toolbar.h", &toolbar_h},
+    {"statbar.cpp", &statbar_cpp},        // The compatibility status bar.
+    {"statbar.h", &statbar_h},
+    {"stdafx.cpp", &stdafx_cpp},          // The precompiled-header pair.
+    {"stdafx.h", &stdafx_h},
+    {"res\\toolbar.bmp", nullptr, ToolBarBitmapFile},
+    {"res\\{Name}Doc.ico", nullptr, DocumentIconFile},
+    {"res\\{Name}.ico", nullptr, ApplicationIconFile},
+};
+
+}  // namespace
+
+std::span<const GeneratedFile> GeneratedFiles() { return kFiles; }
 
 std::string RelativePath(const GeneratedFile& file, const ProjectSettings& settings) {
   static constexpr std::string_view kToken = "{Name}";

@@ -2,6 +2,7 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/OutputWriter.h"
+#include "generator/TemplateWriter.h"
 
 namespace vantrel {
 namespace {
@@ -57,11 +58,12 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   }
 }
 
-bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, RunObserver* observer, FileOutcome& outcome) {
+bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
+                         RunObserver* observer, FileOutcome& outcome) {
   const GeneratedFile& file = GeneratedFiles()[index];
   if (file.text) {
     writer.Create(outcome.path, existing_);
-    file.text(settings_, writer);
+    WriteTemplate(*file.text, values, writer);
     outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
     if (Stopping(observer)) {
       writer.Abandon();
@@ -83,7 +85,8 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   report.refusals = refusals_;
   if (!refusals_.empty()) return report;
   OutputWriter writer(fs_);
-  const auto& files = GeneratedFiles();
+  const SpliceValues values(settings_);
+  const auto files = GeneratedFiles();
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (Stopping(observer)) {
       report.stopped = true;
@@ -94,7 +97,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     FileOutcome outcome;
     outcome.path = PathOf(files[i], settings_, fs_);
     try {
-      if (!WriteOne(i, writer, observer, outcome)) {
+      if (!WriteOne(i, writer, values, observer, outcome)) {
         report.stopped = true;
         break;
       }

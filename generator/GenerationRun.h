@@ -12,6 +12,7 @@
 namespace vantrel {
 
 class OutputWriter;
+struct SpliceValues;
 
 // What happened to one file of a run.
 struct FileOutcome {
@@ -67,7 +68,8 @@ class LockedRun {
   RunReport Write(ProjectOpener* opener, RunObserver* observer = nullptr);
 
  private:
-  bool WriteOne(std::size_t index, OutputWriter& writer, RunObserver* observer, FileOutcome& outcome);
+  bool WriteOne(std::size_t index, OutputWriter& writer, const SpliceValues& values, RunObserver* observer,
+                FileOutcome& outcome);
 
   ProjectSettings& settings_;
   FileSystem& fs_;

@@ -19,4 +19,11 @@ std::string EncodeBitmapFile(const ModulePicture& picture);
 // being 744 of them from byte 22 on. Width and height must be below 256.
 std::string EncodeIconFile(const ModulePicture& picture);
 
+// The bytes of the three picture files of "res\", encoded once from the
+// module's own pictures: the tool bar bitmap, the document icon and the
+// application icon.
+const std::string& ToolBarBitmapFile();
+const std::string& DocumentIconFile();
+const std::string& ApplicationIconFile();
+
 }  // namespace vantrel

@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "generator/PictureFiles.h"
-#include "generator/Writers.h"
 #include "platform/resources/ModulePicture.h"
 
 namespace vantrel {

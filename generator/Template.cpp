@@ -20,7 +20,7 @@ Template::Line ParseLine(const std::string& name, std::size_t number, std::strin
   }
   std::string literal;
   auto flush = [&] {
-    if (!literal.empty()) line.pieces.push_back({Template::PieceKind::Text, std::move(literal)});
+    if (!literal.empty()) line.pieces.push_back({Splice::None, std::move(literal)});
     literal.clear();
   };
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -46,11 +46,11 @@ Template::Line ParseLine(const std::string& name, std::size_t number, std::strin
           literal += '}';
           continue;
         }
-        Template::PieceKind kind;
-        if (splice == "Name") kind = Template::PieceKind::Name;
-        else if (splice == "NAME") kind = Template::PieceKind::UpperName;
-        else if (splice == "Base") kind = Template::PieceKind::Base;
-        else if (splice == "BaseInclude") kind = Template::PieceKind::BaseInclude;
+        Splice kind;
+        if (splice == "Name") kind = Splice::Name;
+        else if (splice == "NAME") kind = Splice::UpperName;
+        else if (splice == "Base") kind = Splice::Base;
+        else if (splice == "BaseInclude") kind = Splice::BaseInclude;
         else
           throw TemplateError(Where(name, number) + "unknown splice {" + std::string(splice) +
                               "} (write {{" + std::string(splice) + "} for that literal text)");
@@ -116,19 +116,19 @@ TemplateSet::TemplateSet(const std::vector<Source>& sources) {
 
 void Template::Flatten() {
   flattened_.clear();
-  auto text = [this](std::string_view bytes) {
-    if (flattened_.empty() || flattened_.back().kind != PieceKind::Text)
-      flattened_.push_back({PieceKind::Text, {}});
-    flattened_.back().text.append(bytes);
+  // The last run while no splice ends it yet, or a new one.
+  auto open = [this]() -> Run& {
+    if (flattened_.empty() || flattened_.back().splice != Splice::None) flattened_.push_back({});
+    return flattened_.back();
   };
   auto line = [&](const Line& current) {
     for (const auto& piece : current.pieces) {
-      if (piece.kind == PieceKind::Text)
-        text(piece.text);
+      if (piece.splice == Splice::None)
+        open().text.append(piece.text);
       else
-        flattened_.push_back(piece);
+        open().splice = piece.splice;
     }
-    text(kLineEnd);
+    open().text.append(kLineEnd);
   };
   for (const auto& current : lines_) {
     if (current.include == nullptr) {
@@ -137,6 +137,12 @@ void Template::Flatten() {
     }
     for (const auto& inner : current.include->lines_) line(inner);
   }
+}
+
+std::vector<TextRun> Template::Runs() const {
+  std::vector<TextRun> runs;
+  for (const auto& run : flattened_) runs.push_back({run.text, run.splice});
+  return runs;
 }
 
 const Template& TemplateSet::Get(std::string_view name) const {

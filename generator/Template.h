@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "generator/LineEnd.h"
+#include "generator/TemplateText.h"
 
 namespace vantrel {
 
@@ -17,7 +18,9 @@ class TemplateError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The fixed text of one generated file, one entry per generated line.
+// The fixed text of one generated file as its template file holds it, one
+// entry per generated line. Only the build-time embedding tool and the tests
+// parse templates; the program carries them flattened (TemplateText.h).
 //
 // Template text is kept with a line feed after every line, and every byte
 // stands for itself except the splices {Name}, {NAME}, {Base} and
@@ -28,10 +31,15 @@ class TemplateError : public std::runtime_error {
 // stands for all lines of that other template.
 class Template {
  public:
-  enum class PieceKind { Text, Name, UpperName, Base, BaseInclude };
+  // Fixed text, or a splice with no text.
   struct Piece {
-    PieceKind kind;
-    std::string text;  // For Text pieces only.
+    Splice splice = Splice::None;
+    std::string text;
+  };
+  // A run of fixed text and the splice after it, owning its text.
+  struct Run {
+    std::string text;
+    Splice splice = Splice::None;
   };
   struct Line {
     std::vector<Piece> pieces;
@@ -49,10 +57,14 @@ class Template {
   // The number of generated lines, included templates counted in full.
   std::size_t LineCount() const;
 
-  // The whole text as few pieces as possible: included templates are
-  // expanded, and every run of lines without splices is one Text piece with
-  // each line's CR LF already in it. This is what the writer appends.
-  const std::vector<Piece>& Flattened() const { return flattened_; }
+  // The whole text as few runs as possible: included templates are
+  // expanded, and the fixed text between two splices, each line's CR LF
+  // included, is one run. This is what the program carries.
+  const std::vector<Run>& Flattened() const { return flattened_; }
+
+  // The flattened runs as the writer takes them; they point into this
+  // template and live as long as it does.
+  std::vector<TextRun> Runs() const;
 
  private:
   friend class TemplateSet;
@@ -60,7 +72,7 @@ class Template {
 
   std::string name_;
   std::vector<Line> lines_;
-  std::vector<Piece> flattened_;
+  std::vector<Run> flattened_;
 };
 
 // A closed set of templates whose includes all resolve within the set.
@@ -83,8 +95,5 @@ class TemplateSet {
  private:
   std::map<std::string, Template, std::less<>> templates_;
 };
-
-// The templates of templates/, embedded in the program at build time.
-const TemplateSet& EmbeddedTemplates();
 
 }  // namespace vantrel

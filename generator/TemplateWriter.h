@@ -1,18 +1,25 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "generator/OutputWriter.h"
 #include "generator/ProjectSettings.h"
-#include "generator/Template.h"
+#include "generator/TemplateText.h"
 
 namespace vantrel {
 
-// Appends every line of a template to the writer, with the project's name,
-// upper-cased name and view base class spliced in.
-void WriteTemplate(const Template& tpl, const ProjectSettings& settings, OutputWriter& out);
+// The values a template's splices take for one project, worked out once.
+struct SpliceValues {
+  explicit SpliceValues(const ProjectSettings& settings);
 
-// The same for one of the embedded templates, by name.
-void WriteTemplate(std::string_view name, const ProjectSettings& settings, OutputWriter& out);
+  std::string_view name;
+  std::string upperName;
+  std::string_view base;
+  std::string baseInclude;  // With its line end, or empty.
+};
+
+// Appends a template's text to the writer, its splices filled in.
+void WriteTemplate(TemplateText text, const SpliceValues& values, OutputWriter& out);
 
 }  // namespace vantrel

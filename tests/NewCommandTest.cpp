@@ -78,6 +78,23 @@ TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
   EXPECT_EQ(fs.Files().size(), GeneratedFiles().size());
 }
 
+// The list the shell drivers read names every file a run writes, in the
+// order written, and needs no location.
+TEST(NewCommand, ListFilesNamesWhatTheRunWritesAndTouchesNothing) {
+  MemoryFileSystem listing;
+  auto list = RunNew(listing, {"Demo", "--list-files", "--location", "C:\\Missing"});
+  EXPECT_EQ(list.status, kExitOk) << list.err;
+  EXPECT_TRUE(listing.CreateLog().empty());
+
+  MemoryFileSystem fs;
+  fs.AddDirectory("C:\\Work");
+  ASSERT_EQ(RunNew(fs, {"Demo", "--location", "C:\\Work"}).status, kExitOk);
+  std::string written;
+  for (const auto& path : fs.CreateLog()) written += path.substr(std::string("C:\\Work\\").size()) + "\n";
+  EXPECT_EQ(list.out, written);
+  EXPECT_EQ(RunNew(listing, {"a-b", "--list-files"}).status, kExitUsage);
+}
+
 TEST(NewCommand, DefaultsToTheCurrentDirectory) {
   MemoryFileSystem fs;
   fs.AddDirectory("D:\\Here");

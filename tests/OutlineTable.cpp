@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 
+#include "generator/EmbeddedTemplates.h"
 #include "generator/GeneratedFile.h"
 #include "generator/TemplateWriter.h"
 #include "tests/TestSupport.h"
@@ -43,7 +44,7 @@ bool MatchesAt(const std::vector<std::string>& lines, std::size_t at, const Outl
   static const std::vector<std::string> notice = [] {
     MemoryFileSystem fs;
     OutputWriter out(fs);
-    WriteTemplate("common/notice", Settings("Demo"), out);
+    WriteTemplate(templates::common_notice, SpliceValues(Settings("Demo")), out);
     return SplitLines(out.Buffer());
   }();
   return notice.size() == 9 && at + notice.size() <= lines.size() &&
@@ -87,7 +88,7 @@ std::string Render(const std::string& file, const ProjectSettings& settings) {
     if (generated.relativeName != file || generated.text == nullptr) continue;
     MemoryFileSystem fs;
     OutputWriter out(fs);
-    generated.text(settings, out);
+    WriteTemplate(*generated.text, SpliceValues(settings), out);
     return out.Buffer();
   }
   ADD_FAILURE() << "the run writes no text file " << file;

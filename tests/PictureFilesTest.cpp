@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "generator/PictureFiles.h"
-#include "generator/Writers.h"
 #include "platform/resources/ModulePicture.h"
 #include "tests/TestSupport.h"
 

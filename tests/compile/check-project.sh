@@ -26,30 +26,25 @@
 #      with the pictures of resources/ (TOOLBAR, MDICHILD, MFCVANTREL), and
 #      checks the colour depth and sizes recorded in their headers;
 #   4. checks that the files the project unit names (USEUNIT, USERC) exist.
-# Every file of the project must exist.
+# Every file of the project must exist; `vantrel new NAME --list-files`
+# names them.
 #
 # Options: --keep         keep the work directory and print its path;
 #          --sources A.cpp,B.cpp  compile only these sources.
-# Environment: CLANG (default clang), WINDRES (default
+# Environment: VANTREL (the program that wrote DIR, default build/vantrel of
+# this tree), CLANG (default clang), WINDRES (default
 # i686-w64-mingw32-windres), MINGW_INCLUDE (default
 # /usr/i686-w64-mingw32/include), JOBS (parallel compiles, default 2).
 # Exit status: 0 when every check passed, 1 when one failed, 2 on bad usage
 # or a missing tool.
 set -uo pipefail
 
-# Every file of a generated project; {Name} is the project name.
-PROJECT_FILES=(
-  "{Name}.bpr" "{Name}.cpp" "{Name}.h" "{Name}.rc" "res/{Name}.rc2" "resource.h"
-  "{Name}Doc.cpp" "{Name}Doc.h" "{Name}View.cpp" "{Name}View.h" "MainFrm.cpp" "MainFrm.h"
-  "Globals.cpp" "Globals.h" "toolbar.cpp" "toolbar.h" "statbar.cpp" "statbar.h"
-  "stdafx.cpp" "stdafx.h" "res/toolbar.bmp" "res/{Name}Doc.ico" "res/{Name}.ico"
-)
-
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 SOURCE_ROOT=$(cd "$HERE/../.." && pwd)
 STANDIN="$HERE/include"
 ALLOWED="$HERE/allowed-diagnostics.txt"
 PICTURES="$SOURCE_ROOT/resources"
+VANTREL=${VANTREL:-$SOURCE_ROOT/build/vantrel}
 CLANG=${CLANG:-clang}
 WINDRES=${WINDRES:-i686-w64-mingw32-windres}
 MINGW_INCLUDE=${MINGW_INCLUDE:-/usr/i686-w64-mingw32/include}
@@ -70,7 +65,7 @@ done
 [ -n "$dir" ] && [ -d "$dir" ] || { echo "check-project: no project directory given" >&2; usage; }
 dir=$(cd "$dir" && pwd)
 
-for tool in "$CLANG" "$WINDRES" identify convert od; do
+for tool in "$VANTREL" "$CLANG" "$WINDRES" identify convert od; do
   command -v "$tool" >/dev/null || { echo "check-project: $tool is not installed" >&2; exit 2; }
 done
 [ -f "$MINGW_INCLUDE/windows.h" ] || { echo "check-project: no Win32 headers in $MINGW_INCLUDE" >&2; exit 2; }
@@ -101,10 +96,11 @@ find_file() {
 #############################################################################
 # Files present
 
-for pattern in "${PROJECT_FILES[@]}"; do
-  file=${pattern//\{Name\}/$name}
+project_files=$("$VANTREL" new "$name" --list-files) ||
+  { echo "check-project: $VANTREL cannot list the files of $name" >&2; exit 2; }
+while IFS= read -r file; do
   [ -f "$dir/$file" ] || fail "$file is missing"
-done
+done <<< "$project_files"
 
 #############################################################################
 # C++ sources

@@ -16,6 +16,7 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 CHECK="$HERE/check-project.sh"
 [ $# -eq 2 ] && [ -x "$1" ] || { echo "usage: $0 VANTREL projects|faults" >&2; exit 2; }
 vantrel=$1 mode=$2
+export VANTREL=$vantrel
 
 for tool in clang i686-w64-mingw32-windres identify convert perl; do
   command -v "$tool" > /dev/null || { echo "skip: $tool is not installed (see scripts/install-deps.sh)"; exit 77; }
@@ -34,11 +35,15 @@ failures=0
 
 case "$mode" in
 projects)
-  # Names of other lengths and cases, so that {NAME}, the lower-case "doc"
-  # and "view" include lines and the case-insensitive lookups all vary.
-  for project in Demo:CView Notes:CEditView lister:CListView Rich_1:CRichEditView \
-                 Scroller:CScrollView tree2:CTreeView; do
-    name=${project%%:*} base=${project#*:}
+  # One project per view base class, each under a name of another length
+  # and case, so that {NAME}, the lower-case "doc" and "view" include lines
+  # and the case-insensitive lookups all vary.
+  names=(Demo Notes lister Rich_1 Scroller tree2)
+  bases=$("$vantrel" --view-bases) || { echo "FAIL: $vantrel --view-bases"; exit 1; }
+  i=0
+  for base in $bases; do
+    name=${names[i]:-Project$i}
+    i=$((i + 1))
     echo "=== $name ($base)"
     generate "$work/$name" "$name" "$base" || { failures=$((failures + 1)); continue; }
     "$CHECK" "$work/$name" || failures=$((failures + 1))

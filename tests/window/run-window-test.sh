@@ -131,9 +131,7 @@ sleep 0.5
 x import -window "$main" "$shots/host-with-project.png"
 
 # The files written.
-expected="Demo.bpr Demo.cpp Demo.h Demo.rc DemoDoc.cpp DemoDoc.h DemoView.cpp DemoView.h Globals.cpp Globals.h
-MainFrm.cpp MainFrm.h resource.h statbar.cpp statbar.h stdafx.cpp stdafx.h toolbar.cpp toolbar.h
-res/Demo.rc2 res/toolbar.bmp res/DemoDoc.ico res/Demo.ico"
+expected=$("$build/vantrel" new Demo --list-files) || fail "vantrel cannot list the files"
 for file in $expected; do [ -s "$work/$file" ] || fail "missing $file"; done
 grep -q "class CDemoView : public CListView" "$work/DemoView.h" || fail "the view does not derive from CListView"
 
