@@ -41,6 +41,8 @@ class Sample : public TForm {
             {.name = "R1", .kind = K::RadioButton, .caption = "R1", .flags = F::kChecked, .tabOrder = 6},
             {.name = "R2", .kind = K::RadioButton, .caption = "R2", .tabOrder = 7},
             {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8, .modalResult = mrOk},
+            {.name = "Box", .kind = K::Panel, .flags = F::kDisabled, .tabOrder = 9},
+            {.name = "Inside", .kind = K::Button, .parent = "Box", .caption = "&Inside", .tabOrder = 0},
         }});
   }
 };
@@ -125,6 +127,41 @@ TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
   EXPECT_EQ(clicks, 0);
 }
 
+// A radio group is one tab stop, its checked button, and the arrows move
+// inside it; Tab into an edit selects its text, so typing replaces it; an
+// access key does not reach an enabled control in a disabled container.
+TEST_F(ToolkitEvents, KeyboardFollowsTheDesktopsRules) {
+  int inside = 0;
+  Get<TButton>("Inside").OnClick = [&](TControl*) { ++inside; };
+  Get<TEdit>("Name").SetText("old");
+  Run([&](UserDriver& user) {
+    auto cycle = [&] {
+      std::vector<std::string> seen;
+      for (int i = 0; i < 7; ++i) {
+        seen.push_back(user.Focused());
+        user.Press(Key::Tab);
+      }
+      return seen;
+    };
+    const std::vector<std::string> r1 = {"Name", "Fixed", "Choice", "List", "Pages", "R1", "Ok"};
+    EXPECT_EQ(cycle(), r1);
+    EXPECT_EQ(user.Focused(), "Name");  // Wrapped round.
+    user.Type("new");
+    EXPECT_EQ(user.Get<TEdit>("Name").Text(), "new");
+    user.Press(Key::Tab, 5);
+    EXPECT_TRUE(user.Press(Key::Down));
+    EXPECT_EQ(user.Focused(), "R2");
+    EXPECT_TRUE(user.Get<TRadioButton>("R2").Checked());
+    user.Press(Key::ShiftTab, 5);
+    std::vector<std::string> r2 = r1;
+    r2[5] = "R2";
+    EXPECT_EQ(cycle(), r2);
+    EXPECT_FALSE(user.Alt('i'));
+    user.Close();
+  });
+  EXPECT_EQ(inside, 0);
+}
+
 TEST_F(ToolkitEvents, PageChangeCanBeRefusedAndFocusLeavesAHiddenPage) {
   auto& pages = Get<TPageControl>("Pages");
   bool allow = false;
@@ -168,6 +205,8 @@ TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
   } cases[] = {
       {"C:\\Work\\", "C:\\Work", work},
       {"C:/Work//Sub", "C:\\Work\\Sub", {"C:\\", "Work", "Sub"}},
+      {"C:\\Work\\.\\Sub\\..", "C:\\Work", work},
+      {"C:\\..\\Work", "C:\\Work", work},
       {"C:\\", "C:\\", {"C:\\", "Work"}},
       // A missing directory shows its nearest parent, else the current one.
       {"C:\\Work\\Gone\\Deeper", "C:\\Work", work},
@@ -176,6 +215,7 @@ TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
   };
   for (const auto& c : cases) {
     Ui ui;
+    ui.fs.AddDirectory("C:\\Work\\.git");  // Hidden: never listed.
     TForm form(&ui.app, "Host");
     TDirectoryListBox list(&form);
     list.SetDirectory(c.set);
@@ -183,6 +223,13 @@ TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
     EXPECT_EQ(list.Items(), c.items) << c.set;
     EXPECT_EQ(list.ItemPaths()[list.ItemIndex()], c.shown) << c.set;
   }
+  // A typed relative path is read below the directory the list shows.
+  Ui ui;
+  TForm form(&ui.app, "Host");
+  TDirectoryListBox list(&form);
+  list.SetDirectory("C:\\Work\\Sub");
+  EXPECT_EQ(list.Resolve("..\\Other"), "C:\\Work\\Other");
+  EXPECT_EQ(list.Resolve("D:\\Data"), "D:\\Data");
   EXPECT_EQ(TDirectoryListBox::Join("/", "/", "home"), "/home");
   EXPECT_EQ(TDirectoryListBox::Join("/", "/home", "me"), "/home/me");
   EXPECT_EQ(TDirectoryListBox::Join("C:\\", "C:\\Work", "Sub"), "C:\\Work\\Sub");

@@ -46,9 +46,12 @@ void TDirChooser::DirectoryListBoxChange(TControl*) {
 void TDirChooser::DirNameKeyPress(TControl*, char& key) {
   if (key != kCharEnter) return;
   const std::string typed = DirName->Text();
-  if (!typed.empty() && Application()->Files().DirectoryExists(typed)) {
+  // A relative name means a directory below the one the list shows, which
+  // the user is looking at.
+  const std::string target = DirectoryListBox->Resolve(typed);
+  if (!typed.empty() && Application()->Files().DirectoryExists(target)) {
     OKBtn->SetFocus();
-    DirectoryListBox->SetDirectory(typed);
+    DirectoryListBox->SetDirectory(target);
   } else {
     Application()->MessageBox("The current directoru cannot be changed to '" + typed + "'",
                               "Confirm", MessageIcon::Question, MessageButtons::Ok);

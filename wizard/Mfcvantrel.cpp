@@ -173,6 +173,9 @@ void TVantrel::FinishBtnClick(TControl*) {
   info->ProjectName = settings_.Name;
   info->InterfaceText = InterfaceText(settings_.Kind);
   info->ViewBaseClass = settings_.ViewBaseClass;
+  ProjectSettings planned = settings_;
+  planned.ComputeSeparator(codePage_);
+  info->PlannedFiles = PlannedPaths(planned);
   if (info->ShowModal() != mrOk) return;
   info.reset();
 

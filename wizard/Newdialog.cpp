@@ -82,7 +82,8 @@ void TNewDlg::ProjectNameKeyPress(TControl*, char& key) {
   } else if (ProjectDir->Text().empty()) {
     ProjectDir->SetFocus();
     ProjectDirDialogClick(ProjectDirDialog);
-  } else if (NameAccepted()) {
+  } else {
+    // The name is checked when OK is pressed, not here.
     OkBtn->SetFocus();
   }
   key = 0;
@@ -106,7 +107,8 @@ void TNewDlg::CancelBtnClick(TControl*) { Close(); }
 bool TNewDlg::NameAccepted() {
   std::optional<std::string> problem = ProjectNameProblem(ProjectName->Text());
   if (!problem) return true;
-  Application()->MessageBox(*problem, "New", MessageIcon::Warning, MessageButtons::Ok);
+  Application()->MessageBox(*problem, Application()->Title(), MessageIcon::Warning,
+                            MessageButtons::Ok);
   ProjectName->SetFocus();
   ProjectName->SelectAll();
   return false;

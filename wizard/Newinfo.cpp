@@ -3,6 +3,8 @@
 #include <functional>
 
 #include "generator/Summary.h"
+#include "platform/fs/FileSystem.h"
+#include "platform/toolkit/Application.h"
 #include "wizard/FormDescriptions.h"
 
 namespace vantrel {
@@ -20,6 +22,7 @@ TNewProInfo::TNewProInfo(TComponent* owner) : TForm(owner, "TNewProInfo") {
 
   using namespace std::placeholders;
   OnShow = std::bind(&TNewProInfo::FormShow, this, _1);
+  OkBtn->OnClick = std::bind(&TNewProInfo::OkBtnClick, this, _1);
   CancelBtn->OnClick = std::bind(&TNewProInfo::CancelBtnClick, this, _1);
   NewProInfo = this;
   Create();
@@ -34,6 +37,24 @@ void TNewProInfo::FormShow(TControl*) {
   // The same lines the command-line generator prints.
   for (const std::string& line : SummaryLines(ProjectName, InterfaceText, ViewBaseClass))
     WizardInfo->AddLine(line);
+}
+
+void TNewProInfo::OkBtnClick(TControl*) {
+  // Another project's files in the same folder would be overwritten without
+  // a word: the user confirms first.
+  FileSystem& files = Application()->Files();
+  std::size_t existing = 0;
+  for (const std::string& path : PlannedFiles) existing += files.FileExists(path) ? 1 : 0;
+  if (existing == 0) return;
+  const std::string where = files.DisplayPath(InstallDir);
+  const std::string text =
+      existing == 1 ? "1 file of the new project already exists in " + where +
+                          " and will be replaced.\n\nReplace it?"
+                    : std::to_string(existing) + " files of the new project already exist in " +
+                          where + " and will be replaced.\n\nReplace them?";
+  if (Application()->MessageBox(text, "Confirm", MessageIcon::Question, MessageButtons::YesNo) !=
+      mrYes)
+    SetModalResult(mrNone);
 }
 
 void TNewProInfo::CancelBtnClick(TControl*) { Close(); }

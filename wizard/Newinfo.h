@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/toolkit/Button.h"
 #include "platform/toolkit/Form.h"
@@ -10,7 +11,9 @@
 namespace vantrel {
 
 // The summary shown before anything is written: what will be generated and
-// where. It writes nothing and changes no setting.
+// where. It writes nothing and changes no setting. When files of the
+// project exist already, OK first asks whether to replace them; No keeps
+// the summary open.
 class TNewProInfo : public TForm {
  public:
   explicit TNewProInfo(TComponent* owner);
@@ -21,8 +24,12 @@ class TNewProInfo : public TForm {
   std::string ProjectName;
   std::string InterfaceText;
   std::string ViewBaseClass;
+  // The full paths the generation run will write. OK asks before files
+  // that exist already are replaced.
+  std::vector<std::string> PlannedFiles;
 
   void FormShow(TControl* sender);
+  void OkBtnClick(TControl* sender);
   void CancelBtnClick(TControl* sender);
 
   TLabel* Label1;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "platform/toolkit/Component.h"
 #include "platform/toolkit/MessageBox.h"
@@ -11,6 +12,7 @@ namespace vantrel {
 
 class Backend;
 class FileSystem;
+class TForm;
 
 // The application object: the root owner of the forms, the backend that
 // renders them, the file system the drive and directory controls browse,
@@ -26,6 +28,12 @@ class TApplication : public TComponent {
   // The host's main window, the parent of every form (0 for none).
   std::uintptr_t Handle() const { return handle_; }
   void SetHandle(std::uintptr_t handle) { handle_ = handle; }
+
+  // The innermost form in a modal loop, or nullptr. While one runs, it is
+  // the only form that takes the user's input: its owners and the host's
+  // window take none, as a modal dialog disables the windows beneath it.
+  TForm* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
+  bool TakesInput(const TForm& form) const { return modal_.empty() || modal_.back() == &form; }
 
   // The caption of the error box.
   const std::string& Title() const { return title_; }
@@ -44,6 +52,8 @@ class TApplication : public TComponent {
   TApplication* AsApplication() override { return this; }
 
  private:
+  friend class TForm;
+  std::vector<TForm*> modal_;
   Backend& backend_;
   FileSystem& files_;
   std::uintptr_t handle_ = 0;

@@ -12,6 +12,11 @@ void TButton::Click() {
   if (OnClick) OnClick(this);
 }
 
+void TButton::UserClick() {
+  SetFocus();
+  Click();
+}
+
 void TButton::KeyChar(char key) {
   if (key == kCharEnter || key == ' ') Click();
 }

@@ -18,6 +18,9 @@ class TButton : public TWinControl {
   void Click();
 
   void KeyChar(char key) override;
+  // A click or the access key focuses and presses it.
+  void UserClick() override;
+  void AccessKeyPressed() override { UserClick(); }
 
  private:
   TModalResult modalResult_ = mrNone;

@@ -11,6 +11,7 @@ void TCheckBox::SetChecked(bool checked) {
 }
 
 void TCheckBox::UserClick() {
+  SetFocus();
   SetChecked(!checked_);
   if (OnClick) OnClick(this);
 }

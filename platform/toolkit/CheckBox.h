@@ -12,7 +12,9 @@ class TCheckBox : public TWinControl {
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
 
-  void UserClick();
+  // A click, the space bar or the access key: focuses and toggles it.
+  void UserClick() override;
+  void AccessKeyPressed() override { UserClick(); }
   void KeyChar(char key) override;
 
  private:

@@ -45,16 +45,18 @@ void TComboBox::SetItemIndex(int index) {
   Changed();
 }
 
-void TComboBox::UserPick(int index) {
-  if (!IsItemIndex(index, items_.size())) return;
+bool TComboBox::UserPickItem(int index) {
+  if (!IsItemIndex(index, items_.size())) return false;
+  SetFocus();
   const bool changed = index != itemIndex_ || Text() != items_[index];
   SetItemIndex(index);
   if (changed && OnChange) OnChange(this);
+  return true;
 }
 
 void TComboBox::KeyChar(char key) {
   if (style_ == Style::DropDownList) {
-    UserPick(FirstStartingWith(items_, key));
+    UserPickItem(FirstStartingWith(items_, key));
     return;
   }
   std::string text = Text();
@@ -72,7 +74,7 @@ void TComboBox::KeyChar(char key) {
 
 bool TComboBox::NavigationKey(Key key) {
   const std::optional<int> index = NavigatedIndex(key, itemIndex_, items_.size());
-  if (index) UserPick(*index);
+  if (index) UserPickItem(*index);
   return index.has_value();
 }
 

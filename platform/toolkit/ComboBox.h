@@ -28,8 +28,9 @@ class TComboBox : public TWinControl {
   int ItemIndex() const { return itemIndex_; }
   void SetItemIndex(int index);  // No change handler runs.
 
-  // A user picks entry index from the opened list.
-  void UserPick(int index);
+  // A user picks entry index from the opened list: focuses the box and
+  // selects the entry.
+  bool UserPickItem(int index) override;
 
   void KeyChar(char key) override;
   bool NavigationKey(Key key) override;

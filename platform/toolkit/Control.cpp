@@ -98,6 +98,10 @@ TForm* TControl::Form() const {
   return nullptr;
 }
 
+void TControl::UserClick() {
+  if (OnClick) OnClick(this);
+}
+
 void TControl::Changed() {
   if (TApplication* app = Application()) app->WindowBackend().ControlChanged(*this);
 }

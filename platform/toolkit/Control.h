@@ -59,6 +59,14 @@ class TControl : public TComponent {
   // Reports a change of state to the backend so that it repaints.
   void Changed();
 
+  // What a user's mouse click on the control does: runs the click handler
+  // here; focusing, pressing and checking controls do more.
+  virtual void UserClick();
+  // Whether Alt with the control's access key reaches it now.
+  virtual bool TakesAccessKey() const { return CanAct(); }
+  // What Alt with the access key does: the same as a click here.
+  virtual void AccessKeyPressed() { UserClick(); }
+
   TNotifyEvent OnClick;
 
  protected:

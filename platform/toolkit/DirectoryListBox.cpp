@@ -12,13 +12,18 @@ namespace {
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
-// The parts of path below its root, without empty ones.
+// The parts of path below its root, without empty ones, with "." and ".."
+// taken as the same and the parent level (never above the root).
 std::vector<std::string> PartsBelow(const std::string& root, const std::string& path) {
   std::vector<std::string> parts;
   std::string part;
   for (std::size_t i = root.size(); i <= path.size(); ++i) {
     if (i == path.size() || IsSeparator(path[i])) {
-      if (!part.empty()) parts.push_back(part);
+      if (part == "..") {
+        if (!parts.empty()) parts.pop_back();
+      } else if (!part.empty() && part != ".") {
+        parts.push_back(part);
+      }
       part.clear();
     } else {
       part.push_back(path[i]);
@@ -32,6 +37,18 @@ std::string Bare(const std::string& root) {
   std::string bare = root;
   while (bare.size() > 1 && IsSeparator(bare.back())) bare.pop_back();
   return bare;
+}
+
+// The list's own form of a path: its drive root, then one part per level,
+// whatever separators, doubled separators and "." or ".." were typed; ""
+// when the path is on no drive.
+std::string Canonical(const FileSystem& fs, const std::string& path) {
+  const std::string root = TDirectoryListBox::RootOf(fs, path);
+  if (root.empty()) return "";
+  std::string result = root;
+  for (const std::string& part : PartsBelow(Bare(root), path))
+    result = TDirectoryListBox::Join(root, result, part);
+  return result;
 }
 
 }  // namespace
@@ -65,16 +82,18 @@ std::string TDirectoryListBox::Join(const std::string& root, const std::string& 
   return path + separator + name;
 }
 
+std::string TDirectoryListBox::Resolve(const std::string& path) const {
+  const FileSystem& fs = Files();
+  if (path.empty()) return path;
+  if (!RootOf(fs, path).empty()) return Canonical(fs, path);
+  return Canonical(fs, Join(RootOf(fs, directory_), directory_, path));
+}
+
 void TDirectoryListBox::SetDirectory(const std::string& path) {
   FileSystem& fs = Files();
-  // The list's own form of the path: the drive root, then one part per
-  // level, whatever separators and doubled separators were typed.
   auto canonical = [&fs](const std::string& candidate) -> std::string {
-    std::string root = RootOf(fs, candidate);
-    if (root.empty()) return "";
-    std::string result = root;
-    for (const std::string& part : PartsBelow(Bare(root), candidate)) result = Join(root, result, part);
-    return fs.DirectoryExists(result) ? result : "";
+    std::string result = Canonical(fs, candidate);
+    return !result.empty() && fs.DirectoryExists(result) ? result : "";
   };
   std::string target = canonical(path);
   // A path that does not exist shows its nearest existing parent, else the
@@ -112,6 +131,7 @@ void TDirectoryListBox::Fill() {
   }
   const int current = level;
   for (const std::string& child : fs.Subdirectories(directory_)) {
+    if (child.starts_with('.')) continue;  // Hidden directories are not offered.
     items.push_back(child);
     paths_.push_back(Join(root, directory_, child));
     levels_.push_back(level + 1);
@@ -124,6 +144,12 @@ void TDirectoryListBox::Fill() {
 void TDirectoryListBox::UserOpen(int index) {
   if (!IsItemIndex(index, paths_.size())) return;
   SetDirectory(paths_[index]);
+}
+
+void TDirectoryListBox::UserDoubleClick(int index) {
+  UserSelect(index);
+  UserOpen(index);
+  if (OnDblClick) OnDblClick(this);
 }
 
 void TDirectoryListBox::KeyChar(char key) {

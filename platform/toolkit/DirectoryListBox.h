@@ -11,7 +11,8 @@ class FileSystem;
 class TDriveComboBox;
 
 // A directory list: the path of its directory from the drive root down,
-// one item per level, then the directory's subdirectories. Opening an item
+// one item per level, then the directory's subdirectories (hidden ones,
+// whose names begin with a period, left out). Opening an item
 // (double click, or Enter while the list has the focus) moves the list
 // there. Its change handler runs whenever its directory changes, by a user
 // or by code. The list never changes the process's current directory.
@@ -27,6 +28,10 @@ class TDirectoryListBox : public TListBox {
   // system has one.
   void SetDirectory(const std::string& path);
 
+  // A typed path in the list's form: a path without a drive root is taken
+  // below the directory shown; "." and ".." are resolved.
+  std::string Resolve(const std::string& path) const;
+
   // The full path of each item, and its depth (0 for the drive root).
   const std::vector<std::string>& ItemPaths() const { return paths_; }
   const std::vector<int>& ItemLevels() const { return levels_; }
@@ -35,6 +40,8 @@ class TDirectoryListBox : public TListBox {
 
   // A user opens item index.
   void UserOpen(int index);
+  // A double click opens the item.
+  void UserDoubleClick(int index) override;
   void KeyChar(char key) override;
 
   TNotifyEvent OnChange;

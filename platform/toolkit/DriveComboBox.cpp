@@ -51,9 +51,12 @@ void TDriveComboBox::ListMoved(const std::string& root, const std::string& direc
   if (OnChange) OnChange(this);
 }
 
-void TDriveComboBox::UserPick(int index) {
+bool TDriveComboBox::UserPickItem(int index) {
   const auto& drives = Drives();
-  if (IsItemIndex(index, drives.size())) SetDrive(drives[index]);
+  if (!IsItemIndex(index, drives.size())) return false;
+  SetFocus();
+  SetDrive(drives[index]);
+  return true;
 }
 
 bool TDriveComboBox::NavigationKey(Key key) {
@@ -61,7 +64,7 @@ bool TDriveComboBox::NavigationKey(Key key) {
   const auto at = std::find(drives.begin(), drives.end(), drive_);
   const int current = at == drives.end() ? -1 : static_cast<int>(at - drives.begin());
   const std::optional<int> index = NavigatedIndex(key, current, drives.size());
-  if (index) UserPick(*index);
+  if (index) UserPickItem(*index);
   return index.has_value();
 }
 

@@ -31,7 +31,7 @@ class TDriveComboBox : public TWinControl {
   void SetDirList(TDirectoryListBox* list);
 
   // A user picks entry index of the opened list.
-  void UserPick(int index);
+  bool UserPickItem(int index) override;
   bool NavigationKey(Key key) override;
 
   TNotifyEvent OnChange;

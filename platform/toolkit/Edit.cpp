@@ -17,13 +17,32 @@ void TEdit::SetText(const std::string& text) {
 void TEdit::SelectAll() {
   selStart_ = 0;
   selLength_ = Text().size();
+  ++selectionRequests_;
   Changed();
 }
 
 void TEdit::SetCaretToEnd() {
   selStart_ = Text().size();
   selLength_ = 0;
+  ++selectionRequests_;
   Changed();
+}
+
+void TEdit::UserClick() {
+  SetFocus();
+  SetCaretToEnd();
+}
+
+void TEdit::KeyboardFocus() {
+  SetFocus();
+  SelectAll();
+}
+
+void TEdit::UserEdited(const std::string& text) {
+  if (readOnly_) return;
+  selStart_ = text.size();
+  selLength_ = 0;
+  SetText(text);
 }
 
 void TEdit::KeyChar(char key) {

@@ -27,8 +27,17 @@ class TEdit : public TWinControl {
   std::size_t SelLength() const { return selLength_; }
   void SelectAll();
   void SetCaretToEnd();
+  // Counts the selections made by code or by the rules above, so that a
+  // backend whose widget keeps its own selection knows when to take this
+  // one.
+  unsigned SelectionRequests() const { return selectionRequests_; }
 
   void KeyChar(char key) override;
+  // A click leaves the caret at the end; Tab or an access key selects all.
+  void UserClick() override;
+  void KeyboardFocus() override;
+  // The text a user's editing left, with the caret at its end.
+  void UserEdited(const std::string& text);
 
   TNotifyEvent OnChange;
 
@@ -36,6 +45,7 @@ class TEdit : public TWinControl {
   bool readOnly_ = false;
   std::size_t selStart_ = 0;
   std::size_t selLength_ = 0;
+  unsigned selectionRequests_ = 0;
 };
 
 }  // namespace vantrel

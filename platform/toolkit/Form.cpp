@@ -36,11 +36,13 @@ TModalResult TForm::ShowModal() {
   if (Visible() || modal_) throw std::logic_error("Cannot make a visible window modal");
   modalResult_ = mrNone;
   modal_ = true;
+  app->modal_.push_back(this);
   SetVisible(true);
   app->WindowBackend().FormVisibilityChanged(*this, true);
   // The show handler runs before the loop; its errors end the show.
   auto finish = [&] {
     modal_ = false;
+    std::erase(app->modal_, this);
     SetVisible(false);
     app->WindowBackend().FormVisibilityChanged(*this, false);
   };
@@ -78,7 +80,7 @@ void TForm::SelectNext(bool forward) {
   std::function<void(const TWinControl&)> collect = [&](const TWinControl& parent) {
     for (TWinControl* child : parent.TabOrdered()) {
       if (!child->CanFocus()) continue;
-      if (child->TabStop()) stops.push_back(child);
+      if (child->IsTabStop()) stops.push_back(child);
       collect(*child);
     }
   };
@@ -90,7 +92,7 @@ void TForm::SelectNext(bool forward) {
     next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
     break;
   }
-  SetActiveControl(stops[next]);
+  stops[next]->KeyboardFocus();
 }
 
 TControl* TForm::FindControl(const std::string& name) const {

@@ -41,7 +41,8 @@ class TForm : public TWinControl {
   // The control with the input focus, or nullptr.
   TWinControl* ActiveControl() const { return activeControl_; }
   void SetActiveControl(TWinControl* control);
-  // Moves the focus to the next (or previous) tab stop in tab order.
+  // Moves the focus to the next (or previous) tab stop in tab order, as Tab
+  // does: an edit reached so selects its text.
   void SelectNext(bool forward);
 
   // The first control on the form (pages, panels included) of that name.

@@ -20,6 +20,11 @@ class TLabel : public TControl {
   bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap) { wordWrap_ = wordWrap; }
 
+  // The access key reaches a label whose focus control can take the focus,
+  // and moves the focus there.
+  bool TakesAccessKey() const override;
+  void AccessKeyPressed() override;
+
  private:
   TWinControl* focusControl_ = nullptr;
   bool autoSize_ = true;

@@ -30,6 +30,11 @@ void TListBox::UserSelect(int index) {
   if (OnClick) OnClick(this);
 }
 
+void TListBox::UserDoubleClick(int index) {
+  UserSelect(index);
+  if (OnDblClick) OnDblClick(this);
+}
+
 bool TListBox::NavigationKey(Key key) {
   const std::optional<int> index = NavigatedIndex(key, itemIndex_, items_.size());
   if (index) UserSelect(*index);

@@ -24,6 +24,9 @@ class TListBox : public TWinControl {
 
   // A user clicks item index (a value outside the items is the empty area).
   void UserSelect(int index);
+  // A user double-clicks item index: selects it, then runs the double-click
+  // handler.
+  virtual void UserDoubleClick(int index);
   bool NavigationKey(Key key) override;
 
   TNotifyEvent OnDblClick;

@@ -25,6 +25,8 @@ class TPageControl : public TWinControl {
 
   // A user clicks the tab of page index; true when the page changed.
   bool UserSelectTab(int index);
+  // A click outside the tabs does nothing; the pages take no focus.
+  void UserClick() override {}
 
   TTabChangingEvent OnChanging;
   TNotifyEvent OnChange;

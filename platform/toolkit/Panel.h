@@ -16,6 +16,9 @@ class TPanel : public TWinControl {
   Bevel BevelOuter() const { return outer_; }
   void SetBevels(Bevel inner, Bevel outer);
 
+  // A click runs the click handler; a panel takes no focus.
+  void UserClick() override { TControl::UserClick(); }
+
  private:
   Bevel inner_ = Bevel::None;
   Bevel outer_ = Bevel::Raised;

@@ -18,6 +18,8 @@ class TTabSheet : public TWinControl {
 
   // Showing only while it is its page control's active page.
   bool Showing() const override;
+  // A page takes no focus from a click.
+  void UserClick() override {}
 
  private:
   bool tabVisible_ = true;

@@ -4,18 +4,11 @@
 #include <functional>
 
 #include "platform/toolkit/Application.h"
-#include "platform/toolkit/Button.h"
-#include "platform/toolkit/CheckBox.h"
 #include "platform/toolkit/CheckListBox.h"
-#include "platform/toolkit/ComboBox.h"
-#include "platform/toolkit/DirectoryListBox.h"
-#include "platform/toolkit/DriveComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"
 #include "platform/toolkit/ItemIndex.h"
-#include "platform/toolkit/Label.h"
 #include "platform/toolkit/PageControl.h"
-#include "platform/toolkit/RadioButton.h"
 #include "platform/toolkit/UpDown.h"
 
 namespace vantrel::user {
@@ -34,43 +27,40 @@ bool Guarded(TControl& control, const std::function<void()>& action) {
   return true;
 }
 
-bool Reachable(const TControl& control) {
-  const TForm* form = control.Form();
-  return form != nullptr && form->Visible() && control.CanAct();
+// Whether the form takes input: shown, and not beneath a modal form.
+bool TakesInput(const TForm& form) {
+  const TApplication* app = form.Application();
+  return form.Visible() && (app == nullptr || app->TakesInput(form));
 }
 
-// Focuses a control the way a click or an access key does.
-void Focus(TWinControl& control) {
-  control.SetFocus();
-  if (auto* edit = dynamic_cast<TEdit*>(&control)) edit->SelectAll();
+bool Reachable(const TControl& control) {
+  const TForm* form = control.Form();
+  return form != nullptr && TakesInput(*form) && control.CanAct();
+}
+
+// The first control in creation order, depth first, that carries the access
+// key and that it reaches now.
+TControl* AccessKeyTarget(const TWinControl& parent, char wanted) {
+  for (TControl* child : parent.Controls()) {
+    if (!child->Showing()) continue;
+    if (child->AccessKey() == wanted && child->TakesAccessKey()) return child;
+    if (auto* win = dynamic_cast<TWinControl*>(child))
+      if (TControl* found = AccessKeyTarget(*win, wanted)) return found;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 bool Click(TControl& control) {
   if (!Reachable(control)) return false;
-  return Guarded(control, [&] {
-    if (auto* button = dynamic_cast<TButton*>(&control)) {
-      button->SetFocus();
-      button->Click();
-    } else if (auto* check = dynamic_cast<TCheckBox*>(&control)) {
-      check->SetFocus();
-      check->UserClick();
-    } else if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
-      radio->SetFocus();
-      radio->UserClick();
-    } else if (auto* edit = dynamic_cast<TEdit*>(&control)) {
-      edit->SetFocus();
-      edit->SetCaretToEnd();
-    } else if (auto* win = dynamic_cast<TWinControl*>(&control)) {
-      if (win->Kind() != ControlKind::Panel && win->Kind() != ControlKind::TabSheet &&
-          win->Kind() != ControlKind::PageControl)
-        win->SetFocus();
-      if (win->OnClick && win->Kind() == ControlKind::Panel) win->OnClick(win);
-    } else if (control.OnClick) {
-      control.OnClick(&control);
-    }
-  });
+  return Guarded(control, [&] { control.UserClick(); });
+}
+
+bool Focus(TControl& control) {
+  auto* win = dynamic_cast<TWinControl*>(&control);
+  if (win == nullptr || !Reachable(control) || !win->CanFocus()) return false;
+  return Guarded(control, [&] { win->SetFocus(); });
 }
 
 bool ClickItem(TControl& list, int index) {
@@ -88,9 +78,7 @@ bool DoubleClickItem(TControl& list, int index) {
     return false;
   return Guarded(list, [&] {
     box->SetFocus();
-    box->UserSelect(index);
-    if (auto* dirs = dynamic_cast<TDirectoryListBox*>(box)) dirs->UserOpen(index);
-    if (box->OnDblClick) box->OnDblClick(box);
+    box->UserDoubleClick(index);
   });
 }
 
@@ -105,22 +93,11 @@ bool ToggleItem(TControl& list, int index) {
 }
 
 bool PickItem(TControl& combo, int index) {
-  if (!Reachable(combo)) return false;
-  if (auto* box = dynamic_cast<TComboBox*>(&combo)) {
-    if (!IsItemIndex(index, box->Items().size())) return false;
-    return Guarded(combo, [&] {
-      box->SetFocus();
-      box->UserPick(index);
-    });
-  }
-  if (auto* drives = dynamic_cast<TDriveComboBox*>(&combo)) {
-    if (!IsItemIndex(index, drives->Drives().size())) return false;
-    return Guarded(combo, [&] {
-      drives->SetFocus();
-      drives->UserPick(index);
-    });
-  }
-  return false;
+  auto* box = dynamic_cast<TWinControl*>(&combo);
+  if (box == nullptr || !Reachable(combo)) return false;
+  bool picked = false;
+  Guarded(combo, [&] { picked = box->UserPickItem(index); });
+  return picked;
 }
 
 bool SelectTab(TControl& pageControl, int index) {
@@ -146,9 +123,24 @@ bool SelectText(TControl& edit) {
   });
 }
 
+bool EditText(TControl& edit, const std::string& text) {
+  auto* box = dynamic_cast<TEdit*>(&edit);
+  if (box == nullptr || !Reachable(edit) || box->ReadOnly()) return false;
+  return Guarded(edit, [&] { box->UserEdited(text); });
+}
+
+bool FilterChar(TForm& form, char& key) {
+  TWinControl* target = form.ActiveControl();
+  if (!TakesInput(form) || target == nullptr || !target->CanAct()) return false;
+  Guarded(*target, [&] {
+    if (target->OnKeyPress) target->OnKeyPress(target, key);
+  });
+  return key != 0 && form.ActiveControl() == target && target->CanAct();
+}
+
 bool TypeChar(TForm& form, char key) {
   TWinControl* target = form.ActiveControl();
-  if (!form.Visible() || target == nullptr || !target->CanAct()) return false;
+  if (!TakesInput(form) || target == nullptr || !target->CanAct()) return false;
   return Guarded(*target, [&] {
     char typed = key;
     if (target->OnKeyPress) target->OnKeyPress(target, typed);
@@ -159,7 +151,7 @@ bool TypeChar(TForm& form, char key) {
 }
 
 bool PressKey(TForm& form, Key key) {
-  if (!form.Visible()) return false;
+  if (!TakesInput(form)) return false;
   switch (key) {
     case Key::Tab:
     case Key::ShiftTab:
@@ -178,45 +170,15 @@ bool PressKey(TForm& form, Key key) {
 }
 
 bool AltKey(TForm& form, char letter) {
-  if (!form.Visible()) return false;
+  if (!TakesInput(form)) return false;
   const char wanted = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
-  // The first control in creation order whose caption carries the key and
-  // which a user can reach.
-  std::function<TControl*(const TWinControl&)> find = [&](const TWinControl& parent) -> TControl* {
-    for (TControl* child : parent.Controls()) {
-      if (!child->Showing()) continue;
-      if (child->AccessKey() == wanted && child->EnabledInTree()) {
-        auto* label = dynamic_cast<TLabel*>(child);
-        if (label == nullptr || (label->FocusControl() != nullptr && label->FocusControl()->CanFocus()))
-          return child;
-      }
-      if (auto* win = dynamic_cast<TWinControl*>(child))
-        if (TControl* found = find(*win)) return found;
-    }
-    return nullptr;
-  };
-  TControl* target = find(form);
+  TControl* target = AccessKeyTarget(form, wanted);
   if (target == nullptr) return false;
-  return Guarded(*target, [&] {
-    if (auto* label = dynamic_cast<TLabel*>(target)) {
-      Focus(*label->FocusControl());
-    } else if (auto* button = dynamic_cast<TButton*>(target)) {
-      button->SetFocus();
-      button->Click();
-    } else if (auto* radio = dynamic_cast<TRadioButton*>(target)) {
-      radio->SetFocus();
-      radio->UserClick();
-    } else if (auto* check = dynamic_cast<TCheckBox*>(target)) {
-      check->SetFocus();
-      check->UserClick();
-    } else if (auto* win = dynamic_cast<TWinControl*>(target)) {
-      Focus(*win);
-    }
-  });
+  return Guarded(*target, [&] { target->AccessKeyPressed(); });
 }
 
 bool CloseWindow(TForm& form) {
-  if (!form.Visible()) return false;
+  if (!TakesInput(form)) return false;
   return Guarded(form, [&] { form.Close(); });
 }
 

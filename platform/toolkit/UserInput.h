@@ -11,7 +11,8 @@ class TForm;
 
 // The user's actions, as a backend forwards them. Each returns false, and
 // does nothing, when no user could do it: the control is disabled or
-// hidden, the form is not shown, or the item does not exist. An error that
+// hidden, the form is not shown or lies beneath a modal form, or the item
+// does not exist. An error that
 // escapes an event handler run by the action is reported in the
 // application's error box and ends the action.
 namespace user {
@@ -19,6 +20,9 @@ namespace user {
 // A mouse click on a control: presses a button, toggles a check box,
 // checks a radio button, focuses an edit or a list.
 bool Click(TControl& control);
+// The focus moved to a control under the mouse, in a backend whose widgets
+// take the focus themselves; nothing else happens.
+bool Focus(TControl& control);
 // A click on item index of a list (or of a check list box's items).
 bool ClickItem(TControl& list, int index);
 // A double click on item index of a list; opens it in a directory list.
@@ -34,7 +38,16 @@ bool Spin(TControl& upDown, int delta);
 // Selects the whole text of an edit (with the mouse), focusing it.
 bool SelectText(TControl& edit);
 
+// The text a user's editing left in an edit, for a backend whose widget
+// edits text itself (caret, selection, clipboard); the change handler runs.
+bool EditText(TControl& edit, const std::string& text);
+
 // Keyboard input goes to the form's focused control.
+// Offers a typed character to the focused control's key-press handler
+// only, for a backend whose widget then does the typing itself. True when
+// the character is left for the widget: not discarded, and the focus still
+// on that control.
+bool FilterChar(TForm& form, char& key);
 // Types one character: the focused control's key-press handler sees it
 // first and may discard it.
 bool TypeChar(TForm& form, char key);

@@ -23,6 +23,8 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> TabOrdered() const;
 
   bool TabStop() const { return tabStop_; }
+  // Whether Tab stops here now; a radio group has one stop (see TRadioButton).
+  virtual bool IsTabStop() const { return tabStop_; }
   void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
   int TabOrder() const { return tabOrder_; }
   void SetTabOrder(int order) { tabOrder_ = order; }
@@ -35,6 +37,15 @@ class TWinControl : public TControl {
   bool Focused() const;
 
   TKeyPressEvent OnKeyPress;
+
+  // A click focuses the control.
+  void UserClick() override { SetFocus(); }
+  // The focus arrives by Tab or by an access key; an edit selects its text.
+  virtual void KeyboardFocus() { SetFocus(); }
+  void AccessKeyPressed() override { KeyboardFocus(); }
+  // A user picks entry index of a drop-down list; false when the control
+  // has no such entry.
+  virtual bool UserPickItem(int /*index*/) { return false; }
 
   // What the control does with a character that its key-press handler let
   // through: editing, pressing, checking. Nothing by default.
