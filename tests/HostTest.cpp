@@ -19,6 +19,8 @@
 #include "host/HostString.h"
 #include "host/MFCVantrel.h"
 #include "platform/fs/MemoryFileSystem.h"
+#include "platform/resources/ModulePicture.h"
+#include "platform/resources/Palette.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/HeadlessBackend.h"
 
@@ -93,6 +95,51 @@ TEST_F(LibraryFixture, RefusalsLeaveTheNextCallFree) {
   // A null termination variable is not written through.
   EXPECT_TRUE(library.Register(&services, Registration::Register, nullptr));
   EXPECT_EQ(Registration::experts.size(), 1u);
+}
+
+// A whole run from the host's side: after the files, the host is asked
+// once to close its project and then once to open the new makefile.
+TEST_F(LibraryFixture, ARunClosesThenOpensOnceEach) {
+  files.AddDirectory("C:\\Work");
+  files.SetCurrentDirectory("C:\\Work");
+  ASSERT_TRUE(library.Register(&services, Registration::Register, nullptr));
+  backend.Expect("TNewDlg", [](UserDriver& user) {
+    user.Type("Demo");
+    user.Click("OkBtn");
+  });
+  backend.Expect("TVantrel", [](UserDriver& user) {
+    for (int i = 0; i < 5; ++i) user.Click("NextBtn");
+    user.Click("FinishBtn");
+  });
+  backend.Expect("TNewProInfo", [](UserDriver& user) { user.Click("OkBtn"); });
+  Registration::experts[0]->Execute();
+  EXPECT_TRUE(backend.Problems().empty());
+  EXPECT_EQ(services.Record(),
+            (std::vector<std::string>{"parent window", "close project", "open C:\\Work\\Demo.bpr"}));
+}
+
+// The gallery shows the expert by the icon the generated projects carry.
+TEST(ExpertGlyph, IsTheApplicationIcon) {
+  Registration registration;
+  auto* expert = new MFCVantrel;
+  const HostIcon* glyph = expert->GetGlyph();
+  expert->Release();
+  const ModulePicture* icon = FindModuleIcon("MFCVANTREL");
+  ASSERT_NE(glyph, nullptr);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_EQ(std::tie(glyph->width, glyph->height), std::tie(icon->width, icon->height));
+  for (int y = 0; y < icon->height; ++y)
+    for (int x = 0; x < icon->width; ++x) {
+      const int index = icon->Pixel(x, y);
+      const std::uint32_t pixel = glyph->pixels[y * icon->width + x];
+      if (index == ModulePicture::kTransparent) {
+        EXPECT_EQ(pixel >> 24, 0u) << x << "," << y;
+        continue;
+      }
+      const PaletteColour& c = kStandardPalette[static_cast<std::size_t>(index)];
+      EXPECT_EQ(pixel, 0xFF000000u | (std::uint32_t{c.red} << 16) | (std::uint32_t{c.green} << 8) | c.blue)
+          << x << "," << y;
+    }
 }
 
 TEST(Gallery, ListsTheExpertByItsIdentity) {

@@ -175,7 +175,7 @@ void TVantrel::FinishBtnClick(TControl*) {
   info->ViewBaseClass = settings_.ViewBaseClass;
   ProjectSettings planned = settings_;
   planned.ComputeSeparator(codePage_);
-  info->PlannedFiles = PlannedPaths(planned);
+  info->PlannedFiles = PlannedPaths(planned, Application()->Files());
   if (info->ShowModal() != mrOk) return;
   info.reset();
 

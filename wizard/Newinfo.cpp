@@ -46,7 +46,8 @@ void TNewProInfo::OkBtnClick(TControl*) {
   std::size_t existing = 0;
   for (const std::string& path : PlannedFiles) existing += files.FileExists(path) ? 1 : 0;
   if (existing == 0) return;
-  const std::string where = files.DisplayPath(InstallDir);
+  // The location as the summary shows it.
+  const std::string& where = InstallDir;
   const std::string text =
       existing == 1 ? "1 file of the new project already exists in " + where +
                           " and will be replaced.\n\nReplace it?"

@@ -17,20 +17,53 @@
 namespace vantrel::fltk {
 namespace {
 
-// Keeps a new window above its parent and gives it the keyboard, as a
-// modal dialog has it; without a window manager nobody else would.
-void KeepAbove(Fl_Window& window, unsigned long parent) {
+// FLTK's event dispatch takes no context: the backend that filters events.
+FltkBackend* dispatching = nullptr;
+
+int DispatchEvent(int event, Fl_Window* window) {
+  if (dispatching != nullptr) return dispatching->Dispatch(event, window);
+  return Fl::handle_(event, window);
+}
+
+bool IsInput(int event) {
+  switch (event) {
+    case FL_PUSH:
+    case FL_RELEASE:
+    case FL_DRAG:
+    case FL_MOUSEWHEEL:
+    case FL_KEYBOARD:
+    case FL_KEYUP:
+    case FL_SHORTCUT:
+    case FL_PASTE:
+    case FL_DND_ENTER:
+    case FL_DND_DRAG:
+    case FL_DND_RELEASE: return true;
+    default: return false;
+  }
+}
+
+// Raises a shown window and gives it the keyboard, as the desktop does for
+// an active dialog; without a window manager nobody else would.
+void Activate(Fl_Window& window) {
   if (!window.shown()) return;
-  if (parent != 0) XSetTransientForHint(fl_display, fl_xid(&window), parent);
-  window.wait_for_expose();
+  XRaiseWindow(fl_display, fl_xid(&window));
   XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
 }
 
 }  // namespace
 
-FltkBackend::FltkBackend() { Fl::visual(FL_DOUBLE | FL_INDEX); }
+FltkBackend::FltkBackend() {
+  Fl::visual(FL_DOUBLE | FL_INDEX);
+  dispatching = this;
+  Fl::event_dispatch(DispatchEvent);
+}
 
-FltkBackend::~FltkBackend() = default;
+FltkBackend::~FltkBackend() {
+  if (dispatching == this) {
+    dispatching = nullptr;
+    Fl::event_dispatch(nullptr);
+  }
+}
 
 bool FltkBackend::DisplayAvailable() {
   // A host that uses FLTK has opened the display already.
@@ -49,28 +82,75 @@ FormWindow* FltkBackend::WindowOf(const TForm& form) const {
   return found == windows_.end() ? nullptr : found->second.get();
 }
 
-unsigned long FltkBackend::ParentWindow(const TForm* except) const {
-  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
-    if (*it != except)
-      if (FormWindow* window = WindowOf(**it); window != nullptr && window->shown()) return fl_xid(window);
-  return 0;
+Fl_Window* FltkBackend::InputWindow() const {
+  if (messageWindow_ != nullptr) return messageWindow_;
+  return modal_.empty() ? nullptr : WindowOf(*modal_.back());
+}
+
+bool FltkBackend::TakesInput(const Fl_Window* window) const {
+  // A drop-down list or menu that is open has the input to itself.
+  if (Fl::grab() != nullptr) return true;
+  const Fl_Window* input = InputWindow();
+  return input == nullptr || window == input;
+}
+
+void FltkBackend::Restack() const {
+  if (Fl_Window* input = InputWindow()) Activate(*input);
+}
+
+int FltkBackend::Dispatch(int event, Fl_Window* window) {
+  if (IsInput(event) && !TakesInput(window)) {
+    if (event == FL_PUSH) Restack();
+    return 0;
+  }
+  auto* form = dynamic_cast<FormWindow*>(window);
+  if (form == nullptr || Fl::grab() != nullptr) return Fl::handle_(event, window);
+  if (event == FL_KEYBOARD) return form->RouteKey();
+  if (event == FL_SHORTCUT) return 1;  // Keys are routed above, never as widget shortcuts.
+  if (event == FL_PUSH && form->DropDownPressed()) return 1;
+  const int used = Fl::handle_(event, window);
+  if (event == FL_PUSH) form->FocusFollowed();
+  return used;
+}
+
+void FltkBackend::SyncAll() {
+  const Fl_Window* input = InputWindow();
+  for (auto& [form, window] : windows_) window->Sync(window.get() == input);
+}
+
+template <class Done>
+void FltkBackend::Loop(Fl_Window& window, Done done) {
+  while (!done() && window.shown()) {
+    SyncAll();
+    Fl::wait();
+  }
 }
 
 void FltkBackend::FormVisibilityChanged(TForm& form, bool visible) {
   FormWindow* window = WindowOf(form);
   if (!visible) {
     if (window != nullptr) window->hide();
+    Restack();
     Fl::flush();
     return;
   }
   if (window == nullptr) window = (windows_[&form] = std::make_unique<FormWindow>(form)).get();
-  window->Sync();
+  window->MarkChanged();
+  window->Sync(false);
+  // Modal from the start: FLTK keeps a modal window above the others.
+  if (form.Modal()) window->set_modal();
   if (form.Centered()) window->position((Fl::w() - window->w()) / 2, (Fl::h() - window->h()) / 2);
-  unsigned long parent = ParentWindow(&form);
+  // The window above which it stays: the innermost other modal form's, or
+  // the host's.
+  unsigned long parent = 0;
+  for (auto it = modal_.rbegin(); it != modal_.rend() && parent == 0; ++it)
+    if (FormWindow* owner = WindowOf(**it); owner != nullptr && owner->shown()) parent = fl_xid(owner);
   if (parent == 0)
     if (TApplication* app = form.Application()) parent = app->Handle();
   window->show();
-  KeepAbove(*window, parent);
+  if (parent != 0) XSetTransientForHint(fl_display, fl_xid(window), parent);
+  window->wait_for_expose();
+  Activate(*window);
   Fl::flush();
 }
 
@@ -78,22 +158,33 @@ void FltkBackend::RunModal(TForm& form) {
   FormWindow* window = WindowOf(form);
   if (window == nullptr) return;
   modal_.push_back(&form);
-  window->set_modal();
-  while (form.ModalResult() == mrNone && window->shown()) Fl::wait();
+  Activate(*window);
+  Loop(*window, [&] { return form.ModalResult() != mrNone; });
   modal_.pop_back();
 }
 
 TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
-  return RunMessageWindow(request, ParentWindow(nullptr));
+  SyncAll();
+  MessageWindow box(request);
+  Fl_Window* previous = messageWindow_;
+  messageWindow_ = &box;
+  box.show();
+  if (!modal_.empty())
+    if (FormWindow* owner = WindowOf(*modal_.back()); owner != nullptr && owner->shown())
+      XSetTransientForHint(fl_display, fl_xid(&box), fl_xid(owner));
+  box.wait_for_expose();
+  Activate(box);
+  Loop(box, [&] { return box.Answered() != mrNone; });
+  box.hide();
+  messageWindow_ = previous;
+  Restack();
+  return box.Answered() == mrNone ? box.Closing() : box.Answered();
 }
 
 void FltkBackend::ControlChanged(TControl& control) {
   TForm* form = control.Form();
   if (form == nullptr) return;
-  if (FormWindow* window = WindowOf(*form)) {
-    if (&control == form) window->Sync();
-    window->redraw();
-  }
+  if (FormWindow* window = WindowOf(*form)) window->MarkChanged();
 }
 
 void FltkBackend::ControlDestroyed(TControl& control) {

@@ -6,15 +6,19 @@
 
 #include "platform/toolkit/Backend.h"
 
+class Fl_Window;
+
 namespace vantrel::fltk {
 
 class FormWindow;
 
 // The toolkit's forms in real windows on an X display, through FLTK. Each
-// form gets a window of its client size, centred on the screen and kept
-// above the host's window; the modal loop runs FLTK's event loop until the
-// form has a modal result. Message boxes are small modal windows of their
-// own. Nothing here decides anything: the controls do.
+// form gets a window of its client size with FLTK's own widgets, centred on
+// the screen. While a form runs modally, only its window takes input, or a
+// message box shown from it: every other window (the owners' and the
+// host's) takes none, and a click on one brings the modal window back to
+// the top with the keyboard. Nothing here decides what an action does: the
+// controls do.
 class FltkBackend : public Backend {
  public:
   FltkBackend();
@@ -29,14 +33,26 @@ class FltkBackend : public Backend {
   void ControlChanged(TControl& control) override;
   void ControlDestroyed(TControl& control) override;
 
+  // Whether window may take the user's input now.
+  bool TakesInput(const Fl_Window* window) const;
+  // Brings the window that takes input to the top and gives it the keyboard.
+  void Restack() const;
+  // Handles an event for one of the forms' windows.
+  int Dispatch(int event, Fl_Window* window);
+
  private:
   FormWindow* WindowOf(const TForm& form) const;
-  // The window that a new window should stay above: the innermost modal
-  // form's, or the host's.
-  unsigned long ParentWindow(const TForm* except) const;
+  // The window that takes input now, or null when none is modal.
+  Fl_Window* InputWindow() const;
+  // Copies the toolkit's state into every window whose form changed.
+  void SyncAll();
+  // Runs FLTK's loop until done() is true or window is gone.
+  template <class Done>
+  void Loop(Fl_Window& window, Done done);
 
   std::map<const TForm*, std::unique_ptr<FormWindow>> windows_;
   std::vector<const TForm*> modal_;
+  Fl_Window* messageWindow_ = nullptr;
 };
 
 }  // namespace vantrel::fltk

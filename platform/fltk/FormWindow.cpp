@@ -1,228 +1,225 @@
 #include "platform/fltk/FormWindow.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Menu_Item.H>
-#include <FL/fl_draw.H>
+#include <FL/Fl_Browser.H>
+#include <FL/Fl_Check_Browser.H>
+#include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Input_Choice.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Tabs.H>
 
 // X11 defines None as a macro, which the toolkit's enumerations also use.
 #undef None
 
 #include <algorithm>
 #include <cctype>
-#include <string>
-#include <vector>
 
-#include "platform/fltk/FltkFonts.h"
-#include "platform/fltk/Layout.h"
-#include "platform/toolkit/CheckListBox.h"
-#include "platform/toolkit/ComboBox.h"
-#include "platform/toolkit/DriveComboBox.h"
+#include "platform/fltk/Colours.h"
 #include "platform/toolkit/Form.h"
-#include "platform/toolkit/ListBox.h"
-#include "platform/toolkit/PageControl.h"
+#include "platform/toolkit/UpDown.h"
 #include "platform/toolkit/UserInput.h"
 
 namespace vantrel::fltk {
-namespace {
-
-bool IsList(const TControl& c) {
-  return c.Kind() == ControlKind::ListBox || c.Kind() == ControlKind::CheckListBox ||
-         c.Kind() == ControlKind::DirectoryListBox;
-}
-
-}  // namespace
 
 FormWindow::FormWindow(TForm& form)
     : Fl_Double_Window(std::max(1, form.ClientWidth()), std::max(1, form.ClientHeight())), form_(form) {
   end();
-  Sync();
-  color(static_cast<Fl_Color>(kButtonFace));
+  color(kButtonFace);
+  Build(form_, *this);
   callback([](Fl_Widget* w, void*) { user::CloseWindow(static_cast<FormWindow*>(w)->Form()); });
 }
 
-void FormWindow::Sync() {
-  copy_label(form_.Caption().c_str());
-  if (form_.ClientWidth() != w() || form_.ClientHeight() != h()) size(form_.ClientWidth(), form_.ClientHeight());
-  redraw();
+FormWindow::~FormWindow() = default;
+
+void FormWindow::Build(TWinControl& parent, Fl_Group& group) {
+  for (TControl* child : parent.Controls()) {
+    Fl_Widget* widget = MakeWidget(*child);
+    if (widget == nullptr) continue;
+    group.add(widget);
+    widget->callback(OnWidget, this);
+    auto binding = std::make_unique<Binding>();
+    binding->control = child;
+    binding->widget = widget;
+    byWidget_[widget] = binding.get();
+    bindings_[child] = std::move(binding);
+    if (auto* input = dynamic_cast<Fl_Input*>(widget)) input->when(FL_WHEN_CHANGED);
+    if (auto* combo = dynamic_cast<Fl_Input_Choice*>(widget)) {
+      // The inner widgets report to the combo box's binding.
+      combo->input()->when(FL_WHEN_CHANGED);
+      combo->input()->callback(OnWidget, this);
+      combo->menubutton()->callback(OnWidget, this);
+    }
+    if (auto* inner = dynamic_cast<TWinControl*>(child))
+      if (Fl_Group* childGroup = widget->as_group(); childGroup != nullptr && !inner->Controls().empty())
+        Build(*inner, *childGroup);
+  }
+}
+
+Binding* FormWindow::BindingOf(const Fl_Widget* widget) const {
+  // A widget inside a compound widget (a combo box's edit) belongs to the
+  // compound's binding.
+  for (; widget != nullptr; widget = widget->parent())
+    if (auto found = byWidget_.find(widget); found != byWidget_.end()) return found->second;
+  return nullptr;
+}
+
+Binding* FormWindow::BindingOf(const TControl* control) const {
+  auto found = bindings_.find(control);
+  return found == bindings_.end() ? nullptr : found->second.get();
 }
 
 void FormWindow::Forget(const TControl& control) {
-  view_.topItem.erase(&control);
-  lastIndex_.erase(&control);
-  if (view_.pressed == &control) view_.pressed = nullptr;
+  auto found = bindings_.find(&control);
+  if (found == bindings_.end()) return;
+  byWidget_.erase(found->second->widget);
+  found->second->widget->hide();
+  bindings_.erase(found);
 }
 
-void FormWindow::ScrollIntoView() {
-  // Keeps a list's selected item in view when the selection has moved.
-  std::vector<const TWinControl*> pending{&form_};
-  while (!pending.empty()) {
-    const TWinControl* parent = pending.back();
-    pending.pop_back();
-    for (const TControl* child : parent->Controls()) {
-      if (const auto* inner = dynamic_cast<const TWinControl*>(child)) pending.push_back(inner);
-      const auto* list = dynamic_cast<const TListBox*>(child);
-      if (list == nullptr) continue;
-      const int index = list->ItemIndex();
-      int& last = lastIndex_.try_emplace(list, -1).first->second;
-      int& top = view_.topItem[list];
-      const int visible = std::max(1, VisibleItems(*list));
-      const int count = static_cast<int>(list->Items().size());
-      if (index != last && index >= 0) {
-        if (index < top) top = index;
-        if (index >= top + visible) top = index - visible + 1;
+void FormWindow::Sync(bool takeFocus) {
+  if (changed_) {
+    copy_label(form_.Caption().c_str());
+    if (form_.ClientWidth() != w() || form_.ClientHeight() != h()) size(form_.ClientWidth(), form_.ClientHeight());
+    for (auto& [control, binding] : bindings_) SyncWidget(*binding);
+    changed_ = false;
+  }
+  if (!takeFocus) return;
+  const Binding* focused = BindingOf(form_.ActiveControl());
+  if (focused == nullptr) return;
+  const Fl_Widget* current = Fl::focus();
+  while (current != nullptr && current != focused->widget) current = current->parent();
+  if (current == nullptr) focused->widget->take_focus();
+}
+
+void FormWindow::OnWidget(Fl_Widget* widget, void* window) {
+  auto* self = static_cast<FormWindow*>(window);
+  self->WidgetAction(*widget);
+  // The toolkit decides: whatever the widget did on its own (a radio button
+  // cleared, a refused tab shown) is put back as the toolkit has it.
+  self->MarkChanged();
+}
+
+void FormWindow::WidgetAction(Fl_Widget& widget) {
+  Binding* binding = BindingOf(&widget);
+  if (binding == nullptr) return;
+  TControl& control = *binding->control;
+  switch (control.Kind()) {
+    case ControlKind::Edit:
+      user::EditText(control, static_cast<Fl_Input&>(widget).value());
+      break;
+    case ControlKind::ComboBox:
+      if (auto* combo = dynamic_cast<Fl_Input_Choice*>(binding->widget)) {
+        if (&widget == combo->menubutton())
+          user::PickItem(control, combo->menubutton()->value());
+        else if (&widget == combo->input())
+          user::EditText(control, combo->input()->value());
+      } else {
+        user::PickItem(control, static_cast<Fl_Choice&>(widget).value());
       }
-      last = index;
-      top = std::clamp(top, 0, std::max(0, count - visible));
+      break;
+    case ControlKind::DriveComboBox: user::PickItem(control, static_cast<Fl_Choice&>(widget).value()); break;
+    case ControlKind::ListBox:
+    case ControlKind::DirectoryListBox: {
+      const int index = static_cast<Fl_Browser&>(widget).value() - 1;
+      if (Fl::event() == FL_PUSH && Fl::event_clicks() > 0)
+        user::DoubleClickItem(control, index);
+      else
+        user::ClickItem(control, index);
+      break;
     }
-  }
-}
-
-void FormWindow::draw() {
-  ScrollIntoView();
-  fl_color(static_cast<Fl_Color>(kButtonFace));
-  fl_rectf(0, 0, w(), h());
-  PaintChildren(form_, view_);
-}
-
-int FormWindow::handle(int event) {
-  switch (event) {
-    case FL_FOCUS:
-    case FL_UNFOCUS:
-      return 1;
-    case FL_PUSH:
-      return HandlePush();
-    case FL_RELEASE:
-      return HandleRelease();
-    case FL_DRAG:
-      return 1;
-    case FL_KEYBOARD:
-      return HandleKey();
-    case FL_MOUSEWHEEL:
-      return HandleWheel();
-    default:
-      return Fl_Double_Window::handle(event);
-  }
-}
-
-int FormWindow::HandlePush() {
-  const int x = Fl::event_x(), y = Fl::event_y();
-  TControl* target = ControlAt(form_, x, y);
-  if (target == nullptr || target == &form_) return 1;
-  const Rect r = PlaceOf(*target);
-  const bool twice = Fl::event_clicks() > 0;
-  switch (target->Kind()) {
-    case ControlKind::Button:
-      // A button acts when the mouse is let go over it.
-      if (target->CanAct()) view_.pressed = target;
+    case ControlKind::CheckListBox:
+      user::ToggleItem(control, static_cast<Fl_Check_Browser&>(widget).value() - 1);
       break;
     case ControlKind::PageControl:
-      for (const Tab& tab : TabsOf(static_cast<TPageControl&>(*target)))
-        if (tab.rect.Contains(x, y)) user::SelectTab(*target, tab.page);
+      if (auto* tabs = dynamic_cast<Fl_Tabs*>(&widget)) user::SelectTab(control, tabs->find(tabs->value()));
       break;
-    case ControlKind::ListBox:
-    case ControlKind::CheckListBox:
-    case ControlKind::DirectoryListBox: {
-      const int top = view_.topItem[target];
-      const int index = top + (y - r.y - 2) / ItemHeight(*target);
-      if (target->Kind() == ControlKind::CheckListBox && x < r.x + 18)
-        user::ToggleItem(*target, index);
-      else if (twice)
-        user::DoubleClickItem(*target, index);
-      else
-        user::ClickItem(*target, index);
+    case ControlKind::UpDown: {
+      const int position = static_cast<const TUpDown&>(control).Position();
+      const double value = static_cast<Fl_Spinner&>(widget).value();
+      if (value != position) user::Spin(control, value > position ? 1 : -1);
       break;
     }
-    case ControlKind::ComboBox:
-    case ControlKind::DriveComboBox:
-      if (user::Click(*target)) PopUpList(*target);
-      break;
-    case ControlKind::UpDown:
-      user::Spin(*target, y < r.y + r.h / 2 ? 1 : -1);
-      break;
-    case ControlKind::Edit:
-      if (twice)
-        user::SelectText(*target);
-      else
-        user::Click(*target);
-      break;
-    case ControlKind::Label:
-    case ControlKind::Image:
-    case ControlKind::Panel:
-    case ControlKind::TabSheet:
-    case ControlKind::Form:
-      break;
-    default:
-      user::Click(*target);
-      break;
+    default: user::Click(control); break;
   }
-  redraw();
-  return 1;
 }
 
-int FormWindow::HandleRelease() {
-  const TControl* pressed = view_.pressed;
-  view_.pressed = nullptr;
-  redraw();
-  if (pressed == nullptr) return 1;
-  if (ControlAt(form_, Fl::event_x(), Fl::event_y()) == pressed) user::Click(const_cast<TControl&>(*pressed));
-  return 1;
+void FormWindow::FocusFollowed() {
+  const Binding* binding = BindingOf(Fl::focus());
+  if (binding != nullptr && binding->control != form_.ActiveControl()) user::Focus(*binding->control);
+  MarkChanged();
 }
 
-void FormWindow::PopUpList(TControl& combo) {
-  std::vector<std::string> entries;
-  if (auto* box = dynamic_cast<TComboBox*>(&combo)) entries = box->Items();
-  if (auto* drives = dynamic_cast<TDriveComboBox*>(&combo)) entries = drives->Drives();
-  if (entries.empty()) return;
-  std::vector<Fl_Menu_Item> menu(entries.size() + 1);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    menu[i] = {};
-    menu[i].text = entries[i].c_str();
-    menu[i].labelfont_ = FaceOf(combo.Font());
-    menu[i].labelsize_ = combo.Font().Height;
+bool FormWindow::DropDownPressed() {
+  for (auto& [control, binding] : bindings_) {
+    auto* combo = dynamic_cast<Fl_Input_Choice*>(binding->widget);
+    if (combo == nullptr || !combo->active_r() || !combo->visible_r()) continue;
+    Fl_Menu_Button* button = combo->menubutton();
+    if (!Fl::event_inside(button) || button->menu() == nullptr || button->menu()->text == nullptr) continue;
+    const Fl_Menu_Item* items = button->menu();
+    const Fl_Menu_Item* picked = items->pulldown(combo->x(), combo->y(), combo->w(), combo->h(), button->mvalue(), button);
+    if (picked != nullptr) user::PickItem(*binding->control, static_cast<int>(picked - items));
+    MarkChanged();
+    return true;
   }
-  menu.back() = {};
-  const Rect r = PlaceOf(combo);
-  const Fl_Menu_Item* chosen = menu.front().popup(r.x, r.y + r.h);
-  if (chosen != nullptr) user::PickItem(combo, static_cast<int>(chosen - menu.data()));
+  return false;
 }
 
-int FormWindow::HandleKey() {
+void FormWindow::PassToWidget() const {
+  if (Fl_Widget* focused = Fl::focus(); focused != nullptr && BindingOf(focused) != nullptr)
+    focused->handle(FL_KEYBOARD);
+}
+
+int FormWindow::RouteKey() {
+  MarkChanged();
   const int key = Fl::event_key();
-  const bool shift = Fl::event_state(FL_SHIFT) != 0;
+  const Binding* focused = BindingOf(form_.ActiveControl());
+  const bool edits = focused != nullptr && EditsText(*focused);
   if (Fl::event_state(FL_ALT) != 0) {
     // Any printable key may be an access key: "&..." makes it the period.
     if (key < 128 && std::isgraph(key)) user::AltKey(form_, static_cast<char>(std::tolower(key)));
-  } else {
-    switch (key) {
-      case FL_Tab: user::PressKey(form_, shift ? Key::ShiftTab : Key::Tab); break;
-      case FL_Enter:
-      case FL_KP_Enter: user::PressKey(form_, Key::Enter); break;
-      case FL_Escape: user::PressKey(form_, Key::Escape); break;
-      case FL_BackSpace: user::PressKey(form_, Key::Backspace); break;
-      case ' ': user::PressKey(form_, Key::Space); break;
-      case FL_Up: user::PressKey(form_, Key::Up); break;
-      case FL_Down: user::PressKey(form_, Key::Down); break;
-      case FL_Home: user::PressKey(form_, Key::Home); break;
-      case FL_End: user::PressKey(form_, Key::End); break;
-      default:
-        for (int i = 0; i < Fl::event_length(); ++i) {
-          const char c = Fl::event_text()[i];
-          if (static_cast<unsigned char>(c) >= 32) user::TypeChar(form_, c);
-        }
+    return 1;
+  }
+  switch (key) {
+    case FL_Tab: user::PressKey(form_, Fl::event_state(FL_SHIFT) ? Key::ShiftTab : Key::Tab); return 1;
+    case FL_Enter:
+    case FL_KP_Enter: user::PressKey(form_, Key::Enter); return 1;
+    case FL_Escape: user::PressKey(form_, Key::Escape); return 1;
+    case FL_Up:
+    case FL_Down:
+    case FL_Home:
+    case FL_End: {
+      const Key k = key == FL_Up ? Key::Up : key == FL_Down ? Key::Down : key == FL_Home ? Key::Home : Key::End;
+      if (!user::PressKey(form_, k) && edits) PassToWidget();
+      return 1;
+    }
+    case FL_BackSpace:
+      if (!edits) {
+        user::PressKey(form_, Key::Backspace);
+      } else if (char typed = kCharBackspace; user::FilterChar(form_, typed)) {
+        PassToWidget();
+      }
+      return 1;
+    default: break;
+  }
+  // Keys that type nothing (arrows, Delete, the clipboard's Ctrl keys) are
+  // the widget's own.
+  const char* text = Fl::event_text();
+  const bool typesText = Fl::event_length() > 0 && static_cast<unsigned char>(text[0]) >= ' ' &&
+                         Fl::event_state(FL_CTRL | FL_META) == 0;
+  if (!typesText) {
+    if (edits) PassToWidget();
+    return 1;
+  }
+  for (int i = 0; i < Fl::event_length(); ++i) {
+    char typed = text[i];
+    if (!edits) {
+      user::TypeChar(form_, typed);
+    } else if (user::FilterChar(form_, typed)) {
+      PassToWidget();
+      break;  // The widget typed the whole event text.
     }
   }
-  redraw();
-  return 1;
-}
-
-int FormWindow::HandleWheel() {
-  TControl* target = ControlAt(form_, Fl::event_x(), Fl::event_y());
-  if (target == nullptr || !IsList(*target)) return 0;
-  const auto& list = static_cast<const TListBox&>(*target);
-  const int count = static_cast<int>(list.Items().size());
-  int& top = view_.topItem[target];
-  top = std::clamp(top + Fl::event_dy() * 3, 0, std::max(0, count - VisibleItems(*target)));
-  redraw();
   return 1;
 }
 

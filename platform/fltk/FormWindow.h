@@ -2,42 +2,60 @@
 
 #include <FL/Fl_Double_Window.H>
 
-#include "platform/fltk/Painter.h"
+#include <map>
+#include <memory>
+
+#include "platform/fltk/Widgets.h"
 
 namespace vantrel {
 class TForm;
 class TControl;
+class TWinControl;
 }  // namespace vantrel
 
 namespace vantrel::fltk {
 
-// The window of one form. It paints the form's controls from their state
-// and turns mouse and keyboard events into the toolkit's user actions; the
-// controls decide what each action does.
+// The window of one form, holding one FLTK widget per control. The widgets
+// do their own drawing and editing; what a user does with them comes back
+// to the toolkit as user actions, and the toolkit's state is copied back
+// into them. Keys that the toolkit rules on (Tab, Enter, Escape, Alt with
+// an access key, typed characters) go to the toolkit first.
 class FormWindow : public Fl_Double_Window {
  public:
   explicit FormWindow(TForm& form);
+  ~FormWindow() override;
 
   TForm& Form() const { return form_; }
-  // Takes the form's caption and size again.
-  void Sync();
-  // A control of the form is going away.
+
+  // The toolkit's state changed; the next Sync copies it into the widgets.
+  void MarkChanged() { changed_ = true; }
+  // Copies the toolkit's state into the widgets when it changed. With
+  // takeFocus, also gives the keyboard focus to the focused control's
+  // widget.
+  void Sync(bool takeFocus);
+  // A control is going away; its widget stays until the window goes.
   void Forget(const TControl& control);
 
-  void draw() override;
-  int handle(int event) override;
+  // A key pressed in this window: true when it was used.
+  int RouteKey();
+  // After a mouse press: the toolkit hears of a focus moved by the widget.
+  void FocusFollowed();
+  // A mouse press on a drop-down combo box's button opens its list as wide
+  // as the box (FLTK's own is as wide as the button); true when it did.
+  bool DropDownPressed();
 
  private:
-  int HandlePush();
-  int HandleRelease();
-  int HandleKey();
-  int HandleWheel();
-  void PopUpList(TControl& combo);
-  void ScrollIntoView();
+  void Build(TWinControl& parent, Fl_Group& group);
+  Binding* BindingOf(const Fl_Widget* widget) const;
+  Binding* BindingOf(const TControl* control) const;
+  void WidgetAction(Fl_Widget& widget);
+  static void OnWidget(Fl_Widget* widget, void* window);
+  void PassToWidget() const;
 
   TForm& form_;
-  ViewState view_;
-  std::map<const TControl*, int> lastIndex_;
+  std::map<const TControl*, std::unique_ptr<Binding>> bindings_;
+  std::map<const Fl_Widget*, Binding*> byWidget_;
+  bool changed_ = true;
 };
 
 }  // namespace vantrel::fltk

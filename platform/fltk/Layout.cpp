@@ -1,11 +1,5 @@
 #include "platform/fltk/Layout.h"
 
-#include <FL/fl_draw.H>
-
-// X11 defines None as a macro, which the toolkit's enumerations also use.
-#undef None
-
-#include "platform/fltk/FltkFonts.h"
 #include "platform/toolkit/PageControl.h"
 #include "platform/toolkit/TabSheet.h"
 #include "platform/toolkit/WinControl.h"
@@ -57,52 +51,13 @@ Rect PlaceOf(const TControl& control) {
   return {x + b.Left, y + b.Top, b.Width, b.Height};
 }
 
-std::vector<Tab> TabsOf(const TPageControl& pages) {
-  std::vector<Tab> tabs;
-  const Rect place = PlaceOf(pages);
-  UseFont(pages.Font());
-  int x = place.x + 2;
-  const auto sheets = pages.Pages();
-  for (std::size_t i = 0; i < sheets.size(); ++i) {
-    if (!sheets[i]->TabVisible()) continue;
-    const int width = static_cast<int>(fl_width(PlainCaption(sheets[i]->Caption()).c_str())) + 12;
-    tabs.push_back({static_cast<int>(i), {x, place.y + 2, width, kTabHeight - 2}});
-    x += width;
-  }
-  return tabs;
-}
-
-int ItemHeight(const TControl& list) { return list.Font().Height + 3; }
-
-int VisibleItems(const TControl& list) {
-  const int inner = list.Bounds().Height - 4;
-  return inner > 0 ? inner / ItemHeight(list) : 0;
-}
-
-std::string PlainCaption(const std::string& caption, int* underline) {
+std::string PlainCaption(const std::string& caption) {
   std::string plain;
-  if (underline != nullptr) *underline = -1;
   for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) {
-      ++i;
-      if (caption[i] != '&' && underline != nullptr && *underline < 0)
-        *underline = static_cast<int>(plain.size());
-    }
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
     plain += caption[i];
   }
   return plain;
-}
-
-TControl* ControlAt(TWinControl& root, int x, int y) {
-  const auto& children = root.Controls();
-  for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    TControl* child = *it;
-    if (!child->Showing()) continue;
-    if (!PlaceOf(*child).Contains(x, y)) continue;
-    if (auto* inner = dynamic_cast<TWinControl*>(child)) return ControlAt(*inner, x, y);
-    return child;
-  }
-  return &root;
 }
 
 }  // namespace vantrel::fltk

@@ -3,21 +3,17 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/fl_draw.H>
-#include <FL/x.H>
-#include <X11/Xlib.h>
 
 // X11 defines None as a macro, which the toolkit's enumerations also use.
 #undef None
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 #include <vector>
 
+#include "platform/fltk/Colours.h"
 #include "platform/fltk/FltkFonts.h"
-#include "platform/fltk/Painter.h"
 
 namespace vantrel::fltk {
 namespace {
@@ -34,20 +30,20 @@ std::vector<std::pair<const char*, TModalResult>> ButtonsOf(MessageButtons butto
   return {{"OK", mrOk}};
 }
 
-// The icon at the left of the text: a round sign with its letter.
+// The icon at the left of the text: a round sign with its letter. FLTK has
+// no widget for the desktop's message icons, so this one paints itself.
 class IconBox : public Fl_Widget {
  public:
   IconBox(int x, int y, MessageIcon icon) : Fl_Widget(x, y, 32, 32), icon_(icon) {}
   void draw() override {
-    if (icon_ == MessageIcon::None) return;
-    unsigned fill = 0x0000FF00;
+    Fl_Color fill = 0x0000FF00;
     const char* sign = "i";
     if (icon_ == MessageIcon::Error) { fill = 0xFF000000; sign = "X"; }
     if (icon_ == MessageIcon::Warning) { fill = 0xFFFF0000; sign = "!"; }
-    if (icon_ == MessageIcon::Question) { fill = 0x0000FF00; sign = "?"; }
-    fl_color(static_cast<Fl_Color>(fill));
+    if (icon_ == MessageIcon::Question) sign = "?";
+    fl_color(fill);
     fl_pie(x(), y(), 32, 32, 0, 360);
-    fl_color(static_cast<Fl_Color>(icon_ == MessageIcon::Warning ? 0x00000000 : 0xFFFFFF00));
+    fl_color(icon_ == MessageIcon::Warning ? kWindowText : kWindowBackground);
     fl_font(FaceOf({"Arial", 20, true}), 20);
     fl_draw(sign, x(), y(), 32, 32, FL_ALIGN_CENTER, nullptr, 0);
   }
@@ -56,9 +52,26 @@ class IconBox : public Fl_Widget {
   MessageIcon icon_;
 };
 
+// A button that answers the box with its result.
+class AnswerButton : public Fl_Button {
+ public:
+  AnswerButton(int x, int y, const char* label, TModalResult result) : Fl_Button(x, y, 75, 23), result_(result) {
+    copy_label(label);
+    labelfont(FaceOf(kMessageFont));
+    labelsize(kMessageFont.Height);
+    callback([](Fl_Widget* w, void*) {
+      auto* self = static_cast<AnswerButton*>(w);
+      static_cast<MessageWindow*>(self->window())->Answer(self->result_);
+    });
+  }
+
+ private:
+  TModalResult result_;
+};
+
 }  // namespace
 
-TModalResult RunMessageWindow(const MessageBoxRequest& request, unsigned long parent) {
+MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Window(1, 1) {
   const auto buttons = ButtonsOf(request.buttons);
   UseFont(kMessageFont);
   int textW = 0, textH = 0;
@@ -69,51 +82,45 @@ TModalResult RunMessageWindow(const MessageBoxRequest& request, unsigned long pa
   const int width = std::max(textX + textW + 16, buttonsW + 32);
   const int textBlock = std::max(textH, icon ? 32 : 0);
   const int height = 16 + textBlock + 16 + 23 + 12;
-
-  Fl_Double_Window window(width, height);
-  window.copy_label(request.caption.c_str());
-  window.color(static_cast<Fl_Color>(kButtonFace));
-  if (icon) new IconBox(16, 16, request.icon);
+  size(width, height);
+  copy_label(request.caption.c_str());
+  color(kButtonFace);
+  if (icon) add(new IconBox(16, 16, request.icon));
   auto* text = new Fl_Box(textX, 16 + (textBlock - textH) / 2, textW, textH);
+  add(text);
   text->copy_label(request.text.c_str());
   text->labelfont(FaceOf(kMessageFont));
   text->labelsize(kMessageFont.Height);
   text->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP);
-
-  TModalResult answer = mrNone;
-  const TModalResult closing = buttons.back().second == mrCancel || buttons.size() == 1 ? buttons.back().second : mrCancel;
+  closing_ = buttons.back().second == mrCancel || buttons.size() == 1 ? buttons.back().second : mrCancel;
   int x = (width - buttonsW) / 2;
-  std::vector<std::pair<Fl_Button*, TModalResult>> made;
   for (const auto& [label, result] : buttons) {
-    auto* button = new Fl_Button(x, height - 12 - 23, 75, 23);
-    button->copy_label(label);
-    button->labelfont(FaceOf(kMessageFont));
-    button->labelsize(kMessageFont.Height);
-    made.emplace_back(button, result);
+    add(new AnswerButton(x, height - 12 - 23, label, result));
     x += 81;
   }
-  for (auto& entry : made)
-    entry.first->callback([](Fl_Widget*, void* data) {
-      auto* pair = static_cast<std::pair<TModalResult*, TModalResult>*>(data);
-      *pair->first = pair->second;
-    }, new std::pair<TModalResult*, TModalResult>(&answer, entry.second));
-  window.end();
-  window.callback([](Fl_Widget*, void* data) {
-    auto* pair = static_cast<std::pair<TModalResult*, TModalResult>*>(data);
-    *pair->first = pair->second;
-  }, new std::pair<TModalResult*, TModalResult>(&answer, closing));
-  window.set_modal();
-  window.position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
-  window.show();
-  if (parent != 0) XSetTransientForHint(fl_display, fl_xid(&window), parent);
-  window.wait_for_expose();
-  XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
-  made.front().first->take_focus();
-  while (answer == mrNone && window.shown()) Fl::wait();
-  window.hide();
-  for (auto& entry : made) delete static_cast<std::pair<TModalResult*, TModalResult>*>(entry.first->user_data());
-  delete static_cast<std::pair<TModalResult*, TModalResult>*>(window.user_data());
-  return answer == mrNone ? closing : answer;
+  end();
+  callback([](Fl_Widget* w, void*) {
+    auto* self = static_cast<MessageWindow*>(w);
+    self->Answer(self->Closing());
+  });
+  // Modal from the start, so that nothing else takes input once it shows.
+  set_modal();
+  position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
+}
+
+int MessageWindow::handle(int event) {
+  if (event == FL_KEYBOARD) {
+    const int key = Fl::event_key();
+    if (key == FL_Enter || key == FL_KP_Enter) {
+      if (auto* button = dynamic_cast<AnswerButton*>(Fl::focus())) button->do_callback();
+      return 1;
+    }
+    if (key == FL_Escape) {
+      Answer(closing_);
+      return 1;
+    }
+  }
+  return Fl_Double_Window::handle(event);
 }
 
 }  // namespace vantrel::fltk

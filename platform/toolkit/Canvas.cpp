@@ -10,6 +10,7 @@ void TCanvas::Resize(int width, int height) {
   width = std::max(0, width);
   height = std::max(0, height);
   if (width == pixels_.Width && height == pixels_.Height) return;
+  ++version_;
   // The canvas starts white, like a fresh picture.
   pixels_ = Pixmap{width, height,
                    std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0xFFFFFFFFu)};
@@ -28,6 +29,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     }
   }
   lastDrawn_ = bitmap.ResourceName();
+  ++version_;
 }
 
 }  // namespace vantrel

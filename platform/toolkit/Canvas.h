@@ -20,8 +20,12 @@ class TCanvas {
 
   const Pixmap& Pixels() const { return pixels_; }
   const std::string& LastDrawn() const { return lastDrawn_; }
+  // Counts the changes of the pixels, so that a backend copies them only
+  // when they changed.
+  unsigned Version() const { return version_; }
 
  private:
+  unsigned version_ = 0;
   Pixmap pixels_;
   std::string lastDrawn_;
 };

@@ -72,6 +72,14 @@ void TComboBox::KeyChar(char key) {
   if (OnChange) OnChange(this);
 }
 
+bool TComboBox::UserEditText(const std::string& text) {
+  if (style_ == Style::DropDownList) return false;
+  if (text == Text()) return true;
+  SetText(text);
+  if (OnChange) OnChange(this);
+  return true;
+}
+
 bool TComboBox::NavigationKey(Key key) {
   const std::optional<int> index = NavigatedIndex(key, itemIndex_, items_.size());
   if (index) UserPickItem(*index);

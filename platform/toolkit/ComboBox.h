@@ -34,6 +34,8 @@ class TComboBox : public TWinControl {
 
   void KeyChar(char key) override;
   bool NavigationKey(Key key) override;
+  // A drop-down's text as a user's editing left it; the change handler runs.
+  bool UserEditText(const std::string& text) override;
 
   TNotifyEvent OnChange;
 

@@ -38,11 +38,12 @@ void TEdit::KeyboardFocus() {
   SelectAll();
 }
 
-void TEdit::UserEdited(const std::string& text) {
-  if (readOnly_) return;
+bool TEdit::UserEditText(const std::string& text) {
+  if (readOnly_) return false;
   selStart_ = text.size();
   selLength_ = 0;
   SetText(text);
+  return true;
 }
 
 void TEdit::KeyChar(char key) {

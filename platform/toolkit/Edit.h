@@ -37,7 +37,7 @@ class TEdit : public TWinControl {
   void UserClick() override;
   void KeyboardFocus() override;
   // The text a user's editing left, with the caret at its end.
-  void UserEdited(const std::string& text);
+  bool UserEditText(const std::string& text) override;
 
   TNotifyEvent OnChange;
 

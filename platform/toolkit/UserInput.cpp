@@ -124,9 +124,11 @@ bool SelectText(TControl& edit) {
 }
 
 bool EditText(TControl& edit, const std::string& text) {
-  auto* box = dynamic_cast<TEdit*>(&edit);
-  if (box == nullptr || !Reachable(edit) || box->ReadOnly()) return false;
-  return Guarded(edit, [&] { box->UserEdited(text); });
+  auto* box = dynamic_cast<TWinControl*>(&edit);
+  if (box == nullptr || !Reachable(edit)) return false;
+  bool taken = false;
+  Guarded(edit, [&] { taken = box->UserEditText(text); });
+  return taken;
 }
 
 bool FilterChar(TForm& form, char& key) {

@@ -38,8 +38,9 @@ bool Spin(TControl& upDown, int delta);
 // Selects the whole text of an edit (with the mouse), focusing it.
 bool SelectText(TControl& edit);
 
-// The text a user's editing left in an edit, for a backend whose widget
-// edits text itself (caret, selection, clipboard); the change handler runs.
+// The text a user's editing left in an edit or a drop-down combo box, for a
+// backend whose widget edits text itself (caret, selection, clipboard); the
+// change handler runs.
 bool EditText(TControl& edit, const std::string& text);
 
 // Keyboard input goes to the form's focused control.

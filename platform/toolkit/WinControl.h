@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/toolkit/Control.h"
@@ -46,6 +47,9 @@ class TWinControl : public TControl {
   // A user picks entry index of a drop-down list; false when the control
   // has no such entry.
   virtual bool UserPickItem(int /*index*/) { return false; }
+  // The text a user's editing left in the control's edit field; false when
+  // it has none that takes typing.
+  virtual bool UserEditText(const std::string& /*text*/) { return false; }
 
   // What the control does with a character that its key-press handler let
   // through: editing, pressing, checking. Nothing by default.

@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# End-to-end test under a virtual screen: starts vantrel-host on Xvfb and,
-# with real X input events, picks the expert in the gallery, types a name,
-# opens and cancels the directory chooser, walks Next five times, picks a
-# view base class, presses Finish and OK.
-# Then checks the files written and the host's record of the close and open
-# requests, and compares a screenshot of each dialog with its reference.
+# End-to-end test under a virtual screen: starts vantrel-host on Xvfb and
+# drives the wizard with real X input events (xdotool), by mouse and by
+# keyboard, three times:
+#  1. Demo into "proj": the host stays blocked while the wizard runs; a
+#     refused name's message is dismissed with Enter; the directory chooser
+#     (its drive list opened and cancelled) opens on top, takes a relative
+#     name and gives it back; the name is typed with the editing keys; the
+#     step 1 radio group is one tab stop; a view base class is picked from
+#     the drop-down with the mouse; Finish and OK by mouse and Enter.
+#  2. Bad into "bad", where "res" is a file: the error box is dismissed and
+#     Finish opens the summary again, on top.
+#  3. Demo into "proj" again: the summary asks before replacing files; No
+#     keeps everything, Yes writes.
+# Clicks go where the dialogs' layout data puts each control
+# (vantrel_control_place). Each screenshot is compared, allowing 0.5%
+# differing pixels, with tests/window/reference/NAME.png; a missing
+# reference fails. Screenshots and differences go to BUILD-DIR/window-test/.
 #
 # Usage: run-window-test.sh BUILD-DIR
-# Screenshots go to BUILD-DIR/window-test/; UPDATE_REFERENCES=1 copies them
-# over the references in tests/window/reference/.
+# After a deliberate change of a dialog: UPDATE_REFERENCES=1 run-window-test.sh BUILD-DIR
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 refs="$here/reference"
 shots="$build/window-test"
-# A fixed location, so that the dialogs show the same path on every run.
+# A fixed location, so that the dialogs show the same paths on every run.
 work=/tmp/vantrel-window-test
 tolerance=${WINDOW_TEST_TOLERANCE:-0.005}  # Share of pixels allowed to differ.
 
@@ -24,7 +34,8 @@ for tool in Xvfb xdotool import compare; do
 done
 
 rm -rf "$shots" "$work"
-mkdir -p "$shots" "$work"
+mkdir -p "$shots" "$work/proj" "$work/bad"
+touch "$work/bad/res"  # A file where the pictures' directory would go.
 failures=0
 fail() { echo "window test: FAILED: $*" >&2; failures=$((failures + 1)); }
 
@@ -54,10 +65,10 @@ x() {
   return 1
 }
 
-# Waits for a window whose name matches, and prints its id.
+# Waits for a visible window whose name matches, and prints its id.
 window() {
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | head -1 || true)
+    id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
@@ -65,16 +76,61 @@ window() {
   return 1
 }
 
+# Fails when a visible window matches, after a moment to appear.
+no_window() {
+  sleep 0.5
+  if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then fail "$2"; fi
+}
+
+# Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the
+# control's centre or at DX DY from its top-left corner.
+click() {
+  local id=$1 form=$2 control=$3 cx cy cw ch X Y
+  read -r cx cy cw ch < <("$build/vantrel_control_place" "$form" "$control")
+  local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
+  [ "$dx" -lt 0 ] && dx=$((cw + dx))
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
+  sleep 0.3
+}
+
+# Opens the drop-down list of a control (WINDOW FORM CONTROL) with a click
+# on its button and waits until the list is up under the pointer: over the
+# box (a drop-down list) or just below it (a combo box's list). Then sets
+# X Y WIDTH HEIGHT to the list's window.
+drop_down() {
+  local id=$1 cx cy cw ch
+  click "$@" -8
+  read -r cx cy cw ch < <("$build/vantrel_control_place" "$2" "$3")
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
+  for _ in $(seq 40); do
+    for point in "$over" "$below"; do
+      eval "$(x xdotool mousemove $point getmouselocation --shell)"
+      [ "$WINDOW" != "$id" ] && break 2
+    done
+    sleep 0.1
+  done
+  [ "$WINDOW" != "$id" ] || fail "the drop-down list of $3 did not open"
+  sleep 0.3  # Drawn.
+  eval "$(x xdotool getwindowgeometry --shell "$WINDOW")"
+}
+
+# Types with the keyboard into a window, once it has the focus.
+keys() { x xdotool key --delay 60 "$@"; sleep 0.3; }
+type_text() { x xdotool type --delay 40 "$1"; sleep 0.2; }
+
 # Saves a screenshot of a window and compares it with its reference.
 shot() {
   local id=$1 name=$2
   sleep 0.4
   x import -window "$id" "$shots/$name.png"
-  if [ "${UPDATE_REFERENCES:-0}" = 1 ] || [ ! -f "$refs/$name.png" ]; then
+  if [ "${UPDATE_REFERENCES:-0}" = 1 ]; then
     cp "$shots/$name.png" "$refs/$name.png"
     echo "window test: reference $name.png written"
     return
   fi
+  [ -f "$refs/$name.png" ] || { fail "no reference $name.png (write it with UPDATE_REFERENCES=1)"; return; }
   local differing total
   differing=$(compare -metric AE -fuzz 8% "$refs/$name.png" "$shots/$name.png" "$shots/$name-diff.png" 2>&1 || true)
   total=$(identify -format '%[fx:w*h]' "$refs/$name.png")
@@ -83,62 +139,160 @@ shot() {
   fi
 }
 
+# Opens the gallery from the host and starts the expert.
+start_wizard() {
+  x xdotool windowfocus --sync "$main"
+  keys ctrl+n
+  local gallery
+  gallery=$(window "New Items")
+  [ "${1:-}" = shot ] && shot "$gallery" gallery
+  x xdotool windowfocus --sync "$gallery"
+  keys Return
+  newdlg=$(window "^New$")
+  sleep 0.3
+}
+
+# A message box titled TITLE: its screenshot NAME, then Enter, which must
+# close it.
+answer_with_enter() {
+  local box
+  box=$(window "$1")
+  shot "$box" "$2"
+  keys Return
+  no_window "$1" "Enter did not close the box $2"
+}
+
+# From the gallery to step 1 with the keyboard: NAME in DIR, a directory
+# typed into the chooser below the one it starts on.
+to_step_one() {
+  start_wizard
+  keys alt+period
+  chooser=$(window "Choose Directory")
+  type_text "$2"
+  keys Return
+  click "$chooser" TDirChooser OKBtn
+  keys alt+n
+  type_text "$1"
+  keys Return Return
+  step=$(window "Step 1 of 6")
+}
+
+# Waits until the host has recorded COUNT open requests.
+opened() {
+  for _ in $(seq 80); do
+    [ "$(grep -c "vantrel-host: open" "$shots/host.log" || true)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the host has no open request number $1"
+}
+
 main=$(window "Vantrel host")
-x xdotool windowfocus --sync "$main"
-x xdotool key ctrl+n
-gallery=$(window "New Items")
-shot "$gallery" gallery
-x xdotool windowfocus --sync "$gallery"
-x xdotool key Return
 
-newdlg=$(window "^New$")
-# The dialog may be mapped before it takes keys: give it the focus and a
-# moment, or the first typed letter can be lost.
-x xdotool windowfocus --sync "$newdlg"
-sleep 0.5
-x xdotool type --delay 30 Demo
-shot "$newdlg" new-project
-# The directory chooser, opened with the access key of its "..." button and
-# closed with Cancel, which leaves the location as it was.
-x xdotool key alt+period
+# --- Run 1: Demo into proj. ---------------------------------------------
+start_wizard shot
+shot "$newdlg" new-project-empty
+# The host takes no input while the wizard runs: neither its button nor
+# its menu opens a second gallery.
+eval "$(x xdotool getwindowgeometry --shell "$main")"
+x xdotool mousemove $((X + 50)) $((Y + 48)) click 1
+keys ctrl+n
+no_window "New Items" "the host opened a gallery while the wizard ran"
+
+# A refused name: Enter dismisses the message; "..." still opens the
+# chooser, on top.
+type_text "My App"
+click "$newdlg" TNewDlg OkBtn
+answer_with_enter "^Vantrel$" message
+click "$newdlg" TNewDlg ProjectDirDialog
 chooser=$(window "Choose Directory")
+# The drive list, opened and cancelled, leaves the next chooser on top.
+drop_down "$chooser" TDirChooser DriveComboBox
+keys Escape
+click "$chooser" TDirChooser CancelBtn
+click "$newdlg" TNewDlg ProjectDirDialog
+chooser=$(window "Choose Directory")
+# The name starts selected: "proj" replaces it and is read below the
+# directory the list shows.
+type_text proj
+keys Return
 shot "$chooser" chooser
-eval "$(x xdotool getwindowgeometry --shell "$chooser")"
-x xdotool mousemove $((X + 370)) $((Y + 60)) click 1
-sleep 0.3
-x xdotool windowfocus --sync "$newdlg"
-x xdotool key alt+n    # Back to the name, through its label's access key.
-x xdotool key Return   # Focus moves to OK...
-x xdotool key Return   # ...which Enter presses.
+click "$chooser" TDirChooser OKBtn
 
-step1=$(window "Step 1 of 6")
-shot "$step1" step1
-for _ in 1 2 3 4 5; do x xdotool key alt+n; sleep 0.2; done
-step6=$(window "Step 6 of 6")
-eval "$(x xdotool getwindowgeometry --shell "$step6")"
-# The fourth entry of the class list, the view class.
-x xdotool mousemove $((X + 260)) $((Y + 106)) click 1
-sleep 0.2
-x xdotool key Tab Tab Down Down   # To the base class box; CView, CEditView, CListView.
-shot "$step6" step6
-x xdotool key alt+f
+# The name, typed with the editing keys: Home, Right, Delete, End, BackSpace.
+keys alt+n
+type_text Dxemo1
+keys Home Right Delete End BackSpace
+shot "$newdlg" new-project
+keys Return Return   # The focus moves to OK, which Enter presses.
+
+step=$(window "Step 1 of 6")
+# The radio group is one tab stop: Tab reaches the checked button, Up
+# checks "Single document", and two more Tabs come back to Next.
+keys Tab Up
+shot "$step" step1
+keys Tab Tab Return
+step=$(window "Step 2 of 6")
+for _ in 1 2 3; do keys alt+n; done
+click "$step" TVantrel NextBtn
+step=$(window "Step 6 of 6")
+# The view class, the fourth row of the class list.
+click "$step" TVantrel ClassList 60 58
+# The base class box's list, opened with the mouse; its third entry.
+drop_down "$step" TVantrel BaseClass
+x xdotool mousemove $((X + 20)) $((Y + 3 + (HEIGHT - 6) * 5 / 12)) click 1
+sleep 0.3
+shot "$step" step6
+click "$step" TVantrel FinishBtn
 summary=$(window "New Project Information")
 shot "$summary" summary
-x xdotool key Return
-
-for _ in $(seq 50); do grep -q "vantrel-host: open" "$shots/host.log" && break; sleep 0.1; done
+keys Return
+opened 1
 sleep 0.5
-x import -window "$main" "$shots/host-with-project.png"
+shot "$main" host-with-project
 
-# The files written.
+# The files written, as the command lists them.
 expected=$("$build/vantrel" new Demo --list-files) || fail "vantrel cannot list the files"
-for file in $expected; do [ -s "$work/$file" ] || fail "missing $file"; done
-grep -q "class CDemoView : public CListView" "$work/DemoView.h" || fail "the view does not derive from CListView"
+for file in $expected; do [ -s "$work/proj/$file" ] || fail "missing proj/$file"; done
+grep -q "class CDemoView : public CListView" "$work/proj/DemoView.h" || fail "the view does not derive from CListView"
 
-# The host's record: close, then open the makefile, each once.
+# --- Run 2: Bad into bad, refused before writing: "res" is a file. -------
+to_step_one Bad bad
+for _ in 1 2 3 4 5; do keys alt+n; done
+click "$step" TVantrel FinishBtn
+summary=$(window "New Project Information")
+click "$summary" TNewProInfo OkBtn
+answer_with_enter "^Vantrel$" error
+click "$step" TVantrel FinishBtn
+summary=$(window "New Project Information")
+click "$summary" TNewProInfo CancelBtn
+no_window "New Project Information" "the second summary did not take the click"
+click "$step" TVantrel CancelBtn
+[ -e "$work/bad/Bad.bpr" ] && fail "the refused run wrote files"
+
+# --- Run 3: Demo into proj again: replacing is confirmed. ------------------
+echo "// kept" >> "$work/proj/stdafx.h"
+to_step_one Demo proj
+for _ in 1 2 3 4 5; do keys alt+n; done
+keys alt+f
+summary=$(window "New Project Information")
+keys Return
+confirm=$(window "^Confirm$")
+shot "$confirm" confirm
+keys Tab Return   # No.
+no_window "^Confirm$" "No did not close the question"
+grep -q "// kept" "$work/proj/stdafx.h" || fail "No replaced the files"
+keys Return       # OK in the summary again, then Yes.
+window "^Confirm$" >/dev/null
+keys Return
+opened 2
+grep -q "// kept" "$work/proj/stdafx.h" && fail "Yes did not replace the files"
+
+# The host's record: close, then open the makefile, once per completed run.
 requests=$(grep -E "^vantrel-host: (close project|open )" "$shots/host.log" || true)
 want="vantrel-host: close project
-vantrel-host: open $work/Demo.bpr"
+vantrel-host: open $work/proj/Demo.bpr
+vantrel-host: close project
+vantrel-host: open $work/proj/Demo.bpr"
 [ "$requests" = "$want" ] || fail "host record was: $requests"
 
 if [ "$failures" -ne 0 ]; then
