@@ -14,7 +14,10 @@ TControl::TControl(TComponent* owner, ControlKind kind) : TComponent(owner), kin
 
 TControl::~TControl() {
   if (TApplication* app = Application()) app->WindowBackend().ControlDestroyed(*this);
-  if (TForm* form = Form(); form != nullptr && form != this) form->FocusLost(*this);
+  // A form is past its own destructor here and no longer a form: only a
+  // control inside one tells it that the focus may leave.
+  if (kind_ != ControlKind::Form)
+    if (TForm* form = Form()) form->FocusLost(*this);
   SetParent(nullptr);
 }
 
