@@ -13,13 +13,11 @@ namespace vantrel {
 // One file of the generation run: a text file written from its template, or
 // a picture whose bytes come from the module's resources.
 struct GeneratedFile {
-  using PictureBytes = const std::string& (*)();
-
   // The name below the location; "{Name}" stands for the project name and
   // a backslash separates the resource subdirectory.
   std::string_view relativeName;
   const TemplateText* text = nullptr;
-  PictureBytes picture = nullptr;
+  const std::string_view* picture = nullptr;  // The bytes of a picture file.
   bool makesResourceDirectory = false;  // Create "res\" before this file.
 };
 

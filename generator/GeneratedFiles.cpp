@@ -1,11 +1,12 @@
 #include "generator/EmbeddedTemplates.h"
 #include "generator/GeneratedFile.h"
-#include "generator/PictureFiles.h"
+#include "generator/EmbeddedPictureFiles.h"
 
 namespace vantrel {
 namespace {
 
 using namespace templates;
+using namespace pictures;
 
 // The order is the order in which the files are written; the resource
 // directory is made just before the first file that goes into it. Only the
@@ -33,9 +34,9 @@ constexpr GeneratedFile kFiles[] = {
     {"statbar.h", &statbar_h},
     {"stdafx.cpp", &stdafx_cpp},          // The precompiled-header pair.
     {"stdafx.h", &stdafx_h},
-    {"res\\toolbar.bmp", nullptr, ToolBarBitmapFile},
-    {"res\\{Name}Doc.ico", nullptr, DocumentIconFile},
-    {"res\\{Name}.ico", nullptr, ApplicationIconFile},
+    {"res\\toolbar.bmp", nullptr, &ToolBarBitmapFile},
+    {"res\\{Name}Doc.ico", nullptr, &DocumentIconFile},
+    {"res\\{Name}.ico", nullptr, &ApplicationIconFile},
 };
 
 }  // namespace

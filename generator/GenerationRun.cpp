@@ -75,7 +75,7 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceVa
   auto out = fs_.CreateFile(outcome.path, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
   if (Stopping(observer)) return false;
-  out->Write(file.picture());
+  out->Write(*file.picture);
   out->Finish();
   return true;
 }

@@ -4,6 +4,9 @@
 
 #include "platform/resources/ModulePicture.h"
 
+// The encoders of the picture files a project gets. The build runs them
+// once (tools/EmbedPictureFiles.cpp); the program carries their bytes as
+// constant data (EmbeddedPictureFiles.h).
 namespace vantrel {
 
 // The Windows bitmap file of a picture at 4 bits per pixel with the standard
@@ -18,12 +21,5 @@ std::string EncodeBitmapFile(const ModulePicture& picture);
 // rows and the transparency mask). A 32 x 32 icon gives 766 bytes, the image
 // being 744 of them from byte 22 on. Width and height must be below 256.
 std::string EncodeIconFile(const ModulePicture& picture);
-
-// The bytes of the three picture files of "res\", encoded once from the
-// module's own pictures: the tool bar bitmap, the document icon and the
-// application icon.
-const std::string& ToolBarBitmapFile();
-const std::string& DocumentIconFile();
-const std::string& ApplicationIconFile();
 
 }  // namespace vantrel

@@ -26,7 +26,7 @@ Result RunNew(MemoryFileSystem& fs, const std::vector<std::string>& args) {
     return result;
   }
   std::ostringstream out, err;
-  result.status = RunNewCommand(*options, fs, codepage::kWestern, out, err);
+  result.status = RunNewCommand(*options, fs, [] { return codepage::kJapanese; }, out, err);
   result.out = out.str();
   result.err = err.str();
   return result;
@@ -93,6 +93,25 @@ TEST(NewCommand, ListFilesNamesWhatTheRunWritesAndTouchesNothing) {
   for (const auto& path : fs.CreateLog()) written += path.substr(std::string("C:\\Work\\").size()) + "\n";
   EXPECT_EQ(list.out, written);
   EXPECT_EQ(RunNew(listing, {"a-b", "--list-files"}).status, kExitUsage);
+}
+
+// The command runs under a double-byte code page here: a final backslash
+// that is the second byte of a character still gets a separator.
+TEST(NewCommand, TrailingBackslashIsReadInTheUsersCodePage) {
+  const struct {
+    const char* location;
+    const char* makefile;
+  } cases[] = {
+      {"C:\\Work\\", "C:\\Work\\Demo.bpr"},
+      {"C:\\\x95\\", "C:\\\x95\\\\Demo.bpr"},
+      {"C:\\\x95\\\\", "C:\\\x95\\\\Demo.bpr"},
+  };
+  for (const auto& c : cases) {
+    MemoryFileSystem fs;
+    fs.AddDirectory(c.location);
+    EXPECT_EQ(RunNew(fs, {"Demo", "--location", c.location}).status, kExitOk) << c.location;
+    EXPECT_NE(fs.Find(c.makefile), nullptr) << c.location;
+  }
 }
 
 TEST(NewCommand, DefaultsToTheCurrentDirectory) {

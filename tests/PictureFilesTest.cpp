@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "generator/EmbeddedPictureFiles.h"
 #include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
 #include "tests/TestSupport.h"
@@ -115,19 +116,19 @@ Pixels DecodeIconFile(const std::string& b, int width, int height) {
 
 TEST(PictureFiles, TheThreeFilesDecodeToTheirPictures) {
   const struct {
-    const std::string& (*bytes)();
+    std::string_view bytes;
     const char* resource;
     bool icon;
     int width, height;
   } cases[] = {
-      {ToolBarBitmapFile, "TOOLBAR", false, 144, 15},
-      {DocumentIconFile, "MDICHILD", true, 32, 32},
-      {ApplicationIconFile, "MFCVANTREL", true, 32, 32},
+      {pictures::ToolBarBitmapFile, "TOOLBAR", false, 144, 15},
+      {pictures::DocumentIconFile, "MDICHILD", true, 32, 32},
+      {pictures::ApplicationIconFile, "MFCVANTREL", true, 32, 32},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.resource);
     const auto decode = c.icon ? DecodeIconFile : DecodeBitmapFile;
-    EXPECT_EQ(decode(c.bytes(), c.width, c.height), ReadPicFile(c.resource));
+    EXPECT_EQ(decode(std::string(c.bytes), c.width, c.height), ReadPicFile(c.resource));
   }
 }
 
@@ -156,22 +157,23 @@ TEST(PictureFiles, OddSizesArePaddedAndOrdered) {
 // The pictures are written last, under res, as encoded; one that cannot be
 // created is reported, and the one after it is still written.
 TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
-  const std::string pictures[] = {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"};
-  const std::string* contents[] = {&ToolBarBitmapFile(), &DocumentIconFile(), &ApplicationIconFile()};
+  const std::string names[] = {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"};
+  const std::string_view* contents[] = {&pictures::ToolBarBitmapFile, &pictures::DocumentIconFile,
+                                        &pictures::ApplicationIconFile};
   test::Generated out, refused;
   test::Generate(out, test::Settings("Demo"));
   const auto& log = out.fs.CreateLog();
   ASSERT_GE(log.size(), 3u);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(log[log.size() - 3 + i], "C:\\Work\\" + pictures[i]);
-    EXPECT_EQ(out.Text(pictures[i]), *contents[i]) << pictures[i];
+    EXPECT_EQ(log[log.size() - 3 + i], "C:\\Work\\" + names[i]);
+    EXPECT_EQ(out.Text(names[i]), *contents[i]) << names[i];
   }
-  refused.fs.RefuseCreate("C:\\Work\\" + pictures[1]);
+  refused.fs.RefuseCreate("C:\\Work\\" + names[1]);
   test::Generate(refused, test::Settings("Demo"));
-  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + pictures[1] + ": Permission denied"});
+  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + names[1] + ": Permission denied"});
   EXPECT_FALSE(refused.report.openRequested);
-  EXPECT_EQ(refused.fs.Find("C:\\Work\\" + pictures[1]), nullptr);
-  EXPECT_EQ(refused.Text(pictures[2]), *contents[2]);
+  EXPECT_EQ(refused.fs.Find("C:\\Work\\" + names[1]), nullptr);
+  EXPECT_EQ(refused.Text(names[2]), *contents[2]);
 }
 
 }  // namespace

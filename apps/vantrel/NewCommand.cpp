@@ -5,6 +5,7 @@
 #include <string>
 
 #include "apps/vantrel/PrintingOpener.h"
+#include "generator/CodePage.h"
 #include "generator/GeneratedFile.h"
 #include "generator/NameCheck.h"
 #include "generator/Summary.h"
@@ -38,7 +39,7 @@ int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
 
 }  // namespace
 
-int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::ostream& out,
+int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
                   std::ostream& err, Interruption* interruption) {
   if (auto problem = ProjectNameProblem(options.name)) {
     err << "vantrel: " << *problem << "\n";
@@ -55,6 +56,9 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::
   settings.Kind = options.singleDocument ? FrameKind::Single : FrameKind::Multiple;
   settings.DeriveClassNames();
 
+  // Any code page gives the same separator unless the last byte is a
+  // backslash, which no code page uses as the first byte of a character.
+  const int codePage = settings.Location.ends_with('\\') ? ansiCodePage() : codepage::kWestern;
   // The lock is held from the checks to the last file, so that no other run
   // can write into the location in between.
   LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep);

@@ -12,8 +12,10 @@ namespace vantrel::cli {
 // it, prints the summary, writes the project (or lists it, for a dry run)
 // and prints the requests it would make of the IDE. Every message names the
 // full path and the reason. Returns the exit status; when interruption
-// stopped the run, 128 + its signal.
-int RunNewCommand(const NewOptions& options, FileSystem& fs, int codePage, std::ostream& out,
+// stopped the run, 128 + its signal. The user's ANSI code page is asked of
+// ansiCodePage only when the location ends in a backslash byte: only then
+// can it change the separator, and finding it reads the locale's files.
+int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
                   std::ostream& err, Interruption* interruption = nullptr);
 
 }  // namespace vantrel::cli

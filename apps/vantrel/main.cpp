@@ -73,6 +73,6 @@ int main(int argc, char** argv) {
   interruption.Install();
   vantrel::PosixFileSystem fs;
   std::ostringstream out;
-  const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage(), out, std::cerr, &interruption);
+  const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage, out, std::cerr, &interruption);
   return Print(out.str(), status);
 }

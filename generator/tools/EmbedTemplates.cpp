@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "generator/Template.h"
+#include "generator/tools/CppLiteral.h"
 #include "platform/fs/PosixFileSystem.h"
 
 namespace {
@@ -26,27 +27,6 @@ std::string ReadAll(const std::string& path) {
   auto text = vantrel::PosixFileSystem().ReadFile(path);
   if (!text) throw std::runtime_error("cannot read " + path);
   return *text;
-}
-
-// Every byte outside plain printable ASCII, and the characters that mean
-// something inside a literal, is written as a three-digit octal escape.
-std::string CppLiteral(const std::string& bytes) {
-  std::string out = "\"";
-  int column = 0;
-  for (unsigned char c : bytes) {
-    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\' && c != '?') {
-      out += static_cast<char>(c);
-    } else {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\%03o", c);
-      out += buf;
-    }
-    if (c == '\n' || ++column > 100) {
-      out += "\"\n    \"";
-      column = 0;
-    }
-  }
-  return out + "\"";
 }
 
 const char* SpliceName(vantrel::Splice splice) {
@@ -99,7 +79,7 @@ int main(int argc, char** argv) {
   for (std::size_t i = 0; i < names.size(); ++i) {
     cpp << "// " << names[i] << "\nconstexpr TextRun kRuns" << i << "[] = {\n";
     for (const auto& run : flattened[i])
-      cpp << "    {std::string_view(" << CppLiteral(run.text) << ", " << run.text.size() << "), Splice::"
+      cpp << "    {std::string_view(" << vantrel::tools::CppLiteral(run.text) << ", " << run.text.size() << "), Splice::"
           << SpliceName(run.splice) << "},\n";
     cpp << "};\n\n";
   }
