@@ -142,14 +142,18 @@ TEST(ExpertGlyph, IsTheApplicationIcon) {
     }
 }
 
-TEST(Gallery, ListsTheExpertByItsIdentity) {
+// The host finds the expert where the user looks for it: on the "New"
+// page, as a project expert, with its picture. (The C test reads every
+// identity string through its slot.)
+TEST(Gallery, ListsTheExpertOnTheNewPageAsAProject) {
   Registration registration;
   Gallery gallery;
   gallery.Add(new MFCVantrel);
-  EXPECT_EQ(gallery.ListLines(),
-            std::vector<std::string>{"New | MFC Vantrel(exe) VC 4.2 Mode | MFC Vantrel(exe) in Borland C++ Builder "
-                                     "3.0 (VC++ 4.2 Mode) | MFCVantrel.VC42 | 2 (project)"});
-  EXPECT_NE(gallery.Entries()[0].glyph, nullptr);
+  const auto page = gallery.Page("New");
+  ASSERT_EQ(page.size(), 1u);
+  EXPECT_EQ(page[0]->style, TExpertStyle::Project);
+  EXPECT_FALSE(page[0]->name.empty());
+  EXPECT_NE(page[0]->glyph, nullptr);
 }
 
 TEST(HostString, CountsReferencesAndCopiesOnAssign) {

@@ -36,13 +36,6 @@ TEST(Settings, DerivesClassNamesAndUpperNameWithoutTouchingOtherBytes) {
   }
 }
 
-TEST(Settings, DefaultsBeforeAnyChoice) {
-  ProjectSettings settings;
-  EXPECT_EQ(settings.ViewBaseClass, "CView");
-  EXPECT_EQ(settings.Kind, FrameKind::Multiple);
-  EXPECT_EQ(settings.Separator, "");
-}
-
 TEST(Settings, SeparatorCountsOnlyATrailingBackslashCharacter) {
   struct Case {
     const char* location;
@@ -86,6 +79,18 @@ TEST(NameCheck, AcceptsPlainIdentifiers) {
                            "Main", "win", "Wnd", "Document", "Rich"})
     EXPECT_EQ(ProjectNameProblem(name), std::nullopt) << name;
   EXPECT_EQ(ProjectNameProblem(std::string(kMaxProjectNameLength, 'a')), std::nullopt);
+}
+
+// Every byte value, first and inside a name: exactly the letters A to Z and
+// a to z, the digits and the underscore pass.
+TEST(NameCheck, OnlyLettersDigitsAndUnderscorePassAnywhere) {
+  for (int value = 0; value < 256; ++value) {
+    const char byte = static_cast<char>(value);
+    const bool allowed = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                         (byte >= '0' && byte <= '9') || byte == '_';
+    for (const std::string& name : {std::string(1, byte) + "ab", "a" + std::string(1, byte) + "b"})
+      EXPECT_EQ(ProjectNameProblem(name).has_value(), !allowed) << "byte " << value << " in " << name;
+  }
 }
 
 TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {

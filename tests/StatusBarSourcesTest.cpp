@@ -15,23 +15,6 @@ namespace {
 
 const char* const kFiles[] = {"statbar.cpp", "statbar.h"};
 
-// The outline of both files (tests/data/statbar-outline.tsv), their line
-// counts, and their indentation: the source by blanks, the header by tabs.
-TEST(StatusBarSources, OutlineLineCountsAndIndentation) {
-  const auto settings = test::Settings("Demo");
-  test::ExpectOutline(test::LoadOutline("statbar-outline.tsv"), settings);
-  struct Case {
-    const char* file;
-    std::size_t lines;
-    test::Indent indent;
-  } cases[] = {{"statbar.cpp", 789, test::Indent::Blanks}, {"statbar.h", 84, test::Indent::Tabs}};
-  for (const auto& c : cases) {
-    const auto lines = test::RenderLines(c.file, settings);
-    EXPECT_EQ(lines.size(), c.lines) << c.file;
-    test::ExpectLineRules(c.file, lines, c.indent);
-  }
-}
-
 // No setting reaches either file, and a run puts them into the location by
 // the separator rule with those very bytes.
 TEST(StatusBarSources, SameBytesForEveryProjectAndLocation) {

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "generator/GeneratedFile.h"
+#include "generator/ViewBases.h"
+#include "tests/TestSupport.h"
+
+namespace vantrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGolden = fs::path(VANTREL_SOURCE_DIR) / "tests" / "golden";
+
+std::optional<std::string> ReadGolden(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Where two texts part, as a line number and both lines, so that a failure
+// reads like a one-line diff.
+std::string FirstDifference(const std::string& expected, const std::string& actual) {
+  std::size_t at = 0;
+  while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+  const auto lineOf = [at](const std::string& text) {
+    const auto start = text.rfind('\n', at == 0 ? 0 : at - 1);
+    const auto begin = start == std::string::npos ? 0 : start + 1;
+    return text.substr(begin, text.find('\n', at) - begin);
+  };
+  const auto line = std::count(expected.begin(), expected.begin() + static_cast<long>(at), '\n') + 1;
+  return "first difference in line " + std::to_string(line) + " (byte " + std::to_string(at) + ")\n  golden: " +
+         lineOf(expected) + "\n  now:    " + lineOf(actual);
+}
+
+// Every generated file, byte for byte, for the project "Demo": the whole
+// project with the default view base class (tests/golden/CView), and for
+// each other base the wizard offers the files whose text depends on it
+// (tests/golden/<Base>); each other file of that project must equal the
+// default one. After a deliberate change, scripts/update-golden.sh rewrites
+// them and the diff is reviewed with the change.
+TEST(GoldenFiles, EveryGeneratedFileMatchesByteForByte) {
+  const std::string defaultBase = ProjectSettings{}.ViewBaseClass;
+  for (const std::string& base : OfferedViewBaseNames()) {
+    SCOPED_TRACE(base);
+    const ProjectSettings settings = test::Settings("Demo", "C:\\Work", base);
+    test::Generated generated;
+    test::Generate(generated, settings);
+    ASSERT_TRUE(generated.report.Succeeded());
+    std::set<fs::path> used;
+    for (const auto& file : GeneratedFiles()) {
+      std::string relative = RelativePath(file, settings);
+      const std::string actual = generated.Text(relative);
+      std::replace(relative.begin(), relative.end(), '\\', '/');
+      const auto own = ReadGolden(kGolden / base / relative);
+      const auto shared = ReadGolden(kGolden / defaultBase / relative);
+      used.insert(kGolden / (own ? base : defaultBase) / relative);
+      if (own && base != defaultBase) {
+        EXPECT_NE(own, shared) << relative << " is the same for " << defaultBase << "; rerun scripts/update-golden.sh";
+      }
+      const auto& expected = own ? own : shared;
+      ASSERT_TRUE(expected.has_value()) << "no golden file for " << relative;
+      EXPECT_TRUE(*expected == actual) << relative << ": " << FirstDifference(*expected, actual);
+    }
+    if (!fs::exists(kGolden / base)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(kGolden / base)) {
+      if (entry.is_regular_file()) {
+        EXPECT_TRUE(used.count(entry.path())) << entry.path() << " is no generated file";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
