@@ -3,10 +3,15 @@
  * into it at build time (FloorFiles.h).
  *
  *   floor new DIR      creates each file with open, write and close
+ *   floor publish DIR  creates each file the safe way vantrel does: written
+ *                      unnamed in its directory (O_TMPFILE), then linked
+ *                      under its name, which fails rather than replace a
+ *                      file that appeared meanwhile
  *   floor replace DIR  replaces each existing file the safe way vantrel
  *                      does: a temporary file in the same directory that
  *                      gets the old file's permissions, then a rename
  */
+#define _GNU_SOURCE /* O_TMPFILE */
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -28,13 +33,24 @@ static void write_all(int fd, const unsigned char* bytes, size_t size, const cha
     bytes += n;
     size -= (size_t)n;
   }
-  if (close(fd) != 0) fail(path);
 }
 
 static void create(const char* path, const struct FloorFile* file) {
   int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) fail(path);
   write_all(fd, file->bytes, file->size, path);
+  if (close(fd) != 0) fail(path);
+}
+
+static void publish(const char* path, const struct FloorFile* file) {
+  char dir[4096], self[64];
+  snprintf(dir, sizeof dir, "%.*s", (int)(strrchr(path, '/') - path), path);
+  int fd = open(dir, O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
+  if (fd < 0) fail(dir);
+  write_all(fd, file->bytes, file->size, path);
+  snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+  if (linkat(AT_FDCWD, self, AT_FDCWD, path, AT_SYMLINK_FOLLOW) != 0) fail(path);
+  if (close(fd) != 0) fail(path);
 }
 
 static void replace(const char* path, const struct FloorFile* file) {
@@ -45,15 +61,20 @@ static void replace(const char* path, const struct FloorFile* file) {
   int fd = mkstemp(temp);
   if (fd < 0 || fchmod(fd, old.st_mode & 07777) != 0) fail(temp);
   write_all(fd, file->bytes, file->size, temp);
+  if (close(fd) != 0) fail(temp);
   if (rename(temp, path) != 0) fail(path);
 }
 
 int main(int argc, char** argv) {
-  if (argc != 3 || (strcmp(argv[1], "new") != 0 && strcmp(argv[1], "replace") != 0)) {
-    fprintf(stderr, "usage: floor new|replace DIR\n");
+  void (*const modes[])(const char*, const struct FloorFile*) = {create, publish, replace};
+  const char* const names[] = {"new", "publish", "replace"};
+  int mode = -1;
+  for (int i = 0; i < 3 && argc == 3; ++i)
+    if (strcmp(argv[1], names[i]) == 0) mode = i;
+  if (mode < 0) {
+    fprintf(stderr, "usage: floor new|publish|replace DIR\n");
     return 2;
   }
-  const int replacing = strcmp(argv[1], "replace") == 0;
   int madeDirectory = 0;
   char path[4096];
   for (size_t i = 0; i < kFloorFileCount; ++i) {
@@ -65,10 +86,7 @@ int main(int argc, char** argv) {
       madeDirectory = 1;
     }
     snprintf(path, sizeof path, "%s/%s", argv[2], file->name);
-    if (replacing)
-      replace(path, file);
-    else
-      create(path, file);
+    modes[mode](path, file);
   }
   return 0;
 }
