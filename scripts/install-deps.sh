@@ -8,6 +8,9 @@ packages=(
   mingw-w64-i686-dev binutils-mingw-w64-i686 imagemagick
   # Real windows, the stand-in host and the window tests on a virtual screen.
   libfltk1.3-dev fluid fonts-liberation xvfb xdotool x11-utils
+  # The Debian package (its dependencies come from dpkg-shlibdeps) and the
+  # test that unpacks it.
+  dpkg-dev
 )
 
 missing=()
