@@ -121,8 +121,10 @@ void FormWindow::WidgetAction(Fl_Widget& widget) {
     case ControlKind::DriveComboBox: user::PickItem(control, static_cast<Fl_Choice&>(widget).value()); break;
     case ControlKind::ListBox:
     case ControlKind::DirectoryListBox: {
+      // The browser reports every press (see MakeWidget); FLTK reports the
+      // second click of a double click when the button is released.
       const int index = static_cast<Fl_Browser&>(widget).value() - 1;
-      if (Fl::event() == FL_PUSH && Fl::event_clicks() > 0)
+      if ((Fl::event() == FL_PUSH || Fl::event() == FL_RELEASE) && Fl::event_clicks() > 0)
         user::DoubleClickItem(control, index);
       else
         user::ClickItem(control, index);

@@ -204,6 +204,10 @@ Fl_Widget* MakeWidget(const TControl& control) {
     case ControlKind::DirectoryListBox: {
       auto* browser = new Fl_Hold_Browser(r.x, r.y, r.w, r.h);
       browser->format_char(0);  // Rows are plain text.
+      // Report the row under the mouse as it is pressed: the focus that
+      // follows the press resynchronises the browser from the toolkit, and
+      // a report at release would read the row the toolkit had before.
+      browser->when(FL_WHEN_CHANGED | FL_WHEN_NOT_CHANGED);
       widget = browser;
       break;
     }

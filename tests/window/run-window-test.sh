@@ -5,9 +5,10 @@
 #  1. Demo into "proj": the host stays blocked while the wizard runs; a
 #     refused name's message is dismissed with Enter; the directory chooser
 #     (its drive list opened and cancelled) opens on top, takes a relative
-#     name and gives it back; the name is typed with the editing keys; the
-#     step 1 radio group is one tab stop; a view base class is picked from
-#     the drop-down with the mouse; Finish and OK by mouse and Enter.
+#     name, is browsed by double clicks and gives the name back; the name
+#     is typed with the editing keys; the step 1 radio group is one tab
+#     stop; a view base class is picked from the drop-down with the mouse;
+#     Finish and OK by mouse and Enter.
 #  2. Bad into "bad", where "res" is a file: the error box is dismissed and
 #     Finish opens the summary again, on top.
 #  3. Demo into "proj" again: the summary asks before replacing files; No
@@ -91,6 +92,15 @@ click() {
   [ "$dx" -lt 0 ] && dx=$((cw + dx))
   eval "$(x xdotool getwindowgeometry --shell "$id")"
   x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
+  sleep 0.3
+}
+
+# Double-clicks inside a control, as click does.
+double_click() {
+  local id=$1 form=$2 control=$3 cx cy cw ch X Y
+  read -r cx cy cw ch < <("$build/vantrel_control_place" "$form" "$control")
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  x xdotool mousemove $((X + cx + $4)) $((Y + cy + $5)) click --repeat 2 --delay 80 1
   sleep 0.3
 }
 
@@ -216,6 +226,12 @@ chooser=$(window "Choose Directory")
 type_text proj
 keys Return
 shot "$chooser" chooser
+# Browsing with the mouse: a double click on the parent's row (the third;
+# rows are 15 pixels high) lists its subdirectories "bad" and "proj", and a
+# double click on "proj" (now the fifth row) opens it again.
+double_click "$chooser" TDirChooser DirectoryListBox 40 $((10 + 2 * 15))
+shot "$chooser" chooser-browsed
+double_click "$chooser" TDirChooser DirectoryListBox 40 $((10 + 4 * 15))
 click "$chooser" TDirChooser OKBtn
 
 # The name, typed with the editing keys: Home, Right, Delete, End, BackSpace.
