@@ -34,6 +34,10 @@ for tool in Xvfb xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
 done
 
+# One run at a time on this machine: runs from several build trees share
+# the fixed location and would clear each other's files.
+exec 9>"$work.lock"
+flock 9
 rm -rf "$shots" "$work"
 mkdir -p "$shots" "$work/proj" "$work/bad"
 touch "$work/bad/res"  # A file where the pictures' directory would go.
@@ -41,7 +45,7 @@ failures=0
 fail() { echo "window test: FAILED: $*" >&2; failures=$((failures + 1)); }
 
 exec 3> "$shots/xvfb.display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 9>&- &
 xvfb=$!
 host=
 cleanup() {
@@ -53,7 +57,7 @@ for _ in $(seq 50); do [ -s "$shots/xvfb.display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -1 "$shots/xvfb.display")"
 
 cd "$work"
-setsid "$build/vantrel-host" >"$shots/host.log" 2>&1 </dev/null &
+setsid "$build/vantrel-host" >"$shots/host.log" 2>&1 </dev/null 9>&- &
 host=$!
 
 # Runs an X client, again when the server refused the connection.
