@@ -187,6 +187,20 @@ TEST_F(ToolkitEvents, AnErrorEscapingAHandlerShowsTheErrorBox) {
                                        {"Broken", "Vantrel", MessageIcon::Error, MessageButtons::Ok}}));
 }
 
+// A form's code binds its controls by name and class once; a missing one,
+// or one of another kind, stops the form's creation with its name.
+TEST_F(ToolkitEvents, BindingNamesAMissingOrMistypedControl) {
+  EXPECT_EQ(&form.Bind<TEdit>("Name"), form.Find<TEdit>("Name"));
+  for (const char* name : {"Ok", "Nothing"}) {
+    try {
+      form.Bind<TEdit>(name);
+      ADD_FAILURE() << name;
+    } catch (const std::logic_error& error) {
+      EXPECT_EQ(error.what(), "Sample has no control " + std::string(name) + " of the kind its code expects");
+    }
+  }
+}
+
 TEST_F(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
   ui.checkScripts = false;
   ui.Expect("Other", [](UserDriver&) {});

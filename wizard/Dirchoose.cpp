@@ -1,7 +1,5 @@
 #include "wizard/Dirchoose.h"
 
-#include <functional>
-
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "wizard/FormDescriptions.h"
@@ -10,27 +8,16 @@ namespace vantrel {
 
 TDirChooser* DirChooser = nullptr;
 
-TDirChooser::TDirChooser(TComponent* owner) : TForm(owner, "TDirChooser") {
-  BuildForm(*this, DirChooserForm());
-  Label1 = Find<TLabel>("Label1");
-  DirName = Find<TEdit>("DirName");
-  DirectoryListBox = Find<TDirectoryListBox>("DirectoryListBox");
-  Label2 = Find<TLabel>("Label2");
-  DriveComboBox = Find<TDriveComboBox>("DriveComboBox");
-  OKBtn = Find<TButton>("OKBtn");
-  CancelBtn = Find<TButton>("CancelBtn");
-  NetworkBtn = Find<TButton>("NetworkBtn");
-  Panel1 = Find<TPanel>("Panel1");
-
+TDirChooser::TDirChooser(TComponent* owner)
+    : TForm(owner, "TDirChooser"), built_(*this, DirChooserForm()) {
   // The list starts on the process's current directory, before any handler
   // is bound, as a freshly created list does.
   DirectoryListBox->SetDirectory(Application()->Files().CurrentDirectory());
 
-  using namespace std::placeholders;
-  DirectoryListBox->OnChange = std::bind(&TDirChooser::DirectoryListBoxChange, this, _1);
-  DriveComboBox->OnChange = std::bind(&TDirChooser::DirectoryListBoxChange, this, _1);
-  DirName->OnKeyPress = std::bind(&TDirChooser::DirNameKeyPress, this, _1, _2);
-  CancelBtn->OnClick = std::bind(&TDirChooser::CancelBtnClick, this, _1);
+  DirectoryListBox->OnChange = [this](TControl* sender) { DirectoryListBoxChange(sender); };
+  DriveComboBox->OnChange = [this](TControl* sender) { DirectoryListBoxChange(sender); };
+  DirName->OnKeyPress = [this](TControl* sender, char& key) { DirNameKeyPress(sender, key); };
+  CancelBtn->OnClick = [this](TControl* sender) { CancelBtnClick(sender); };
   DirChooser = this;
   Create();
 }

@@ -5,6 +5,7 @@
 #include "platform/toolkit/DriveComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Label.h"
 #include "platform/toolkit/Panel.h"
 
@@ -21,15 +22,19 @@ class TDirChooser : public TForm {
   void DirNameKeyPress(TControl* sender, char& key);
   void CancelBtnClick(TControl* sender);
 
-  TLabel* Label1;
-  TEdit* DirName;
-  TDirectoryListBox* DirectoryListBox;
-  TLabel* Label2;
-  TDriveComboBox* DriveComboBox;
-  TButton* OKBtn;
-  TButton* CancelBtn;
-  TButton* NetworkBtn;
-  TPanel* Panel1;
+ private:
+  BuiltControls built_;  // First: the bindings below find their controls in it.
+
+ public:
+  TLabel* const Label1 = &Bind<TLabel>("Label1");
+  TEdit* const DirName = &Bind<TEdit>("DirName");
+  TDirectoryListBox* const DirectoryListBox = &Bind<TDirectoryListBox>("DirectoryListBox");
+  TLabel* const Label2 = &Bind<TLabel>("Label2");
+  TDriveComboBox* const DriveComboBox = &Bind<TDriveComboBox>("DriveComboBox");
+  TButton* const OKBtn = &Bind<TButton>("OKBtn");
+  TButton* const CancelBtn = &Bind<TButton>("CancelBtn");
+  TButton* const NetworkBtn = &Bind<TButton>("NetworkBtn");
+  TPanel* const Panel1 = &Bind<TPanel>("Panel1");
 };
 
 // The chooser being shown, or null.

@@ -1,9 +1,9 @@
 #include "wizard/Mfcvantrel.h"
 
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "generator/CodePage.h"
 #include "generator/GenerationRun.h"
@@ -18,60 +18,25 @@ namespace vantrel {
 
 TVantrel* Vantrel = nullptr;
 
-TVantrel::TVantrel(TComponent* owner) : TForm(owner, "TVantrel"), codePage_(AnsiCodePage()) {
+TVantrel::TVantrel(TComponent* owner)
+    : TForm(owner, "TVantrel"), built_(*this, VantrelForm()), codePage_(AnsiCodePage()) {
   // The settings' strings are all empty until the creation handler runs.
   settings_.ViewBaseClass.clear();
-  BuildForm(*this, VantrelForm());
-  NextBtn = Find<TButton>("NextBtn");
-  FinishBtn = Find<TButton>("FinishBtn");
-  PageControl = Find<TPageControl>("PageControl");
-  CancelBtn = Find<TButton>("CancelBtn");
-  BackBtn = Find<TButton>("BackBtn");
-  Step1 = Find<TTabSheet>("Step1");
-  Step2 = Find<TTabSheet>("Step2");
-  Step3 = Find<TTabSheet>("Step3");
-  Step4 = Find<TTabSheet>("Step4");
-  Step5 = Find<TTabSheet>("Step5");
-  Step6 = Find<TTabSheet>("Step6");
-  Image1 = Find<TImage>("Image1");
-  Image2 = Find<TImage>("Image2");
-  Image3 = Find<TImage>("Image3");
-  Image4 = Find<TImage>("Image4");
-  Image5 = Find<TImage>("Image5");
-  Image6 = Find<TImage>("Image6");
-  Step1Image = Find<TImage>("Step1Image");
-  Step2Image = Find<TImage>("Step2Image");
-  Step3Image = Find<TImage>("Step3Image");
-  Step4Image = Find<TImage>("Step4Image");
-  Step5Image = Find<TImage>("Step5Image");
-  _3DCtrlImage = Find<TImage>("_3DCtrlImage");
-  SDISelect = Find<TRadioButton>("SDISelect");
-  MDISelect = Find<TRadioButton>("MDISelect");
-  RadioButton10 = Find<TRadioButton>("RadioButton10");
-  RadioButton11 = Find<TRadioButton>("RadioButton11");
-  YesDocSelect = Find<TRadioButton>("YesDocSelect");
-  NoDocSelect = Find<TRadioButton>("NoDocSelect");
-  ClassList = Find<TListBox>("ClassList");
-  ClassName = Find<TEdit>("ClassName");
-  HeaderFile = Find<TEdit>("HeaderFile");
-  BaseClass = Find<TComboBox>("BaseClass");
-  ImplementationFile = Find<TEdit>("ImplementationFile");
 
-  using namespace std::placeholders;
-  OnCreate = std::bind(&TVantrel::FormCreate, this, _1);
-  NextBtn->OnClick = std::bind(&TVantrel::NextBtnClick, this, _1);
-  BackBtn->OnClick = std::bind(&TVantrel::BackBtnClick, this, _1);
-  FinishBtn->OnClick = std::bind(&TVantrel::FinishBtnClick, this, _1);
-  CancelBtn->OnClick = std::bind(&TVantrel::CancelBtnClick, this, _1);
-  SDISelect->OnClick = std::bind(&TVantrel::SDISelectClick, this, _1);
-  MDISelect->OnClick = std::bind(&TVantrel::MDISelectClick, this, _1);
-  YesDocSelect->OnClick = std::bind(&TVantrel::YesDocSelectClick, this, _1);
-  RadioButton11->OnClick = std::bind(&TVantrel::YesDocSelectClick, this, _1);
-  NoDocSelect->OnClick = std::bind(&TVantrel::NoDocSelectClick, this, _1);
-  RadioButton10->OnClick = std::bind(&TVantrel::NoDocSelectClick, this, _1);
-  ClassList->OnClick = std::bind(&TVantrel::ClassListClick, this, _1);
-  BaseClass->OnChange = std::bind(&TVantrel::BaseClassChange, this, _1);
-  BaseClass->OnKeyPress = std::bind(&TVantrel::BaseClassKeyPress, this, _1, _2);
+  OnCreate = [this](TControl* sender) { FormCreate(sender); };
+  NextBtn->OnClick = [this](TControl* sender) { NextBtnClick(sender); };
+  BackBtn->OnClick = [this](TControl* sender) { BackBtnClick(sender); };
+  FinishBtn->OnClick = [this](TControl* sender) { FinishBtnClick(sender); };
+  CancelBtn->OnClick = [this](TControl* sender) { CancelBtnClick(sender); };
+  SDISelect->OnClick = [this](TControl* sender) { SDISelectClick(sender); };
+  MDISelect->OnClick = [this](TControl* sender) { MDISelectClick(sender); };
+  YesDocSelect->OnClick = [this](TControl* sender) { YesDocSelectClick(sender); };
+  RadioButton11->OnClick = [this](TControl* sender) { YesDocSelectClick(sender); };
+  NoDocSelect->OnClick = [this](TControl* sender) { NoDocSelectClick(sender); };
+  RadioButton10->OnClick = [this](TControl* sender) { NoDocSelectClick(sender); };
+  ClassList->OnClick = [this](TControl* sender) { ClassListClick(sender); };
+  BaseClass->OnChange = [this](TControl* sender) { BaseClassChange(sender); };
+  BaseClass->OnKeyPress = [this](TControl* sender, char& key) { BaseClassKeyPress(sender, key); };
   Vantrel = this;
   Create();
 }
@@ -91,33 +56,28 @@ void TVantrel::FormCreate(TControl*) {
   settings_.ViewBaseClass = "CView";
 }
 
-void TVantrel::ShowStep(TTabSheet* page, int number) {
-  PageControl->SetActivePage(page);
-  if (page == Step6) {
+void TVantrel::GoToStep(int index) {
+  const std::vector<TTabSheet*> pages = PageControl->Pages();
+  if (!IsItemIndex(index, pages.size())) return;  // Before the first or after the last.
+  const int last = static_cast<int>(pages.size()) - 1;
+  const bool leavingLast = PageControl->ActivePageIndex() == last;
+  // In this order: an error on the way leaves what was done before it.
+  PageControl->SetActivePage(pages[static_cast<std::size_t>(index)]);
+  if (index == last) {
     DrawPicture(*Image6, "FINALIMAGE");
     FillClassList();
   }
-  SetCaption("MFC Vantrel - Step " + std::to_string(number) + " of 6");
+  if (leavingLast) ClassList->Clear();
+  SetCaption("MFC Vantrel - Step " + std::to_string(index + 1) + " of " + std::to_string(last + 1));
+  BackBtn->SetEnabled(index > 0);
+  NextBtn->SetEnabled(index < last);
+  FinishBtn->SetEnabled(index == last);
+  if (index == last) FinishBtn->SetFocus();
 }
 
 void TVantrel::NextBtnClick(TControl*) {
   try {
-    const std::string current = PageControl->ActivePage()->Name();
-    if (current == "Step1") {
-      ShowStep(Step2, 2);
-      BackBtn->SetEnabled(true);
-    } else if (current == "Step2") {
-      ShowStep(Step3, 3);
-    } else if (current == "Step3") {
-      ShowStep(Step4, 4);
-    } else if (current == "Step4") {
-      ShowStep(Step5, 5);
-    } else if (current == "Step5") {
-      ShowStep(Step6, 6);
-      NextBtn->SetEnabled(false);
-      FinishBtn->SetEnabled(true);
-      FinishBtn->SetFocus();
-    }
+    GoToStep(PageControl->ActivePageIndex() + 1);
   } catch (...) {
     // A failed step change leaves the wizard as far as it got.
   }
@@ -125,22 +85,7 @@ void TVantrel::NextBtnClick(TControl*) {
 
 void TVantrel::BackBtnClick(TControl*) {
   try {
-    const std::string current = PageControl->ActivePage()->Name();
-    if (current == "Step2") {
-      ShowStep(Step1, 1);
-      BackBtn->SetEnabled(false);
-    } else if (current == "Step3") {
-      ShowStep(Step2, 2);
-    } else if (current == "Step4") {
-      ShowStep(Step3, 3);
-    } else if (current == "Step5") {
-      ShowStep(Step4, 4);
-    } else if (current == "Step6") {
-      ShowStep(Step5, 5);
-      ClassList->Clear();
-      NextBtn->SetEnabled(true);
-      FinishBtn->SetEnabled(false);
-    }
+    GoToStep(PageControl->ActivePageIndex() - 1);
   } catch (...) {
     // A failed step change leaves the wizard as far as it got.
   }

@@ -5,6 +5,7 @@
 #include "platform/toolkit/ComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Image.h"
 #include "platform/toolkit/ListBox.h"
 #include "platform/toolkit/PageControl.h"
@@ -40,43 +41,49 @@ class TVantrel : public TForm {
   void BaseClassChange(TControl* sender);
   void BaseClassKeyPress(TControl* sender, char& key);
 
-  TButton* NextBtn;
-  TButton* FinishBtn;
-  TPageControl* PageControl;
-  TButton* CancelBtn;
-  TButton* BackBtn;
-  TTabSheet* Step1;
-  TTabSheet* Step2;
-  TTabSheet* Step3;
-  TTabSheet* Step4;
-  TTabSheet* Step5;
-  TTabSheet* Step6;
-  TImage* Image1;
-  TImage* Image2;
-  TImage* Image3;
-  TImage* Image4;
-  TImage* Image5;
-  TImage* Image6;
-  TImage* Step1Image;
-  TImage* Step2Image;
-  TImage* Step3Image;
-  TImage* Step4Image;
-  TImage* Step5Image;
-  TImage* _3DCtrlImage;
-  TRadioButton* SDISelect;
-  TRadioButton* MDISelect;
-  TRadioButton* RadioButton10;
-  TRadioButton* RadioButton11;
-  TRadioButton* YesDocSelect;
-  TRadioButton* NoDocSelect;
-  TListBox* ClassList;
-  TEdit* ClassName;
-  TEdit* HeaderFile;
-  TComboBox* BaseClass;
-  TEdit* ImplementationFile;
+ private:
+  BuiltControls built_;  // First: the bindings below find their controls in it.
+
+ public:
+  TButton* const NextBtn = &Bind<TButton>("NextBtn");
+  TButton* const FinishBtn = &Bind<TButton>("FinishBtn");
+  TPageControl* const PageControl = &Bind<TPageControl>("PageControl");
+  TButton* const CancelBtn = &Bind<TButton>("CancelBtn");
+  TButton* const BackBtn = &Bind<TButton>("BackBtn");
+  TTabSheet* const Step1 = &Bind<TTabSheet>("Step1");
+  TTabSheet* const Step2 = &Bind<TTabSheet>("Step2");
+  TTabSheet* const Step3 = &Bind<TTabSheet>("Step3");
+  TTabSheet* const Step4 = &Bind<TTabSheet>("Step4");
+  TTabSheet* const Step5 = &Bind<TTabSheet>("Step5");
+  TTabSheet* const Step6 = &Bind<TTabSheet>("Step6");
+  TImage* const Image1 = &Bind<TImage>("Image1");
+  TImage* const Image2 = &Bind<TImage>("Image2");
+  TImage* const Image3 = &Bind<TImage>("Image3");
+  TImage* const Image4 = &Bind<TImage>("Image4");
+  TImage* const Image5 = &Bind<TImage>("Image5");
+  TImage* const Image6 = &Bind<TImage>("Image6");
+  TImage* const Step1Image = &Bind<TImage>("Step1Image");
+  TImage* const Step2Image = &Bind<TImage>("Step2Image");
+  TImage* const Step3Image = &Bind<TImage>("Step3Image");
+  TImage* const Step4Image = &Bind<TImage>("Step4Image");
+  TImage* const Step5Image = &Bind<TImage>("Step5Image");
+  TImage* const _3DCtrlImage = &Bind<TImage>("_3DCtrlImage");
+  TRadioButton* const SDISelect = &Bind<TRadioButton>("SDISelect");
+  TRadioButton* const MDISelect = &Bind<TRadioButton>("MDISelect");
+  TRadioButton* const RadioButton10 = &Bind<TRadioButton>("RadioButton10");
+  TRadioButton* const RadioButton11 = &Bind<TRadioButton>("RadioButton11");
+  TRadioButton* const YesDocSelect = &Bind<TRadioButton>("YesDocSelect");
+  TRadioButton* const NoDocSelect = &Bind<TRadioButton>("NoDocSelect");
+  TListBox* const ClassList = &Bind<TListBox>("ClassList");
+  TEdit* const ClassName = &Bind<TEdit>("ClassName");
+  TEdit* const HeaderFile = &Bind<TEdit>("HeaderFile");
+  TComboBox* const BaseClass = &Bind<TComboBox>("BaseClass");
+  TEdit* const ImplementationFile = &Bind<TEdit>("ImplementationFile");
 
  private:
-  void ShowStep(TTabSheet* page, int number);
+  // Shows step index (0 for the first): its page, caption and buttons;
+  // entering the last step fills the class list, leaving it empties it.
+  void GoToStep(int index);
   void FillClassList();
 
   ProjectSettings settings_;

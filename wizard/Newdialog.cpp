@@ -16,39 +16,17 @@ namespace vantrel {
 TNewDlg* NewDlg = nullptr;
 
 TNewDlg::TNewDlg(TComponent* owner, ProjectOpener* opener)
-    : TForm(owner, "TNewDlg"), opener_(opener), codePage_(AnsiCodePage()) {
-  BuildForm(*this, NewDlgForm());
-  PageControl = Find<TPageControl>("PageControl");
-  TabSheet1 = Find<TTabSheet>("TabSheet1");
-  TabSheet2 = Find<TTabSheet>("TabSheet2");
-  TabSheet3 = Find<TTabSheet>("TabSheet3");
-  TabSheet4 = Find<TTabSheet>("TabSheet4");
-  OkBtn = Find<TButton>("OkBtn");
-  CancelBtn = Find<TButton>("CancelBtn");
-  Image1 = Find<TImage>("Image1");
-  Label1 = Find<TLabel>("Label1");
-  ProjectName = Find<TEdit>("ProjectName");
-  Label2 = Find<TLabel>("Label2");
-  ProjectDir = Find<TEdit>("ProjectDir");
-  ProjectDirDialog = Find<TButton>("ProjectDirDialog");
-  RadioButton1 = Find<TRadioButton>("RadioButton1");
-  RadioButton2 = Find<TRadioButton>("RadioButton2");
-  CheckBox1 = Find<TCheckBox>("CheckBox1");
-  ComboBox1 = Find<TComboBox>("ComboBox1");
-  Label3 = Find<TLabel>("Label3");
-  CheckListBox = Find<TCheckListBox>("CheckListBox");
-
-  using namespace std::placeholders;
-  OnCreate = std::bind(&TNewDlg::FormCreate, this, _1);
-  OnShow = std::bind(&TNewDlg::FormShow, this, _1);
-  PageControl->OnChanging = std::bind(&TNewDlg::PageControlChanging, this, _1, _2);
-  ProjectName->OnChange = std::bind(&TNewDlg::ProjectNameChange, this, _1);
-  ProjectDir->OnChange = std::bind(&TNewDlg::ProjectNameChange, this, _1);
-  ProjectName->OnKeyPress = std::bind(&TNewDlg::ProjectNameKeyPress, this, _1, _2);
-  ProjectDir->OnKeyPress = std::bind(&TNewDlg::ProjectNameKeyPress, this, _1, _2);
-  ProjectDirDialog->OnClick = std::bind(&TNewDlg::ProjectDirDialogClick, this, _1);
-  OkBtn->OnClick = std::bind(&TNewDlg::OkBtnClick, this, _1);
-  CancelBtn->OnClick = std::bind(&TNewDlg::CancelBtnClick, this, _1);
+    : TForm(owner, "TNewDlg"), built_(*this, NewDlgForm()), opener_(opener), codePage_(AnsiCodePage()) {
+  OnCreate = [this](TControl* sender) { FormCreate(sender); };
+  OnShow = [this](TControl* sender) { FormShow(sender); };
+  PageControl->OnChanging = [this](TControl* sender, bool& allowChange) { PageControlChanging(sender, allowChange); };
+  ProjectName->OnChange = [this](TControl* sender) { ProjectNameChange(sender); };
+  ProjectDir->OnChange = [this](TControl* sender) { ProjectNameChange(sender); };
+  ProjectName->OnKeyPress = [this](TControl* sender, char& key) { ProjectNameKeyPress(sender, key); };
+  ProjectDir->OnKeyPress = [this](TControl* sender, char& key) { ProjectNameKeyPress(sender, key); };
+  ProjectDirDialog->OnClick = [this](TControl* sender) { ProjectDirDialogClick(sender); };
+  OkBtn->OnClick = [this](TControl* sender) { OkBtnClick(sender); };
+  CancelBtn->OnClick = [this](TControl* sender) { CancelBtnClick(sender); };
   NewDlg = this;
   Create();
 }

@@ -6,6 +6,7 @@
 #include "platform/toolkit/ComboBox.h"
 #include "platform/toolkit/Edit.h"
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Image.h"
 #include "platform/toolkit/Label.h"
 #include "platform/toolkit/PageControl.h"
@@ -42,25 +43,29 @@ class TNewDlg : public TForm {
   void OkBtnClick(TControl* sender);
   void CancelBtnClick(TControl* sender);
 
-  TPageControl* PageControl;
-  TTabSheet* TabSheet1;
-  TTabSheet* TabSheet2;
-  TTabSheet* TabSheet3;
-  TTabSheet* TabSheet4;
-  TButton* OkBtn;
-  TButton* CancelBtn;
-  TImage* Image1;
-  TLabel* Label1;
-  TEdit* ProjectName;
-  TLabel* Label2;
-  TEdit* ProjectDir;
-  TButton* ProjectDirDialog;
-  TRadioButton* RadioButton1;
-  TRadioButton* RadioButton2;
-  TCheckBox* CheckBox1;
-  TComboBox* ComboBox1;
-  TLabel* Label3;
-  TCheckListBox* CheckListBox;
+ private:
+  BuiltControls built_;  // First: the bindings below find their controls in it.
+
+ public:
+  TPageControl* const PageControl = &Bind<TPageControl>("PageControl");
+  TTabSheet* const TabSheet1 = &Bind<TTabSheet>("TabSheet1");
+  TTabSheet* const TabSheet2 = &Bind<TTabSheet>("TabSheet2");
+  TTabSheet* const TabSheet3 = &Bind<TTabSheet>("TabSheet3");
+  TTabSheet* const TabSheet4 = &Bind<TTabSheet>("TabSheet4");
+  TButton* const OkBtn = &Bind<TButton>("OkBtn");
+  TButton* const CancelBtn = &Bind<TButton>("CancelBtn");
+  TImage* const Image1 = &Bind<TImage>("Image1");
+  TLabel* const Label1 = &Bind<TLabel>("Label1");
+  TEdit* const ProjectName = &Bind<TEdit>("ProjectName");
+  TLabel* const Label2 = &Bind<TLabel>("Label2");
+  TEdit* const ProjectDir = &Bind<TEdit>("ProjectDir");
+  TButton* const ProjectDirDialog = &Bind<TButton>("ProjectDirDialog");
+  TRadioButton* const RadioButton1 = &Bind<TRadioButton>("RadioButton1");
+  TRadioButton* const RadioButton2 = &Bind<TRadioButton>("RadioButton2");
+  TCheckBox* const CheckBox1 = &Bind<TCheckBox>("CheckBox1");
+  TComboBox* const ComboBox1 = &Bind<TComboBox>("ComboBox1");
+  TLabel* const Label3 = &Bind<TLabel>("Label3");
+  TCheckListBox* const CheckListBox = &Bind<TCheckListBox>("CheckListBox");
 
  private:
   // False, after telling the user why, when the generator would refuse the

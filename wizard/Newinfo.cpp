@@ -1,7 +1,5 @@
 #include "wizard/Newinfo.h"
 
-#include <functional>
-
 #include "generator/Summary.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
@@ -11,19 +9,11 @@ namespace vantrel {
 
 TNewProInfo* NewProInfo = nullptr;
 
-TNewProInfo::TNewProInfo(TComponent* owner) : TForm(owner, "TNewProInfo") {
-  BuildForm(*this, NewProInfoForm());
-  Label1 = Find<TLabel>("Label1");
-  WizardInfo = Find<TMemo>("WizardInfo");
-  Label2 = Find<TLabel>("Label2");
-  InstallDirLabel = Find<TLabel>("InstallDirLabel");
-  OkBtn = Find<TButton>("OkBtn");
-  CancelBtn = Find<TButton>("CancelBtn");
-
-  using namespace std::placeholders;
-  OnShow = std::bind(&TNewProInfo::FormShow, this, _1);
-  OkBtn->OnClick = std::bind(&TNewProInfo::OkBtnClick, this, _1);
-  CancelBtn->OnClick = std::bind(&TNewProInfo::CancelBtnClick, this, _1);
+TNewProInfo::TNewProInfo(TComponent* owner)
+    : TForm(owner, "TNewProInfo"), built_(*this, NewProInfoForm()) {
+  OnShow = [this](TControl* sender) { FormShow(sender); };
+  OkBtn->OnClick = [this](TControl* sender) { OkBtnClick(sender); };
+  CancelBtn->OnClick = [this](TControl* sender) { CancelBtnClick(sender); };
   NewProInfo = this;
   Create();
 }

@@ -5,6 +5,7 @@
 
 #include "platform/toolkit/Button.h"
 #include "platform/toolkit/Form.h"
+#include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Label.h"
 #include "platform/toolkit/Memo.h"
 
@@ -32,12 +33,16 @@ class TNewProInfo : public TForm {
   void OkBtnClick(TControl* sender);
   void CancelBtnClick(TControl* sender);
 
-  TLabel* Label1;
-  TMemo* WizardInfo;
-  TLabel* Label2;
-  TLabel* InstallDirLabel;
-  TButton* OkBtn;
-  TButton* CancelBtn;
+ private:
+  BuiltControls built_;  // First: the bindings below find their controls in it.
+
+ public:
+  TLabel* const Label1 = &Bind<TLabel>("Label1");
+  TMemo* const WizardInfo = &Bind<TMemo>("WizardInfo");
+  TLabel* const Label2 = &Bind<TLabel>("Label2");
+  TLabel* const InstallDirLabel = &Bind<TLabel>("InstallDirLabel");
+  TButton* const OkBtn = &Bind<TButton>("OkBtn");
+  TButton* const CancelBtn = &Bind<TButton>("CancelBtn");
 };
 
 // The summary being shown, or null.

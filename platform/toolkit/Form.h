@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 #include "platform/toolkit/WinControl.h"
@@ -50,6 +51,14 @@ class TForm : public TWinControl {
   template <class T>
   T* Find(const std::string& name) const {
     return dynamic_cast<T*>(FindControl(name));
+  }
+  // The control of that name and class, for the typed bindings a form makes
+  // once when it is created. Throws std::logic_error naming the form and
+  // the control when there is none of that class.
+  template <class T>
+  T& Bind(const std::string& name) const {
+    if (T* control = Find<T>(name)) return *control;
+    throw std::logic_error(className_ + " has no control " + name + " of the kind its code expects");
   }
 
   TNotifyEvent OnCreate;

@@ -67,4 +67,11 @@ struct FormLayout {
 // Throws std::invalid_argument for a parent or link that does not exist.
 void BuildForm(TForm& form, const FormLayout& layout);
 
+// A form's controls, built from its description when this member is
+// initialised: declared before a form's typed bindings, it has the controls
+// there for them.
+struct BuiltControls {
+  BuiltControls(TForm& form, const FormLayout& layout) { BuildForm(form, layout); }
+};
+
 }  // namespace vantrel
