@@ -100,9 +100,17 @@ void FltkBackend::Restack() const {
 
 int FltkBackend::Dispatch(int event, Fl_Window* window) {
   if (IsInput(event) && !TakesInput(window)) {
+    // The keyboard belongs to the window that takes input, wherever the X
+    // focus was left; a click elsewhere brings that window back.
+    Fl_Window* input = InputWindow();
+    if ((event == FL_KEYBOARD || event == FL_KEYUP) && input != nullptr) {
+      Restack();
+      return Dispatch(event, input);
+    }
     if (event == FL_PUSH) Restack();
     return 0;
   }
+  if (window != nullptr && window == messageWindow_ && event == FL_KEYBOARD) return window->handle(event);
   auto* form = dynamic_cast<FormWindow*>(window);
   if (form == nullptr || Fl::grab() != nullptr) return Fl::handle_(event, window);
   if (event == FL_KEYBOARD) return form->RouteKey();
@@ -174,6 +182,7 @@ TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
       XSetTransientForHint(fl_display, fl_xid(&box), fl_xid(owner));
   box.wait_for_expose();
   Activate(box);
+  box.FocusFirstButton();
   Loop(box, [&] { return box.Answered() != mrNone; });
   box.hide();
   messageWindow_ = previous;

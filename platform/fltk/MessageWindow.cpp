@@ -108,19 +108,39 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
   position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
 }
 
+void MessageWindow::FocusFirstButton() {
+  for (int i = 0; i < children(); ++i)
+    if (auto* button = dynamic_cast<AnswerButton*>(child(i))) {
+      button->take_focus();
+      return;
+    }
+}
+
 int MessageWindow::handle(int event) {
-  if (event == FL_KEYBOARD) {
-    const int key = Fl::event_key();
-    if (key == FL_Enter || key == FL_KP_Enter) {
-      if (auto* button = dynamic_cast<AnswerButton*>(Fl::focus())) button->do_callback();
-      return 1;
+  if (event != FL_KEYBOARD) return Fl_Double_Window::handle(event);
+  // The keys are the box's own, wherever FLTK's focus was left: Tab moves
+  // between the buttons, Enter or the space bar presses the focused one (the
+  // first at start), Escape closes the box.
+  std::vector<AnswerButton*> buttons;
+  int focused = 0;
+  for (int i = 0; i < children(); ++i)
+    if (auto* button = dynamic_cast<AnswerButton*>(child(i))) {
+      if (button == Fl::focus()) focused = static_cast<int>(buttons.size());
+      buttons.push_back(button);
     }
-    if (key == FL_Escape) {
-      Answer(closing_);
-      return 1;
-    }
+  const int count = static_cast<int>(buttons.size());
+  switch (Fl::event_key()) {
+    case FL_Tab:
+      focused = (focused + (Fl::event_state(FL_SHIFT) ? count - 1 : 1)) % count;
+      buttons[static_cast<std::size_t>(focused)]->take_focus();
+      break;
+    case FL_Enter:
+    case FL_KP_Enter:
+    case ' ': buttons[static_cast<std::size_t>(focused)]->do_callback(); break;
+    case FL_Escape: Answer(closing_); break;
+    default: break;
   }
-  return Fl_Double_Window::handle(event);
+  return 1;
 }
 
 }  // namespace vantrel::fltk

@@ -19,6 +19,9 @@ class MessageWindow : public Fl_Double_Window {
   TModalResult Answered() const { return answer_; }
   TModalResult Closing() const { return closing_; }
 
+  // Gives the first button the focus, once the box is shown.
+  void FocusFirstButton();
+
   int handle(int event) override;
 
  private:

@@ -42,7 +42,12 @@ rm -rf "$shots" "$work"
 mkdir -p "$shots" "$work/proj" "$work/bad"
 touch "$work/bad/res"  # A file where the pictures' directory would go.
 failures=0
-fail() { echo "window test: FAILED: $*" >&2; failures=$((failures + 1)); }
+# Records a failure with a picture of the whole screen at that moment.
+fail() {
+  failures=$((failures + 1))
+  echo "window test: FAILED: $* (screen: failure-$failures.png)" >&2
+  import -window root "$shots/failure-$failures.png" 2>/dev/null || true
+}
 
 exec 3> "$shots/xvfb.display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 9>&- &
@@ -77,7 +82,7 @@ window() {
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
-  echo "window test: no window '$1'" >&2
+  fail "no window '$1'"
   return 1
 }
 
