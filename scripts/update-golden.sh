@@ -6,7 +6,8 @@
 #
 # tests/golden/CView holds the whole project "Demo" with the default view
 # base class; tests/golden/<Base> holds, for each other base the wizard
-# offers, only the files whose bytes differ from those.
+# offers, only the files whose bytes differ from those. Each file is named
+# as generated, with the suffix ".golden".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 vantrel=${1:-build}/vantrel
@@ -21,6 +22,9 @@ for base in $("$vantrel" --view-bases); do
   mkdir -p "$work/$base"
   "$vantrel" new Demo --location "$work/$base" --view-base "$base" > /dev/null
 done
+# Golden files carry the suffix ".golden", so that no tool takes them for
+# the project's sources.
+find "$work" -type f -exec mv {} {}.golden \;
 rm -rf "$golden"
 mkdir -p "$golden"
 cp -r "$work/$default" "$golden/$default"

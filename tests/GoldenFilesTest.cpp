@@ -16,6 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kGolden = fs::path(VANTREL_SOURCE_DIR) / "tests" / "golden";
+constexpr const char* kSuffix = ".golden";
 
 std::optional<std::string> ReadGolden(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,7 +40,8 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
 }
 
 // Every generated file, byte for byte, for the project "Demo": the whole
-// project with the default view base class (tests/golden/CView), and for
+// project with the default view base class (tests/golden/CView, each file
+// named with the suffix ".golden"), and for
 // each other base the wizard offers the files whose text depends on it
 // (tests/golden/<Base>); each other file of that project must equal the
 // default one. After a deliberate change, scripts/update-golden.sh rewrites
@@ -57,6 +59,9 @@ TEST(GoldenFiles, EveryGeneratedFileMatchesByteForByte) {
       std::string relative = RelativePath(file, settings);
       const std::string actual = generated.Text(relative);
       std::replace(relative.begin(), relative.end(), '\\', '/');
+      // Golden files carry their own suffix, so that no tool takes them for
+      // the project's sources.
+      relative += kSuffix;
       const auto own = ReadGolden(kGolden / base / relative);
       const auto shared = ReadGolden(kGolden / defaultBase / relative);
       used.insert(kGolden / (own ? base : defaultBase) / relative);
