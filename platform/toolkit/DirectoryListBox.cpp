@@ -1,6 +1,7 @@
 #include "platform/toolkit/DirectoryListBox.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
@@ -10,7 +11,16 @@
 namespace vantrel {
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+// The separators of paths below a root: below a POSIX root ("/") only the
+// slash, since a backslash there is an ordinary character of a name; below
+// a drive root ("C:\\") the backslash and the slash.
+const char* SeparatorsBelow(const std::string& root) {
+  return !root.empty() && root.back() == '/' ? "/" : "\\/";
+}
+
+bool IsSeparator(char c, const std::string& root) {
+  return c != '\0' && std::string_view(SeparatorsBelow(root)).find(c) != std::string_view::npos;
+}
 
 // The parts of path below its root, without empty ones, with "." and ".."
 // taken as the same and the parent level (never above the root).
@@ -18,7 +28,7 @@ std::vector<std::string> PartsBelow(const std::string& root, const std::string& 
   std::vector<std::string> parts;
   std::string part;
   for (std::size_t i = root.size(); i <= path.size(); ++i) {
-    if (i == path.size() || IsSeparator(path[i])) {
+    if (i == path.size() || IsSeparator(path[i], root)) {
       if (part == "..") {
         if (!parts.empty()) parts.pop_back();
       } else if (!part.empty() && part != ".") {
@@ -35,7 +45,7 @@ std::vector<std::string> PartsBelow(const std::string& root, const std::string& 
 // The root without its trailing separator, as a path may spell it ("C:").
 std::string Bare(const std::string& root) {
   std::string bare = root;
-  while (bare.size() > 1 && IsSeparator(bare.back())) bare.pop_back();
+  while (bare.size() > 1 && IsSeparator(bare.back(), root)) bare.pop_back();
   return bare;
 }
 
@@ -69,7 +79,7 @@ std::string TDirectoryListBox::RootOf(const FileSystem& fs, const std::string& p
     const bool under = path == bare || path == root ||
                        (path.starts_with(root) && root.size() > 0) ||
                        (path.starts_with(bare) && path.size() > bare.size() &&
-                        IsSeparator(path[bare.size()]));
+                        IsSeparator(path[bare.size()], root));
     if (under && root.size() > best.size()) best = root;
   }
   return best;
@@ -77,7 +87,7 @@ std::string TDirectoryListBox::RootOf(const FileSystem& fs, const std::string& p
 
 std::string TDirectoryListBox::Join(const std::string& root, const std::string& path,
                                     const std::string& name) {
-  if (!path.empty() && IsSeparator(path.back())) return path + name;
+  if (!path.empty() && IsSeparator(path.back(), root)) return path + name;
   const char separator = !root.empty() && root.back() == '/' ? '/' : '\\';
   return path + separator + name;
 }
@@ -99,7 +109,7 @@ void TDirectoryListBox::SetDirectory(const std::string& path) {
   // A path that does not exist shows its nearest existing parent, else the
   // process's current directory, else the first drive.
   for (std::string parent = path; target.empty();) {
-    std::size_t cut = parent.find_last_of("\\/");
+    std::size_t cut = parent.find_last_of(SeparatorsBelow(RootOf(fs, parent)));
     if (cut == std::string::npos || cut == 0) break;
     parent.resize(cut);
     target = canonical(parent);
