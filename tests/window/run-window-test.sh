@@ -22,15 +22,6 @@
 # After a deliberate change of a dialog: UPDATE_REFERENCES=1 run-window-test.sh BUILD-DIR
 set -euo pipefail
 
-# The location below is the same for every checkout on the machine. Where it
-# may, the test runs in a mount namespace of its own with a private /tmp, so
-# that runs from two checkouts never touch each other's files; elsewhere
-# they take turns through a lock.
-if [ -z "${VANTREL_WINDOW_TEST_PRIVATE:-}" ] && unshare -m --propagation private true 2>/dev/null; then
-  export VANTREL_WINDOW_TEST_PRIVATE=1
-  exec unshare -m --propagation private bash -c 'mount -t tmpfs vantrel-tmp /tmp && exec bash "$0" "$@"' "$0" "$@"
-fi
-
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 refs="$here/reference"
@@ -43,8 +34,9 @@ for tool in Xvfb xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
 done
 
-# Where /tmp is shared, one run at a time: runs from several build trees
-# share the fixed location and would clear each other's files.
+# One run at a time on this machine: runs from several build trees share
+# the fixed location and would clear each other's files. (A private /tmp
+# would hide a checkout or build tree that lies below /tmp.)
 exec 9>"$work.lock"
 flock 9
 rm -rf "$shots" "$work"
