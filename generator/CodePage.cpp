@@ -1,26 +1,10 @@
 #include "generator/CodePage.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <algorithm>
 #include <cctype>
 #include <string>
 
 namespace vantrel {
-
-bool IsLeadByte(unsigned char byte, int codePage) {
-  switch (codePage) {
-    case codepage::kJapanese:
-      return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    case codepage::kSimplifiedChinese:
-    case codepage::kKorean:
-    case codepage::kTraditionalChinese:
-      return byte >= 0x81 && byte <= 0xFE;
-    default:
-      return false;
-  }
-}
 
 std::size_t LastCharacterStart(std::string_view text, int codePage) {
   std::size_t last = 0;
@@ -44,14 +28,6 @@ int CodePageOfCharset(std::string_view charset) {
   if (name == "BIG5" || name == "CP950" || name == "BIG5HKSCS") return codepage::kTraditionalChinese;
   if (name == "UTF8") return codepage::kUtf8;
   return codepage::kWestern;
-}
-
-int AnsiCodePage() {
-  locale_t user = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(0));
-  if (user == static_cast<locale_t>(0)) return codepage::kWestern;
-  int page = CodePageOfCharset(nl_langinfo_l(CODESET, user));
-  freelocale(user);
-  return page;
 }
 
 }  // namespace vantrel

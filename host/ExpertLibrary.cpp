@@ -9,7 +9,7 @@ namespace {
 
 // The host keeps a termination procedure for each expert library; ours has
 // nothing to undo.
-void NothingToTerminate() {}
+void HOST_CALL NothingToTerminate() {}
 
 ExpertLibrary* active = nullptr;
 

@@ -1,9 +1,11 @@
 #include "host/HostString.h"
 
-#include <cstdlib>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 #include <new>
+
+#include "host/HostStringMemory.h"
 
 namespace vantrel::host {
 namespace {
@@ -14,6 +16,9 @@ struct Header {
   std::int32_t length;
 };
 
+static_assert(sizeof(Header) == 8 && offsetof(Header, length) == 4,
+              "the count sits 8 bytes and the length 4 bytes before the characters");
+
 Header* HeaderOf(HostStr s) { return reinterpret_cast<Header*>(s - sizeof(Header)); }
 
 }  // namespace
@@ -22,7 +27,7 @@ HostStr HostStrNew(std::string_view text) {
   if (text.empty()) return nullptr;
   if (text.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()) - sizeof(Header) - 1)
     throw std::bad_alloc();
-  auto* block = static_cast<char*>(std::malloc(sizeof(Header) + text.size() + 1));
+  auto* block = static_cast<char*>(HostStrAllocate(sizeof(Header) + text.size() + 1));
   if (block == nullptr) throw std::bad_alloc();
   auto* header = reinterpret_cast<Header*>(block);
   header->refCount = 1;
@@ -40,7 +45,7 @@ void HostStrAddRef(HostStr s) {
 void HostStrRelease(HostStr s) {
   if (s == nullptr) return;
   Header* header = HeaderOf(s);
-  if (--header->refCount == 0) std::free(header);
+  if (--header->refCount == 0) HostStrFree(header);
 }
 
 std::size_t HostStrLength(HostStr s) {

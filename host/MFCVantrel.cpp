@@ -7,33 +7,33 @@
 
 namespace vantrel::host {
 
-std::int32_t MFCVantrel::Release() {
+std::int32_t HOST_CALL MFCVantrel::Release() {
   const std::int32_t count = TInterface::Release();
   if (count == 0) delete this;
   return count;
 }
 
-void MFCVantrel::GetName(HostStr* result) { HostStrAssign(result, kName); }
+void HOST_CALL MFCVantrel::GetName(HostStr* result) { HostStrAssign(result, kName); }
 
-void MFCVantrel::GetAuthor(HostStr* result) { HostStrAssign(result, kAuthor); }
+void HOST_CALL MFCVantrel::GetAuthor(HostStr* result) { HostStrAssign(result, kAuthor); }
 
-void MFCVantrel::GetComment(HostStr* result) { HostStrAssign(result, kComment); }
+void HOST_CALL MFCVantrel::GetComment(HostStr* result) { HostStrAssign(result, kComment); }
 
-void MFCVantrel::GetPage(HostStr* result) { HostStrAssign(result, kPage); }
+void HOST_CALL MFCVantrel::GetPage(HostStr* result) { HostStrAssign(result, kPage); }
 
-HostIconHandle MFCVantrel::GetGlyph() { return ExpertGlyph(kGlyphIcon); }
+HostIconHandle HOST_CALL MFCVantrel::GetGlyph() { return ExpertGlyph(kGlyphIcon); }
 
-TExpertStyle MFCVantrel::GetStyle() { return TExpertStyle::Project; }
+TExpertStyle HOST_CALL MFCVantrel::GetStyle() { return TExpertStyle::Project; }
 
 // The expert has no state to report: no flag is set.
-std::uint32_t MFCVantrel::GetState() { return 0; }
+std::uint32_t HOST_CALL MFCVantrel::GetState() { return 0; }
 
-void MFCVantrel::GetIDString(HostStr* result) { HostStrAssign(result, kIDString); }
+void HOST_CALL MFCVantrel::GetIDString(HostStr* result) { HostStrAssign(result, kIDString); }
 
 // The expert has no menu item: the host's empty result stays as it is.
-void MFCVantrel::GetMenuText(HostStr* /*result*/) {}
+void HOST_CALL MFCVantrel::GetMenuText(HostStr* /*result*/) {}
 
-void MFCVantrel::Execute() {
+void HOST_CALL MFCVantrel::Execute() {
   // Nothing may escape into the host, which knows nothing of our errors.
   try {
     if (ExpertLibrary* library = ExpertLibrary::Active())

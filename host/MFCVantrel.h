@@ -16,18 +16,18 @@ class MFCVantrel final : public TIExpert {
   static constexpr const char* kIDString = "MFCVantrel.VC42";
   static constexpr const char* kGlyphIcon = "MFCVANTREL";
 
-  std::int32_t Release() override;
+  std::int32_t HOST_CALL Release() override;
 
-  void GetName(HostStr* result) override;
-  void GetAuthor(HostStr* result) override;
-  void GetComment(HostStr* result) override;
-  void GetPage(HostStr* result) override;
-  HostIconHandle GetGlyph() override;
-  TExpertStyle GetStyle() override;
-  std::uint32_t GetState() override;
-  void GetIDString(HostStr* result) override;
-  void GetMenuText(HostStr* result) override;
-  void Execute() override;
+  void HOST_CALL GetName(HostStr* result) override;
+  void HOST_CALL GetAuthor(HostStr* result) override;
+  void HOST_CALL GetComment(HostStr* result) override;
+  void HOST_CALL GetPage(HostStr* result) override;
+  HostIconHandle HOST_CALL GetGlyph() override;
+  TExpertStyle HOST_CALL GetStyle() override;
+  std::uint32_t HOST_CALL GetState() override;
+  void HOST_CALL GetIDString(HostStr* result) override;
+  void HOST_CALL GetMenuText(HostStr* result) override;
+  void HOST_CALL Execute() override;
 
  private:
   ~MFCVantrel() = default;  // Only Release destroys the expert.

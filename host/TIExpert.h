@@ -16,16 +16,16 @@ enum class TExpertStyle : std::int32_t { Standard = 0, Form = 1, Project = 2, Ad
 // leaves it untouched.
 class TIExpert : public TInterface {
  public:
-  virtual void GetName(HostStr* result) = 0;       // Slot 3.
-  virtual void GetAuthor(HostStr* result) = 0;     // Slot 4.
-  virtual void GetComment(HostStr* result) = 0;    // Slot 5.
-  virtual void GetPage(HostStr* result) = 0;       // Slot 6.
-  virtual HostIconHandle GetGlyph() = 0;           // Slot 7.
-  virtual TExpertStyle GetStyle() = 0;             // Slot 8.
-  virtual std::uint32_t GetState() = 0;            // Slot 9: a set of state flags.
-  virtual void GetIDString(HostStr* result) = 0;   // Slot 10.
-  virtual void GetMenuText(HostStr* result) = 0;   // Slot 11.
-  virtual void Execute() = 0;                      // Slot 12: run the expert.
+  virtual void HOST_CALL GetName(HostStr* result) = 0;       // Slot 3.
+  virtual void HOST_CALL GetAuthor(HostStr* result) = 0;     // Slot 4.
+  virtual void HOST_CALL GetComment(HostStr* result) = 0;    // Slot 5.
+  virtual void HOST_CALL GetPage(HostStr* result) = 0;       // Slot 6.
+  virtual HostIconHandle HOST_CALL GetGlyph() = 0;           // Slot 7.
+  virtual TExpertStyle HOST_CALL GetStyle() = 0;             // Slot 8.
+  virtual std::uint32_t HOST_CALL GetState() = 0;            // Slot 9: a set of state flags.
+  virtual void HOST_CALL GetIDString(HostStr* result) = 0;   // Slot 10.
+  virtual void HOST_CALL GetMenuText(HostStr* result) = 0;   // Slot 11.
+  virtual void HOST_CALL Execute() = 0;                      // Slot 12: run the expert.
 
  protected:
   ~TIExpert() = default;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+
+#include "host/HostTypes.h"
 
 namespace vantrel::host {
 
@@ -9,7 +12,8 @@ namespace vantrel::host {
 // virtual operations, so the declaration order here is the slot order:
 //   0 AddRef, 1 Release, 2 GetVersion.
 // The object's layout is that table's pointer followed by one 32-bit
-// reference count. There is deliberately no virtual destructor: it would
+// reference count (checked in TInterface.cpp). Every operation uses the
+// host's calling convention (HOST_CALL). There is deliberately no virtual destructor: it would
 // take slots of its own. A class whose objects are destroyed by Release
 // overrides Release and deletes itself as its own (final) type.
 class TInterface {
@@ -19,18 +23,24 @@ class TInterface {
   TInterface& operator=(const TInterface&) = delete;
 
   // Slot 0: one more reference; returns the new count.
-  virtual std::int32_t AddRef();
+  virtual std::int32_t HOST_CALL AddRef();
   // Slot 1: one reference less; returns the new count.
-  virtual std::int32_t Release();
+  virtual std::int32_t HOST_CALL Release();
   // Slot 2: the version of the interfaces, 3.
-  virtual std::int32_t GetVersion();
+  virtual std::int32_t HOST_CALL GetVersion();
 
   std::int32_t RefCount() const { return refCount_; }
+
+  // The offset of the reference count, right after the table pointer.
+  static constexpr std::size_t kRefCountOffset = sizeof(void*);
 
  protected:
   ~TInterface() = default;
 
  private:
+  // Checks at compile time that the layout is the one the host reads.
+  static void CheckLayout();
+
   std::int32_t refCount_ = 1;
 };
 

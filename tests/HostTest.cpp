@@ -34,7 +34,7 @@ using hostapp::HostToolServices;
 // termination procedure.
 struct Registration {
   static inline std::vector<TIExpert*> experts;
-  static HostBool Register(TIExpert* expert) { experts.push_back(expert); return true; }
+  static HostBool HOST_CALL Register(TIExpert* expert) { experts.push_back(expert); return true; }
   Registration() { experts.clear(); }
   ~Registration() { std::ranges::for_each(experts, [](TIExpert* expert) { expert->Release(); }); }
 };

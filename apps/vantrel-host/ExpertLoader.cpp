@@ -10,13 +10,11 @@ namespace {
 // filled is found here while one entry point runs.
 Gallery* registering = nullptr;
 
-HostBool RegisterWithGallery(TIExpert* expert) {
+HostBool HOST_CALL RegisterWithGallery(TIExpert* expert) {
   if (registering == nullptr || expert == nullptr) return false;
   registering->Add(expert);
   return true;
 }
-
-using EntryPoint = HostBool (*)(TIToolServices*, RegisterExpertProc, TerminateProc*);
 
 }  // namespace
 
@@ -36,7 +34,7 @@ bool ExpertLoader::Load(const std::string& path, std::string& error) {
     error = why != nullptr ? why : "cannot load " + path;
     return false;
   }
-  auto entry = reinterpret_cast<EntryPoint>(dlsym(handle, kEntryPoint));
+  auto entry = reinterpret_cast<host::ExpertEntryProc>(dlsym(handle, kEntryPoint));
   if (entry == nullptr) {
     error = path + " has no entry point " + kEntryPoint;
     dlclose(handle);

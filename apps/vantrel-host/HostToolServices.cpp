@@ -14,13 +14,13 @@ HostBool HostToolServices::Unexpected(int slot) {
   return false;
 }
 
-HostBool HostToolServices::CloseProject() {
+HostBool HOST_CALL HostToolServices::CloseProject() {
   project_.reset();
   Note("close project");
   return true;
 }
 
-HostBool HostToolServices::OpenFile(HostStr fileName) {
+HostBool HOST_CALL HostToolServices::OpenFile(HostStr fileName) {
   // A makefile becomes the current project; the path is kept exactly as the
   // expert sent it.
   project_ = std::string(HostStrView(fileName));
@@ -28,19 +28,19 @@ HostBool HostToolServices::OpenFile(HostStr fileName) {
   return true;
 }
 
-HostWindow HostToolServices::GetParentHandle() {
+HostWindow HOST_CALL HostToolServices::GetParentHandle() {
   Note("parent window");
   return window_;
 }
 
-HostBool HostToolServices::OpenProject(HostStr) { return Unexpected(4); }
-HostBool HostToolServices::SaveProject() { return Unexpected(5); }
-HostBool HostToolServices::CloseFile(HostStr) { return Unexpected(6); }
-HostBool HostToolServices::SaveFile(HostStr) { return Unexpected(7); }
-HostBool HostToolServices::ReloadFile(HostStr) { return Unexpected(8); }
-HostBool HostToolServices::IsFileOpen(HostStr) { return Unexpected(10); }
-void HostToolServices::GetProjectName(HostStr*) { Unexpected(11); }
-std::int32_t HostToolServices::GetUnitCount() { return Unexpected(12); }
-void HostToolServices::GetUnitName(std::int32_t, HostStr*) { Unexpected(13); }
+HostBool HOST_CALL HostToolServices::OpenProject(HostStr) { return Unexpected(4); }
+HostBool HOST_CALL HostToolServices::SaveProject() { return Unexpected(5); }
+HostBool HOST_CALL HostToolServices::CloseFile(HostStr) { return Unexpected(6); }
+HostBool HOST_CALL HostToolServices::SaveFile(HostStr) { return Unexpected(7); }
+HostBool HOST_CALL HostToolServices::ReloadFile(HostStr) { return Unexpected(8); }
+HostBool HOST_CALL HostToolServices::IsFileOpen(HostStr) { return Unexpected(10); }
+void HOST_CALL HostToolServices::GetProjectName(HostStr*) { Unexpected(11); }
+std::int32_t HOST_CALL HostToolServices::GetUnitCount() { return Unexpected(12); }
+void HOST_CALL HostToolServices::GetUnitName(std::int32_t, HostStr*) { Unexpected(13); }
 
 }  // namespace vantrel::hostapp

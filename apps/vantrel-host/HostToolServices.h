@@ -26,18 +26,18 @@ class HostToolServices final : public TIToolServices {
   // Runs after every change of the current project and every record entry.
   std::function<void(const std::string& entry)> OnRecord;
 
-  HostBool CloseProject() override;
-  HostBool OpenProject(HostStr projectName) override;
-  HostBool SaveProject() override;
-  HostBool CloseFile(HostStr fileName) override;
-  HostBool SaveFile(HostStr fileName) override;
-  HostBool ReloadFile(HostStr fileName) override;
-  HostBool OpenFile(HostStr fileName) override;
-  HostBool IsFileOpen(HostStr fileName) override;
-  void GetProjectName(HostStr* result) override;
-  std::int32_t GetUnitCount() override;
-  void GetUnitName(std::int32_t index, HostStr* result) override;
-  HostWindow GetParentHandle() override;
+  HostBool HOST_CALL CloseProject() override;
+  HostBool HOST_CALL OpenProject(HostStr projectName) override;
+  HostBool HOST_CALL SaveProject() override;
+  HostBool HOST_CALL CloseFile(HostStr fileName) override;
+  HostBool HOST_CALL SaveFile(HostStr fileName) override;
+  HostBool HOST_CALL ReloadFile(HostStr fileName) override;
+  HostBool HOST_CALL OpenFile(HostStr fileName) override;
+  HostBool HOST_CALL IsFileOpen(HostStr fileName) override;
+  void HOST_CALL GetProjectName(HostStr* result) override;
+  std::int32_t HOST_CALL GetUnitCount() override;
+  void HOST_CALL GetUnitName(std::int32_t index, HostStr* result) override;
+  HostWindow HOST_CALL GetParentHandle() override;
 
  private:
   void Note(std::string entry);

@@ -14,7 +14,7 @@
 #include "apps/vantrel/NewOptions.h"
 #include "generator/CodePage.h"
 #include "generator/ViewBases.h"
-#include "platform/fs/PosixFileSystem.h"
+#include "platform/fs/SystemFileSystem.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
   }
   Interruption interruption;
   interruption.Install();
-  vantrel::PosixFileSystem fs;
+  vantrel::SystemFileSystem fs;
   std::ostringstream out;
   const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage, out, std::cerr, &interruption);
   return Print(out.str(), status);

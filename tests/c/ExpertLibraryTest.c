@@ -1,15 +1,87 @@
 /* Loads the built expert library the way the host does and calls every
    operation by its position in the object's table, so that the layout of
    the expert, of the counted strings and of the tool services is checked
-   from outside, in C, with no C++ declarations at all.
+   from outside, in C, with no C++ declarations at all. The same checks run
+   against the Linux library and, under Wine, against the Windows one.
 
    Usage: vantrel_expert_c_test PATH-TO-LIBRARY */
 
-#include <dlfcn.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+/* What differs between the two systems: loading, looking up names, the
+   calling convention of every operation, the allocator of counted strings
+   (the one every module of the process shares) and the glyph. */
+#if defined(_WIN32)
+#include <windows.h>
+#define HOST_CALL __stdcall
+typedef HMODULE Library;
+static Library OpenLibrary(const char* path) { return LoadLibraryA(path); }
+static const char* LoadError(void) { return "LoadLibraryA failed"; }
+static void* Symbol(Library library, const char* name) {
+  void* address;
+  FARPROC found = GetProcAddress(library, name);
+  memcpy(&address, &found, sizeof address);
+  return address;
+}
+static void* StrAllocate(size_t bytes) { return HeapAlloc(GetProcessHeap(), 0, bytes); }
+static void StrFree(void* block) { HeapFree(GetProcessHeap(), 0, block); }
+static void NoDisplay(void) {}
+
+/* The glyph is an icon handle: its colour bitmap gives the size. */
+static void GlyphSize(void* glyph, int* width, int* height, int* opaque) {
+  ICONINFO info;
+  BITMAP colour;
+  *width = *height = *opaque = 0;
+  if (!GetIconInfo((HICON)glyph, &info)) return;
+  if (info.hbmColor && GetObjectA(info.hbmColor, sizeof colour, &colour)) {
+    *width = colour.bmWidth;
+    *height = colour.bmHeight;
+    *opaque = 1; /* The mask's content is checked with the decoded pictures. */
+  }
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+}
+
+/* The names the library shows, and some it must not. */
+static const char* const kVisible[] = {"INITEXPERT0017", "NewDlg", "DirChooser", "Vantrel", "NewProInfo"};
+static const char* const kHidden[] = {"_INITEXPERT0017@12", "INITEXPERT0017@12", "_ZN7vantrel6NewDlgE",
+                                      "_ZN7vantrel4host16TheExpertLibraryEv", "HostStrNew"};
+#else
+#include <dlfcn.h>
+#define HOST_CALL
+typedef void* Library;
+static Library OpenLibrary(const char* path) { return dlopen(path, RTLD_NOW | RTLD_LOCAL); }
+static const char* LoadError(void) { return dlerror(); }
+static void* Symbol(Library library, const char* name) { return dlsym(library, name); }
+static void* StrAllocate(size_t bytes) { return malloc(bytes); }
+static void StrFree(void* block) { free(block); }
+/* Without a display the library's dialogs close at once as cancelled. */
+static void NoDisplay(void) { unsetenv("DISPLAY"); }
+
+/* The glyph is a picture: width, height, then 0xAARRGGBB pixels. */
+typedef struct Icon {
+  int32_t width;
+  int32_t height;
+  const uint32_t* pixels;
+} Icon;
+
+static void GlyphSize(void* glyph, int* width, int* height, int* opaque) {
+  const Icon* icon = glyph;
+  *width = icon->width;
+  *height = icon->height;
+  *opaque = 0;
+  for (int i = 0; icon->pixels && i < icon->width * icon->height; ++i) *opaque += (icon->pixels[i] >> 24) != 0;
+}
+
+static const char* const kVisible[] = {"INITEXPERT0017", "_ZN7vantrel6NewDlgE", "_ZN7vantrel10DirChooserE",
+                                       "_ZN7vantrel7VantrelE", "_ZN7vantrel10NewProInfoE"};
+static const char* const kHidden[] = {"_ZN7vantrel4host16TheExpertLibraryEv",
+                                      "_ZN7vantrel4host10HostStrNewESt17basic_string_viewIcSt11char_traitsIcEE",
+                                      "_ZN7vantrel13GenerationRunERNS_15ProjectSettingsERNS_10FileSystemEPNS_13ProjectOpenerEi"};
+#endif
 
 typedef void (*AnyFn)(void);
 
@@ -19,24 +91,15 @@ typedef struct Object {
   int32_t refCount;
 } Object;
 
-typedef int32_t (*IntOp)(Object*);
-typedef uint32_t (*FlagsOp)(Object*);
-typedef void (*StringOp)(Object*, char**);
-typedef void (*VoidOp)(Object*);
-typedef _Bool (*BoolOp)(Object*);
-typedef _Bool (*BoolStringOp)(Object*, char*);
-typedef uintptr_t (*WindowOp)(Object*);
+typedef int32_t(HOST_CALL* IntOp)(Object*);
+typedef uint32_t(HOST_CALL* FlagsOp)(Object*);
+typedef void(HOST_CALL* StringOp)(Object*, char**);
+typedef void(HOST_CALL* VoidOp)(Object*);
+typedef void*(HOST_CALL* GlyphOp)(Object*);
 
-typedef struct Icon {
-  int32_t width;
-  int32_t height;
-  const uint32_t* pixels;
-} Icon;
-typedef const Icon* (*IconOp)(Object*);
-
-typedef _Bool (*RegisterProc)(Object*);
-typedef void (*TermProc)(void);
-typedef _Bool (*EntryPoint)(Object*, RegisterProc, TermProc*);
+typedef _Bool(HOST_CALL* RegisterProc)(Object*);
+typedef void(HOST_CALL* TermProc)(void);
+typedef _Bool(HOST_CALL* EntryPoint)(Object*, RegisterProc, TermProc*);
 
 static int failures = 0;
 
@@ -57,7 +120,7 @@ static int32_t StrLength(const char* s) { return ((const int32_t*)(const void*)s
 
 static char* StrNew(const char* text) {
   size_t n = strlen(text);
-  char* block = malloc(8 + n + 1);
+  char* block = StrAllocate(8 + n + 1);
   int32_t header[2] = {1, (int32_t)n};
   memcpy(block, header, sizeof header);
   memcpy(block + 8, text, n + 1);
@@ -67,7 +130,7 @@ static char* StrNew(const char* text) {
 static void StrRelease(char* s) {
   if (s == NULL) return;
   int32_t* header = (int32_t*)(void*)(s - 8);
-  if (--header[0] == 0) free(header);
+  if (--header[0] == 0) StrFree(header);
 }
 
 /* ---- A host's tool services, recording which slots were called. ------- */
@@ -79,19 +142,19 @@ static const uintptr_t kHostWindow = 0x5A17;
 
 static Object toolServices;
 
-static int32_t TsAddRef(Object* self) { return ++self->refCount; }
-static int32_t TsRelease(Object* self) { return --self->refCount; }
-static int32_t TsVersion(Object* self) { (void)self; return 3; }
-static _Bool TsCloseProject(Object* self) { (void)self; ++toolCalls[3]; return 1; }
-static _Bool TsOpenFile(Object* self, char* path) {
+static int32_t HOST_CALL TsAddRef(Object* self) { return ++self->refCount; }
+static int32_t HOST_CALL TsRelease(Object* self) { return --self->refCount; }
+static int32_t HOST_CALL TsVersion(Object* self) { (void)self; return 3; }
+static _Bool HOST_CALL TsCloseProject(Object* self) { (void)self; ++toolCalls[3]; return 1; }
+static _Bool HOST_CALL TsOpenFile(Object* self, char* path) {
   (void)self;
   ++toolCalls[9];
   snprintf(openedPath, sizeof openedPath, "%s", path ? path : "");
   return 1;
 }
-static uintptr_t TsParentHandle(Object* self) { (void)self; ++toolCalls[14]; return kHostWindow; }
+static uintptr_t HOST_CALL TsParentHandle(Object* self) { (void)self; ++toolCalls[14]; return kHostWindow; }
 /* Slots the library must never call. */
-#define UNUSED_SLOT(n) static void TsUnused##n(Object* self) { (void)self; ++toolCalls[n]; }
+#define UNUSED_SLOT(n) static void HOST_CALL TsUnused##n(Object* self) { (void)self; ++toolCalls[n]; }
 UNUSED_SLOT(4) UNUSED_SLOT(5) UNUSED_SLOT(6) UNUSED_SLOT(7) UNUSED_SLOT(8)
 UNUSED_SLOT(10) UNUSED_SLOT(11) UNUSED_SLOT(12) UNUSED_SLOT(13)
 
@@ -107,7 +170,7 @@ static AnyFn const toolTable[kToolSlots] = {
 static Object* registered[4];
 static int registrations = 0;
 
-static _Bool Register(Object* expert) {
+static _Bool HOST_CALL Register(Object* expert) {
   if (registrations < 4) registered[registrations] = expert;
   ++registrations;
   return 1;
@@ -192,6 +255,13 @@ static void CheckStrings(Object* expert) {
     StrRelease(second);
   }
 
+  /* A result the host made is released by the expert, through the
+     allocator that both share. */
+  char* hostMade = StrNew("made by the host");
+  ((StringOp)Slot(expert, 6))(expert, &hostMade);
+  CHECK(hostMade && strcmp(hostMade, "New") == 0, "page after a host string: '%s'", hostMade ? hostMade : "");
+  StrRelease(hostMade);
+
   /* The menu text: the result is left exactly as the caller set it. */
   StringOp menu = (StringOp)Slot(expert, 11);
   char* result = NULL;
@@ -205,16 +275,15 @@ static void CheckStrings(Object* expert) {
 }
 
 static void CheckIdentity(Object* expert) {
-  const Icon* glyph = ((IconOp)Slot(expert, 7))(expert);
+  void* glyph = ((GlyphOp)Slot(expert, 7))(expert);
   CHECK(glyph != NULL, "no glyph");
   if (glyph) {
-    CHECK(glyph->width == 32 && glyph->height == 32, "glyph %dx%d", glyph->width, glyph->height);
-    CHECK(glyph->pixels != NULL, "glyph without pixels");
-    int opaque = 0;
-    for (int i = 0; glyph->pixels && i < glyph->width * glyph->height; ++i) opaque += (glyph->pixels[i] >> 24) != 0;
-    CHECK(opaque > 0, "glyph entirely transparent");
+    int width, height, opaque;
+    GlyphSize(glyph, &width, &height, &opaque);
+    CHECK(width == 32 && height == 32, "glyph %dx%d", width, height);
+    CHECK(opaque > 0, "glyph without colour");
   }
-  CHECK(((IconOp)Slot(expert, 7))(expert) == glyph, "glyph handle changes");
+  CHECK(((GlyphOp)Slot(expert, 7))(expert) == glyph, "glyph handle changes");
   CHECK(((IntOp)Slot(expert, 8))(expert) == 2, "style");
   ((FlagsOp)Slot(expert, 9))(expert); /* state: any value, but callable */
 }
@@ -228,16 +297,16 @@ static void CheckRun(Object* expert) {
   CHECK(memcmp(before, toolCalls, sizeof before) == 0, "a cancelled run called the tool services");
 }
 
-static void CheckExports(void* library) {
-  static const char* const kVisible[] = {"INITEXPERT0017", "_ZN7vantrel6NewDlgE", "_ZN7vantrel10DirChooserE",
-                                         "_ZN7vantrel7VantrelE", "_ZN7vantrel10NewProInfoE"};
-  static const char* const kHidden[] = {"_ZN7vantrel4host16TheExpertLibraryEv",
-                                        "_ZN7vantrel4host10HostStrNewESt17basic_string_viewIcSt11char_traitsIcEE",
-                                        "_ZN7vantrel13GenerationRunERNS_15ProjectSettingsERNS_10FileSystemEPNS_13ProjectOpenerEi"};
+static void CheckExports(Library library) {
   for (size_t i = 0; i < sizeof kVisible / sizeof kVisible[0]; ++i)
-    CHECK(dlsym(library, kVisible[i]) != NULL, "%s not exported", kVisible[i]);
+    CHECK(Symbol(library, kVisible[i]) != NULL, "%s not exported", kVisible[i]);
   for (size_t i = 0; i < sizeof kHidden / sizeof kHidden[0]; ++i)
-    CHECK(dlsym(library, kHidden[i]) == NULL, "%s exported", kHidden[i]);
+    CHECK(Symbol(library, kHidden[i]) == NULL, "%s exported", kHidden[i]);
+  /* The dialog instances are variables, empty while no dialog is open. */
+  for (size_t i = 1; i < sizeof kVisible / sizeof kVisible[0]; ++i) {
+    void* const* instance = Symbol(library, kVisible[i]);
+    CHECK(instance == NULL || *instance == NULL, "%s set with no dialog open", kVisible[i]);
+  }
 }
 
 int main(int argc, char** argv) {
@@ -245,15 +314,16 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: %s PATH-TO-EXPERT-LIBRARY\n", argv[0]);
     return 2;
   }
-  unsetenv("DISPLAY");
-  void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
+  NoDisplay();
+  Library library = OpenLibrary(argv[1]);
   if (library == NULL) {
-    fprintf(stderr, "cannot load %s: %s\n", argv[1], dlerror());
+    fprintf(stderr, "cannot load %s: %s\n", argv[1], LoadError());
     return 1;
   }
   CheckExports(library);
   EntryPoint entry = NULL;
-  *(void**)(&entry) = dlsym(library, "INITEXPERT0017");
+  void* entryAddress = Symbol(library, "INITEXPERT0017");
+  memcpy(&entry, &entryAddress, sizeof entry);
   if (entry == NULL) {
     fprintf(stderr, "no entry point\n");
     return 1;
