@@ -51,10 +51,13 @@ endfunction()
 
 # FLTK on X, shared: the stand-in host and the expert library it loads use
 # one copy, so that both run in one event loop.
-find_package(X11 REQUIRED)
-find_library(VANTREL_FLTK_LIBRARY NAMES fltk REQUIRED)
-add_library(vantrel_fltk INTERFACE)
-target_link_libraries(vantrel_fltk INTERFACE ${VANTREL_FLTK_LIBRARY} X11::X11)
+# (The Windows build has no X and no FLTK.)
+if(NOT WIN32)
+  find_package(X11 REQUIRED)
+  find_library(VANTREL_FLTK_LIBRARY NAMES fltk REQUIRED)
+  add_library(vantrel_fltk INTERFACE)
+  target_link_libraries(vantrel_fltk INTERFACE ${VANTREL_FLTK_LIBRARY} X11::X11)
+endif()
 
 option(VANTREL_SANITIZE "Build with the address and undefined-behaviour sanitizers" OFF)
 option(VANTREL_WERROR "Treat compiler warnings as errors" OFF)

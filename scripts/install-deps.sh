@@ -11,6 +11,10 @@ packages=(
   # The Debian package (its dependencies come from dpkg-shlibdeps) and the
   # test that unpacks it.
   dpkg-dev
+  # The 32-bit Windows build (preset "windows"): the mingw-w64 compilers
+  # (their win32 thread model), GoogleTest's sources to build for Windows,
+  # and Wine with its 32-bit half to run the Windows tests.
+  gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 googletest wine wine32:i386
 )
 
 missing=()
@@ -23,6 +27,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
   export DEBIAN_FRONTEND=noninteractive
+  # wine32 is a package of the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Cross-builds Vantrel for 32-bit Windows and runs its tests under Wine, in
+# a Wine prefix of the build's own (build-windows/wine-prefix).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows -j"$(nproc)"
