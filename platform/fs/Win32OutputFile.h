@@ -1,37 +1,49 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "platform/fs/FileError.h"
+#include "platform/fs/FileSystem.h"
 #include "platform/fs/OutputFile.h"
 
 namespace vantrel {
 
-// A file written on Windows without ever exposing a half-written state under
-// its final name: the content goes to a temporary file in the same
-// directory, which Finish then moves into place. A new file is moved in
-// without replacing anything, so a file of that name that appeared in the
-// meantime is kept and reported; an existing file is replaced in one step
-// (MoveFileExA), keeping its attributes. A read-only file is never replaced.
+// What is at a path a file is to be written to.
+struct Win32Target {
+  bool exists = false;
+  unsigned long attributes = 0;
+};
+
+// A file written on Windows. Its content goes to a temporary file beside
+// the target; Finish then moves it into place in one step (MoveFileExA):
+// a new file without replacing a file that appeared meanwhile, an existing
+// one over it, after giving the new file the old one's attributes (hidden,
+// system...). A read-only file is never replaced. A file dropped before
+// Finish leaves nothing behind.
 class Win32OutputFile : public OutputFile {
  public:
-  // Starts the file; throws FileError (CannotCreate).
-  explicit Win32OutputFile(const std::string& path);
+  // Starts the file; throws FileError (CannotCreate or Exists).
+  Win32OutputFile(std::string path, ExistingFile existing);
   ~Win32OutputFile() override;
-  Win32OutputFile(const Win32OutputFile&) = delete;
-  Win32OutputFile& operator=(const Win32OutputFile&) = delete;
 
   void Write(std::string_view bytes) override;
   void Finish() override;
-  bool ReplacesExisting() const override { return replaces_; }
+  bool ReplacesExisting() const override { return target_.exists; }
+
+  // Looks at path: fills target and returns the problem creating a file
+  // there would meet, if any. Paths the ANSI calls cannot take (MAX_PATH
+  // bytes or more) are refused as they stand, never cut to fit.
+  static std::optional<FileError> Examine(const std::string& path, ExistingFile existing, Win32Target& target);
 
  private:
   void Discard();
+  [[noreturn]] void Fail(FileError::Kind kind, unsigned long error);
 
-  std::string target_;
+  std::string path_;
   std::string temporary_;
-  void* handle_;  // The temporary file's handle, or INVALID_HANDLE_VALUE.
-  unsigned long attributes_ = 0;  // Those of the file replaced.
-  bool replaces_ = false;
+  void* handle_;  // The temporary's handle, or INVALID_HANDLE_VALUE.
+  Win32Target target_;
   bool finished_ = false;
 };
 

@@ -1,18 +1,19 @@
 // The Windows file layer against a real directory (under Wine in the
-// build): whole files or none, nothing replaced that should not be, and
-// every refusal naming the file.
+// build), with the fault cases of the POSIX layer's tests: whole files or
+// none, nothing replaced that should not be, one run per directory, and
+// every refusal naming the file and the system's reason.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 #undef CreateFile  // The layer's own operation, not the system's macro.
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/Win32FileSystem.h"
+#include "platform/fs/Win32Path.h"
 
 namespace vantrel {
 namespace {
@@ -48,125 +49,177 @@ class Win32FileSystemTest : public ::testing::Test {
     RemoveDirectoryA(path.c_str());
   }
 
-  std::string At(const std::string& relative) const { return dir_ + "\\" + relative; }
+  std::string Path(const std::string& relative) const { return dir_ + "\\" + relative; }
   void Put(const std::string& relative, const std::string& content, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-    HANDLE file = ::CreateFileA(At(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = ::CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     CloseHandle(file);
-    SetFileAttributesA(At(relative).c_str(), attributes);
+    SetFileAttributesA(Path(relative).c_str(), attributes);
   }
-  std::string Content(const std::string& relative) const { return files_.ReadFile(At(relative)).value_or("<none>"); }
-  // The names in the directory: nothing but what a test made, no temporary.
-  std::vector<std::string> Entries() const {
+  std::string Content(const std::string& relative) const { return files_.ReadFile(Path(relative)).value_or("<none>"); }
+  // The names in the directory: only the files put in place, no temporary.
+  std::vector<std::string> Entries() const { return Names(Path("*"), false); }
+  static std::vector<std::string> Names(const std::string& pattern, bool directoriesOnly) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(At("*").c_str(), &found);
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
     do {
-      if (std::string(found.cFileName) != "." && std::string(found.cFileName) != "..")
-        names.push_back(found.cFileName);
+      const std::string name = found.cFileName;
+      if (name != "." && name != ".." && (!directoriesOnly || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)))
+        names.push_back(name);
     } while (FindNextFileA(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
   }
-  bool Write(const std::string& relative, const std::string& bytes) {
-    auto file = files_.CreateFile(At(relative));
+  bool Write(const std::string& path, const std::string& bytes, ExistingFile existing = ExistingFile::Replace) {
+    auto file = files_.CreateFile(path, existing);
     file->Write(bytes);
     file->Finish();
     return file->ReplacesExisting();
   }
-  // The error a write of relative ends with, or none.
-  std::optional<FileError> WriteError(const std::string& relative, const std::string& bytes) {
+  // The message of the FileError that action raises; empty when none.
+  template <typename Action>
+  static std::string ErrorOf(Action action) {
     try {
-      Write(relative, bytes);
-      return std::nullopt;
+      action();
     } catch (const FileError& error) {
-      return error;
+      return error.what();
     }
+    return "";
   }
 
   std::string dir_;
   Win32FileSystem files_;
 };
 
-TEST_F(Win32FileSystemTest, WritesNewAndReplacesExistingFilesKeepingTheirAttributes) {
-  EXPECT_FALSE(Write("new.txt", "a\r\nb\r\n"));
+TEST_F(Win32FileSystemTest, WritesWholeFilesAndLeavesNoTemporary) {
+  EXPECT_FALSE(Write(Path("new.txt"), "a\r\nb\r\n"));
   EXPECT_EQ(Content("new.txt"), "a\r\nb\r\n");
+  // A replaced file keeps its attributes.
   Put("old.txt", "old content", FILE_ATTRIBUTE_HIDDEN);
-  EXPECT_TRUE(Write("old.txt", "new"));
+  EXPECT_TRUE(Write(Path("old.txt"), "new"));
   EXPECT_EQ(Content("old.txt"), "new");
-  EXPECT_TRUE(GetFileAttributesA(At("old.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"new.txt", "old.txt"}));
+  EXPECT_NE(GetFileAttributesA(Path("old.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+  // A file dropped before it is finished leaves everything as it was.
+  for (const char* relative : {"old.txt", "dropped.txt"})
+    files_.CreateFile(Path(relative), ExistingFile::Replace)->Write("half");
+  EXPECT_EQ(Content("old.txt"), "new");
+  EXPECT_EQ(Content("dropped.txt"), "<none>");
+  // A file that appears while a new one is written is kept.
+  auto late = files_.CreateFile(Path("late.txt"), ExistingFile::Replace);
+  late->Write("ours");
+  Put("late.txt", "theirs");
+  EXPECT_EQ(ErrorOf([&] { late->Finish(); }), "Cannot create file " + Path("late.txt") + ": the file exists already");
+  EXPECT_EQ(Content("late.txt"), "theirs");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"late.txt", "new.txt", "old.txt"}));
 }
 
-TEST_F(Win32FileSystemTest, RefusesWhatCannotBeCreatedNamingTheFile) {
+TEST_F(Win32FileSystemTest, RefusalsNameThePathAndTheSystemsReason) {
   Put("locked.txt", "keep", FILE_ATTRIBUTE_READONLY);
-  CreateDirectoryA(At("adir").c_str(), nullptr);
-  const std::string tooLong(300, 'x');
-  for (const std::string& relative : {std::string("locked.txt"), std::string("missing\\x.txt"), std::string("adir"),
-                                      tooLong}) {
-    const auto error = WriteError(relative, "new");
-    ASSERT_TRUE(error.has_value()) << relative;
-    EXPECT_EQ(error->kind(), FileError::Kind::CannotCreate) << relative;
-    // The whole path, however long, never a cut one.
-    EXPECT_EQ(error->path(), At(relative));
+  Put("plain.txt", "mine");
+  CreateDirectoryA(Path("adir").c_str(), nullptr);
+  const std::string longName(300, 'x');
+  const struct {
+    std::string path;
+    ExistingFile existing;
+    std::string reason;
+    bool foreseen;  // The check before writing finds it too.
+  } cases[] = {
+      {Path("locked.txt"), ExistingFile::Replace, "read-only file", true},
+      {Path("plain.txt"), ExistingFile::Keep, "the file exists already", true},
+      {Path("adir"), ExistingFile::Replace, "not a regular file", true},
+      // Reported whole, never cut to the platform's limit.
+      {Path(longName), ExistingFile::Replace, Win32Reason(ERROR_FILENAME_EXCED_RANGE), true},
+      {Path("missing\\x.txt"), ExistingFile::Replace, Win32Reason(ERROR_PATH_NOT_FOUND), false},
+  };
+  for (const auto& c : cases) {
+    const std::string expected = "Cannot create file " + c.path + ": " + c.reason;
+    EXPECT_EQ(ErrorOf([&] { files_.CreateFile(c.path, c.existing); }), expected);
+    auto check = files_.CheckNewFile(c.path, c.existing);
+    EXPECT_EQ(check ? std::string(check->what()) : "", c.foreseen ? expected : "");
   }
   EXPECT_EQ(Content("locked.txt"), "keep");
-  EXPECT_EQ(Entries(), (std::vector<std::string>{"adir", "locked.txt"}));
+  EXPECT_EQ(Content("plain.txt"), "mine");
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"adir", "locked.txt", "plain.txt"}));
 }
 
-TEST_F(Win32FileSystemTest, AnUnfinishedFileLeavesTheOldStateBehind) {
-  Put("old.txt", "old");
-  for (const char* relative : {"old.txt", "new.txt"}) {
-    auto file = files_.CreateFile(At(relative));
-    file->Write("half");
-  }
-  EXPECT_EQ(Content("old.txt"), "old");
-  EXPECT_EQ(Entries(), std::vector<std::string>{"old.txt"});
-}
-
-TEST_F(Win32FileSystemTest, ANewFileNeverReplacesOneThatAppearedMeanwhile) {
-  auto file = files_.CreateFile(At("Demo.bpr"));
-  file->Write("ours");
-  Put("Demo.bpr", "theirs");
-  EXPECT_THROW(file->Finish(), FileError);
-  EXPECT_EQ(Content("Demo.bpr"), "theirs");
-  EXPECT_EQ(Entries(), std::vector<std::string>{"Demo.bpr"});
-}
-
-TEST_F(Win32FileSystemTest, AFileHeldOpenWithoutSharingIsReportedAndKept) {
+// Another program holds the file open and shares it with nobody.
+TEST_F(Win32FileSystemTest, AFileHeldOpenIsReportedWithTheSystemsReasonAndKept) {
   Put("held.txt", "theirs");
-  HANDLE held = ::CreateFileA(At("held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = ::CreateFileA(Path("held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const auto error = WriteError("held.txt", "ours");
+  const std::string message = ErrorOf([&] { Write(Path("held.txt"), "ours"); });
   CloseHandle(held);
-  ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(error->path(), At("held.txt"));
+  EXPECT_TRUE(message == "Cannot create file " + Path("held.txt") + ": " + Win32Reason(ERROR_SHARING_VIOLATION) ||
+              message == "Cannot create file " + Path("held.txt") + ": " + Win32Reason(ERROR_ACCESS_DENIED))
+      << message;
   EXPECT_EQ(Content("held.txt"), "theirs");
   EXPECT_EQ(Entries(), std::vector<std::string>{"held.txt"});
 }
 
-TEST_F(Win32FileSystemTest, DirectoriesDrivesAndTheCurrentDirectory) {
-  EXPECT_TRUE(files_.MakeDirectory(At("res")));
-  EXPECT_FALSE(files_.MakeDirectory(At("res")));
-  EXPECT_FALSE(files_.MakeDirectory(At("no\\such")));
-  EXPECT_TRUE(files_.DirectoryExists(At("res")));
-  EXPECT_TRUE(files_.DirectoryExists(At("res\\")));
-  files_.MakeDirectory(At("a"));
+TEST_F(Win32FileSystemTest, DirectoryChecksGiveTheReason) {
+  Put("file", "");
+  const struct {
+    std::string path;
+    bool mayBeMissing;
+    std::string reason;  // Empty: no problem.
+  } cases[] = {
+      {dir_, false, ""},
+      {dir_ + "\\", false, ""},
+      {Path("res"), true, ""},
+      {Path("res\\"), true, ""},
+      {Path("res"), false, Win32Reason(ERROR_FILE_NOT_FOUND)},
+      {Path("no\\res"), true, Win32Reason(ERROR_FILE_NOT_FOUND)},  // Of "no".
+      {Path("file"), true, Win32Reason(ERROR_DIRECTORY)},
+  };
+  for (const auto& c : cases) {
+    auto problem = files_.CheckDirectory(c.path, c.mayBeMissing);
+    EXPECT_EQ(problem ? problem->reason() : "", c.reason) << c.path;
+  }
+}
+
+TEST_F(Win32FileSystemTest, OneLockPerDirectory) {
+  auto lock = files_.LockDirectory(dir_);
+  EXPECT_EQ(ErrorOf([&] { files_.LockDirectory(dir_ + "\\."); }),
+            "Cannot write into directory " + dir_ + "\\.: another run is writing into it");
+  // The lock keeps other runs out, not the files of its own.
+  EXPECT_FALSE(Write(Path("in.txt"), "x"));
+  lock.reset();
+  EXPECT_NE(files_.LockDirectory(dir_), nullptr);
+  EXPECT_EQ(ErrorOf([&] { files_.LockDirectory(Path("none")); }),
+            "Cannot write into directory " + Path("none") + ": " + Win32Reason(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(Entries(), std::vector<std::string>{"in.txt"}) << "no lock file";
+}
+
+TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory) {
+  // The backslash is the separator here: generated names join as they are.
+  EXPECT_EQ(files_.ProjectPath("C:\\Work", "\\", "res\\Demo.rc2"), "C:\\Work\\res\\Demo.rc2");
+  EXPECT_EQ(files_.ProjectPath("C:\\", "", "Demo.bpr"), "C:\\Demo.bpr");
+  EXPECT_EQ(ParentOf("C:\\Work\\Demo\\"), "C:\\Work");
+  EXPECT_EQ(ParentOf("C:\\Demo"), "C:\\");
+  EXPECT_EQ(ParentOf("C:\\"), "C:\\");
+
+  EXPECT_TRUE(files_.MakeDirectory(Path("res")));
+  EXPECT_FALSE(files_.MakeDirectory(Path("res")));
+  EXPECT_FALSE(files_.MakeDirectory(Path("no\\such")));
+  EXPECT_TRUE(files_.DirectoryExists(Path("res\\")));
+  files_.MakeDirectory(Path("a"));
   Put("file.txt", "");
   EXPECT_EQ(files_.Subdirectories(dir_), (std::vector<std::string>{"a", "res"}));
   EXPECT_EQ(files_.Subdirectories(dir_ + "\\"), (std::vector<std::string>{"a", "res"}));
-  EXPECT_TRUE(files_.FileExists(At("file.txt")));
-  EXPECT_FALSE(files_.FileExists(At("res")));
+  EXPECT_TRUE(files_.FileExists(Path("file.txt")));
+  EXPECT_FALSE(files_.FileExists(Path("res")));
 
   const std::vector<std::string> drives = files_.Drives();
   EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
   char saved[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, saved);
-  ASSERT_TRUE(SetCurrentDirectoryA(At("a").c_str()));
-  EXPECT_EQ(files_.CurrentDirectory(), At("a"));
+  ASSERT_TRUE(SetCurrentDirectoryA(Path("a").c_str()));
+  EXPECT_EQ(files_.CurrentDirectory(), Path("a"));
   SetCurrentDirectoryA(saved);
 }
 
