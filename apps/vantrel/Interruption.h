@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "generator/GenerationRun.h"
 
 namespace vantrel::cli {
@@ -10,6 +12,9 @@ namespace vantrel::cli {
 // returns its report, which the command prints before it exits with 128 +
 // the signal number. Only the command installs these handlers: the library
 // lives in the host's process and installs none.
+// The system's name for a signal ("Terminated").
+std::string SignalName(int signal);
+
 class Interruption : public RunObserver {
  public:
   // Installs the handlers. Also reads the test hook VANTREL_TEST_INTERRUPT

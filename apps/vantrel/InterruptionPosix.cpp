@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace vantrel::cli {
 namespace {
@@ -22,6 +23,8 @@ void Interruption::Install() {
     if (std::sscanf(hook, "%d:%d", &raiseSignal_, &raiseAfter_) != 2) raiseAfter_ = -1;
   if (raiseAfter_ == 0) std::raise(raiseSignal_);
 }
+
+std::string SignalName(int signal) { return strsignal(signal); }
 
 int Interruption::Caught() const { return caught; }
 

@@ -1,6 +1,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "apps/vantrel/Interruption.h"
 
@@ -20,6 +21,15 @@ void Interruption::Install() {
   if (const char* hook = std::getenv("VANTREL_TEST_INTERRUPT"))
     if (std::sscanf(hook, "%d:%d", &raiseSignal_, &raiseAfter_) != 2) raiseAfter_ = -1;
   if (raiseAfter_ == 0) std::raise(raiseSignal_);
+}
+
+std::string SignalName(int signal) {
+  switch (signal) {
+    case SIGINT: return "Interrupt";
+    case SIGTERM: return "Terminated";
+    case SIGBREAK: return "Break";
+  }
+  return "Signal " + std::to_string(signal);
 }
 
 int Interruption::Caught() const { return caught; }

@@ -1,7 +1,6 @@
 #include "apps/vantrel/NewCommand.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "apps/vantrel/PrintingOpener.h"
@@ -81,7 +80,7 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
   for (const auto& line : opener.lines()) out << line << "\n";
   for (const auto& error : report.Errors()) err << "vantrel: " << error << "\n";
   if (report.stopped) {
-    err << "vantrel: interrupted by signal " << interruption->Caught() << " (" << strsignal(interruption->Caught())
+    err << "vantrel: interrupted by signal " << interruption->Caught() << " (" << SignalName(interruption->Caught())
         << "); only the files listed above were written, and the project was not opened\n";
     return 128 + interruption->Caught();
   }
