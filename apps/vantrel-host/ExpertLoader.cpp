@@ -1,7 +1,9 @@
 #include "apps/vantrel-host/ExpertLoader.h"
 
-#include <dlfcn.h>
-#include <unistd.h>
+#include <filesystem>
+
+#include "apps/vantrel-host/HostOptions.h"
+#include "apps/vantrel-host/LibraryModule.h"
 
 namespace vantrel::hostapp {
 namespace {
@@ -23,21 +25,17 @@ ExpertLoader::~ExpertLoader() {
   gallery_.Clear();
   for (auto it = libraries_.rbegin(); it != libraries_.rend(); ++it) {
     if (it->terminate != nullptr) it->terminate();
-    dlclose(it->handle);
+    CloseLibrary(it->handle);
   }
 }
 
 bool ExpertLoader::Load(const std::string& path, std::string& error) {
-  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    const char* why = dlerror();
-    error = why != nullptr ? why : "cannot load " + path;
-    return false;
-  }
-  auto entry = reinterpret_cast<host::ExpertEntryProc>(dlsym(handle, kEntryPoint));
+  void* handle = OpenLibrary(path, error);
+  if (handle == nullptr) return false;
+  auto entry = reinterpret_cast<host::ExpertEntryProc>(FindExport(handle, kEntryPoint));
   if (entry == nullptr) {
     error = path + " has no entry point " + kEntryPoint;
-    dlclose(handle);
+    CloseLibrary(handle);
     return false;
   }
   TerminateProc terminate = nullptr;
@@ -52,18 +50,27 @@ bool ExpertLoader::Load(const std::string& path, std::string& error) {
   return true;
 }
 
-std::vector<std::string> ExpertLoader::DefaultLibraryPaths(const std::string& programDirectory) {
-  static constexpr const char* kFile = "libvantrel-expert.so";
-  return {programDirectory + "/" + kFile, programDirectory + "/../lib/vantrel/" + kFile};
+bool ExpertLoader::LoadAll(const std::vector<std::string>& named, std::ostream& errors) {
+  std::vector<std::string> paths = named;
+  if (paths.empty()) {
+    for (const auto& candidate : DefaultLibraryPaths(ProgramDirectory()))
+      if (std::filesystem::exists(candidate)) {
+        paths.push_back(candidate);
+        break;
+      }
+    if (paths.empty()) errors << "vantrel-host: cannot find the wizard's library; name it with --expert\n";
+  }
+  for (const auto& path : paths) {
+    std::string error;
+    if (!Load(path, error)) errors << "vantrel-host: " << error << "\n";
+  }
+  return !gallery_.Entries().empty();
 }
 
-std::string ProgramDirectory() {
-  std::string buffer(4096, '\0');
-  const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-  if (n <= 0) return ".";
-  buffer.resize(static_cast<std::size_t>(n));
-  const auto slash = buffer.rfind('/');
-  return slash == std::string::npos ? "." : buffer.substr(0, slash == 0 ? 1 : slash);
+int ExpertLoader::PrintGallery(const std::vector<std::string>& named, std::ostream& out, std::ostream& errors) {
+  if (!LoadAll(named, errors)) return kExitNoExpert;
+  for (const auto& line : gallery_.ListLines()) out << line << "\n";
+  return kExitOk;
 }
 
 }  // namespace vantrel::hostapp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,9 +26,14 @@ class ExpertLoader {
   // Loads one library; on failure returns false and sets error.
   bool Load(const std::string& path, std::string& error);
 
-  // Where the host looks for the wizard's library when none is named: next
-  // to the program (a build tree), then in ../lib/vantrel (an installation).
-  static std::vector<std::string> DefaultLibraryPaths(const std::string& programDirectory);
+  // Loads the named libraries, or else the wizard's own from where it is
+  // built or installed, writing each failure to errors. False when no expert
+  // got registered.
+  bool LoadAll(const std::vector<std::string>& named, std::ostream& errors);
+
+  // Loads as LoadAll does and prints the gallery's lines on out (--list);
+  // returns the host's exit status.
+  int PrintGallery(const std::vector<std::string>& named, std::ostream& out, std::ostream& errors);
 
  private:
   struct Loaded {
@@ -38,8 +44,5 @@ class ExpertLoader {
   Gallery& gallery_;
   std::vector<Loaded> libraries_;
 };
-
-// The directory of the running program.
-std::string ProgramDirectory();
 
 }  // namespace vantrel::hostapp

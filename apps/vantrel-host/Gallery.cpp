@@ -5,7 +5,7 @@
 namespace vantrel::hostapp {
 namespace {
 
-std::string Ask(TIExpert& expert, void (TIExpert::*operation)(HostStr*)) {
+std::string Ask(TIExpert& expert, void (HOST_CALL TIExpert::*operation)(HostStr*)) {
   HostString result;
   (expert.*operation)(result.out());
   return result.str();

@@ -26,6 +26,23 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
   return options;
 }
 
+std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::ostream& out,
+                                               std::ostream& errors, int& status) {
+  std::string error;
+  auto options = ParseHostOptions(args, error);
+  if (!options) {
+    errors << "vantrel-host: " << error << "; try vantrel-host --help\n";
+    status = kExitUsage;
+    return std::nullopt;
+  }
+  if (options->help) {
+    out << HostHelpText();
+    status = kExitOk;
+    return std::nullopt;
+  }
+  return options;
+}
+
 std::string HostHelpText() {
   return "Usage: vantrel-host [--gallery] [--list] [--expert LIBRARY]...\n"
          "\n"

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace vantrel::hostapp {
+
+// The host's exit statuses.
+enum HostExit : int { kExitOk = 0, kExitNoExpert = 1, kExitUsage = 2, kExitNoDisplay = 3 };
 
 struct HostOptions {
   bool list = false;
@@ -18,5 +22,11 @@ struct HostOptions {
 std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args, std::string& error);
 
 std::string HostHelpText();
+
+// Reads the command line (the arguments after the program name) and answers
+// what needs no expert: bad usage on errors, --help on out. Returns the
+// options to go on with, or nothing with status set to the exit status.
+std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::ostream& out,
+                                               std::ostream& errors, int& status);
 
 }  // namespace vantrel::hostapp

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <string>
@@ -25,11 +24,6 @@ namespace {
 
 using namespace vantrel::hostapp;
 
-constexpr int kExitOk = 0;
-constexpr int kExitNoExpert = 1;
-constexpr int kExitUsage = 2;
-constexpr int kExitNoDisplay = 3;
-
 // Opens the display for FLTK. A connection is sometimes refused while the
 // server is busy, so a few attempts are made before giving up.
 bool OpenDisplay() {
@@ -44,38 +38,13 @@ bool OpenDisplay() {
   return false;
 }
 
-// Loads the named libraries, or the wizard's own from where it is built or
-// installed. False when no expert got registered.
-bool LoadExperts(ExpertLoader& loader, const Gallery& gallery, const HostOptions& options) {
-  std::vector<std::string> paths = options.experts;
-  if (paths.empty()) {
-    for (const auto& candidate : ExpertLoader::DefaultLibraryPaths(ProgramDirectory()))
-      if (std::filesystem::exists(candidate)) {
-        paths.push_back(candidate);
-        break;
-      }
-    if (paths.empty()) std::cerr << "vantrel-host: cannot find libvantrel-expert.so; name it with --expert\n";
-  }
-  for (const auto& path : paths) {
-    std::string error;
-    if (!loader.Load(path, error)) std::cerr << "vantrel-host: " << error << "\n";
-  }
-  return !gallery.Entries().empty();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  auto options = ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc), error);
-  if (!options) {
-    std::cerr << "vantrel-host: " << error << "; try vantrel-host --help\n";
-    return kExitUsage;
-  }
-  if (options->help) {
-    std::cout << HostHelpText();
-    return kExitOk;
-  }
+  int status = kExitOk;
+  const auto options =
+      ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, status);
+  if (!options) return status;
   if (!options->list && !OpenDisplay()) {
     std::cerr << "vantrel-host: no display to open windows on (DISPLAY is not set or cannot be reached).\n"
                  "To write a project without windows, use: vantrel new NAME --location DIR\n"
@@ -87,11 +56,7 @@ int main(int argc, char** argv) {
   Gallery gallery;
   ExpertLoader loader(services, gallery);  // Declared last: unloads first.
 
-  if (options->list) {
-    if (!LoadExperts(loader, gallery, *options)) return kExitNoExpert;
-    for (const auto& line : gallery.ListLines()) std::cout << line << "\n";
-    return kExitOk;
-  }
+  if (options->list) return loader.PrintGallery(options->experts, std::cout, std::cerr);
 
   std::function<void()> openGallery = [&gallery] {
     if (const GalleryEntry* entry = PickFromGallery(gallery)) entry->expert->Execute();
@@ -105,7 +70,7 @@ int main(int argc, char** argv) {
   };
   window.Show();
   services.SetParentWindow(window.Handle());
-  if (!LoadExperts(loader, gallery, *options)) return kExitNoExpert;
+  if (!loader.LoadAll(options->experts, std::cerr)) return kExitNoExpert;
   std::cout << "vantrel-host: ready" << std::endl;
   if (options->gallery)
     Fl::add_timeout(0.0, [](void* open) { (*static_cast<std::function<void()>*>(open))(); }, &openGallery);
