@@ -1,0 +1,92 @@
+# Helpers for the window tests, sourced by their scripts: a virtual screen,
+# X clients that retry, waiting for windows, keys, and screenshots compared
+# with references.
+#
+# The script sets before sourcing: shots (the directory for screenshots and
+# logs), refs (the reference screenshots) and tolerance (the share of pixels
+# allowed to differ). It may set host to the pid of the program under test,
+# which is ended on exit. failures counts what failed.
+
+for tool in Xvfb xdotool import compare; do
+  command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
+done
+
+failures=0
+fail() { echo "window test: FAILED: $*" >&2; failures=$((failures + 1)); }
+
+host=
+xvfb=
+cleanup() {
+  [ -n "$host" ] && kill "$host" 2>/dev/null || true
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+# Starts a virtual screen of its own and points DISPLAY at it.
+start_screen() {
+  exec 3> "$shots/xvfb.display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+  xvfb=$!
+  for _ in $(seq 50); do [ -s "$shots/xvfb.display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -1 "$shots/xvfb.display")"
+}
+
+# Runs an X client, again when the server refused the connection.
+x() {
+  for _ in 1 2 3 4 5 6 7 8; do
+    "$@" 2>>"$shots/x-clients.log" && return 0
+    sleep 0.2
+  done
+  echo "window test: '$*' failed" >&2
+  return 1
+}
+
+# Waits for a visible window whose name matches, and prints its id.
+# WINDOW_WAIT sets how many tenths of a second it waits (10 s by default).
+window() {
+  for _ in $(seq "${WINDOW_WAIT:-100}"); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "window test: no window '$1'" >&2
+  return 1
+}
+
+# Fails when a visible window matches, after a moment to appear.
+no_window() {
+  sleep 0.5
+  if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then fail "$2"; fi
+}
+
+# Waits until no visible window matches; fails when one still does.
+gone() {
+  for _ in $(seq "${WINDOW_WAIT:-100}"); do
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
+# Types with the keyboard into a window, once it has the focus.
+keys() { x xdotool key --delay 60 "$@"; sleep 0.3; }
+type_text() { x xdotool type --delay 40 "$1"; sleep 0.2; }
+
+# Saves a screenshot of a window and compares it with its reference.
+shot() {
+  local id=$1 name=$2
+  sleep 0.4
+  x import -window "$id" "$shots/$name.png"
+  if [ "${UPDATE_REFERENCES:-0}" = 1 ]; then
+    cp "$shots/$name.png" "$refs/$name.png"
+    echo "window test: reference $name.png written"
+    return
+  fi
+  [ -f "$refs/$name.png" ] || { fail "no reference $name.png (write it with UPDATE_REFERENCES=1)"; return; }
+  local differing total
+  differing=$(compare -metric AE -fuzz 8% "$refs/$name.png" "$shots/$name.png" "$shots/$name-diff.png" 2>&1 || true)
+  total=$(identify -format '%[fx:w*h]' "$refs/$name.png")
+  if ! awk -v d="$differing" -v t="$total" -v tol="$tolerance" 'BEGIN { exit !(d ~ /^[0-9.e+]+$/ && d <= t * tol) }'; then
+    fail "$name.png differs from its reference ($differing of $total pixels)"
+  fi
+}
