@@ -15,12 +15,13 @@ shift 2
 status=0
 fail() { echo "FAIL: $*" >&2; status=1; }
 
-system_dlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|OLE32|OLEAUT32|COMDLG32|COMCTL32|msvcrt)\.dll$'
+# Windows ignores the case of library names; so does this check.
+system_dlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|OLE32|OLEAUT32|COMDLG32|COMCTL32|MSVCRT)\.DLL$'
 for binary in "$expert" "$@"; do
   imports=$("$objdump" -p "$binary" | awk '/DLL Name:/ { print $3 }')
   [ -n "$imports" ] || fail "$binary: no import table read"
   while read -r dll; do
-    [[ $dll =~ $system_dlls ]] || fail "$binary imports $dll, which is not a Windows system library"
+    [[ ${dll^^} =~ $system_dlls ]] || fail "$binary imports $dll, which is not a Windows system library"
   done <<<"$imports"
 done
 
