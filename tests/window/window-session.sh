@@ -25,7 +25,8 @@ trap cleanup EXIT
 # Starts a virtual screen of its own and points DISPLAY at it.
 start_screen() {
   exec 3> "$shots/xvfb.display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 &
+  # Descriptor 9 may hold the caller's lock; the server must not keep it.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 9>&- &
   xvfb=$!
   for _ in $(seq 50); do [ -s "$shots/xvfb.display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -1 "$shots/xvfb.display")"
