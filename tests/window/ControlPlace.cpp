@@ -2,10 +2,12 @@
 // layout data, so that the window test clicks where the form descriptions
 // put each control rather than at offsets of its own.
 //
-// Usage: vantrel_control_place FORM CONTROL...
-// FORM is TNewDlg, TDirChooser, TVantrel or TNewProInfo; each CONTROL gives
-// one line "x y w h" in window pixels.
+// Usage: vantrel_control_place FORM
+// FORM is TNewDlg, TDirChooser, TVantrel or TNewProInfo. Each control of the
+// form, depth first in creation order, gives one line "NAME x y w h" in
+// window pixels.
 
+#include <functional>
 #include <iostream>
 #include <map>
 #include <string>
@@ -34,22 +36,21 @@ int main(int argc, char** argv) {
   const std::map<std::string, const FormLayout& (*)()> layouts = {
       {"TNewDlg", NewDlgForm}, {"TDirChooser", DirChooserForm}, {"TVantrel", VantrelForm},
       {"TNewProInfo", NewProInfoForm}};
-  if (argc < 3 || !layouts.contains(argv[1])) {
-    std::cerr << "usage: vantrel_control_place FORM CONTROL...\n";
+  if (argc != 2 || !layouts.contains(argv[1])) {
+    std::cerr << "usage: vantrel_control_place FORM\n";
     return 2;
   }
   HeadlessBackend backend;
   MemoryFileSystem files;
   TApplication app(backend, files);
   Described form(&app, layouts.at(argv[1])());
-  for (int i = 2; i < argc; ++i) {
-    const TControl* control = form.FindControl(argv[i]);
-    if (control == nullptr) {
-      std::cerr << "vantrel_control_place: " << argv[1] << " has no control " << argv[i] << "\n";
-      return 1;
+  std::function<void(const TWinControl&)> print = [&](const TWinControl& parent) {
+    for (const TControl* control : parent.Controls()) {
+      const fltk::Rect r = fltk::PlaceOf(*control);
+      std::cout << control->Name() << " " << r.x << " " << r.y << " " << r.w << " " << r.h << "\n";
+      if (const auto* inner = dynamic_cast<const TWinControl*>(control)) print(*inner);
     }
-    const fltk::Rect r = fltk::PlaceOf(*control);
-    std::cout << r.x << " " << r.y << " " << r.w << " " << r.h << "\n";
-  }
+  };
+  print(form);
   return 0;
 }

@@ -30,10 +30,6 @@ shots="$build/window-test"
 work=/tmp/vantrel-window-test
 tolerance=${WINDOW_TEST_TOLERANCE:-0.005}  # Share of pixels allowed to differ.
 
-for tool in Xvfb xdotool import compare; do
-  command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
-done
-
 # One run at a time on this machine: runs from several build trees share
 # the fixed location and would clear each other's files. (A private /tmp
 # would hide a checkout or build tree that lies below /tmp.)
@@ -42,122 +38,13 @@ flock 9
 rm -rf "$shots" "$work"
 mkdir -p "$shots" "$work/proj" "$work/bad"
 touch "$work/bad/res"  # A file where the pictures' directory would go.
-failures=0
-# Records a failure with a picture of the whole screen at that moment.
-fail() {
-  failures=$((failures + 1))
-  echo "window test: FAILED: $* (screen: failure-$failures.png)" >&2
-  import -window root "$shots/failure-$failures.png" 2>/dev/null || true
-}
-
-exec 3> "$shots/xvfb.display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 9>&- &
-xvfb=$!
-host=
-cleanup() {
-  [ -n "$host" ] && kill "$host" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$shots/xvfb.display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$shots/xvfb.display")"
+place_tool=("$build/vantrel_control_place")
+source "$here/window-session.sh"
+start_screen
 
 cd "$work"
 setsid "$build/vantrel-host" >"$shots/host.log" 2>&1 </dev/null 9>&- &
 host=$!
-
-# Runs an X client, again when the server refused the connection.
-x() {
-  for _ in 1 2 3 4 5 6 7 8; do
-    "$@" 2>>"$shots/x-clients.log" && return 0
-    sleep 0.2
-  done
-  echo "window test: '$*' failed" >&2
-  return 1
-}
-
-# Waits for a visible window whose name matches, and prints its id.
-window() {
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window '$1'"
-  return 1
-}
-
-# Fails when a visible window matches, after a moment to appear.
-no_window() {
-  sleep 0.5
-  if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then fail "$2"; fi
-}
-
-# Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the
-# control's centre or at DX DY from its top-left corner.
-click() {
-  local id=$1 form=$2 control=$3 cx cy cw ch X Y
-  read -r cx cy cw ch < <("$build/vantrel_control_place" "$form" "$control")
-  local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
-  [ "$dx" -lt 0 ] && dx=$((cw + dx))
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
-  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
-  sleep 0.3
-}
-
-# Double-clicks inside a control, as click does.
-double_click() {
-  local id=$1 form=$2 control=$3 cx cy cw ch X Y
-  read -r cx cy cw ch < <("$build/vantrel_control_place" "$form" "$control")
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
-  x xdotool mousemove $((X + cx + $4)) $((Y + cy + $5)) click --repeat 2 --delay 80 1
-  sleep 0.3
-}
-
-# Opens the drop-down list of a control (WINDOW FORM CONTROL) with a click
-# on its button and waits until the list is up under the pointer: over the
-# box (a drop-down list) or just below it (a combo box's list). Then sets
-# X Y WIDTH HEIGHT to the list's window.
-drop_down() {
-  local id=$1 cx cy cw ch
-  click "$@" -8
-  read -r cx cy cw ch < <("$build/vantrel_control_place" "$2" "$3")
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
-  local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
-  for _ in $(seq 40); do
-    for point in "$over" "$below"; do
-      eval "$(x xdotool mousemove $point getmouselocation --shell)"
-      [ "$WINDOW" != "$id" ] && break 2
-    done
-    sleep 0.1
-  done
-  [ "$WINDOW" != "$id" ] || fail "the drop-down list of $3 did not open"
-  sleep 0.3  # Drawn.
-  eval "$(x xdotool getwindowgeometry --shell "$WINDOW")"
-}
-
-# Types with the keyboard into a window, once it has the focus.
-keys() { x xdotool key --delay 60 "$@"; sleep 0.3; }
-type_text() { x xdotool type --delay 40 "$1"; sleep 0.2; }
-
-# Saves a screenshot of a window and compares it with its reference.
-shot() {
-  local id=$1 name=$2
-  sleep 0.4
-  x import -window "$id" "$shots/$name.png"
-  if [ "${UPDATE_REFERENCES:-0}" = 1 ]; then
-    cp "$shots/$name.png" "$refs/$name.png"
-    echo "window test: reference $name.png written"
-    return
-  fi
-  [ -f "$refs/$name.png" ] || { fail "no reference $name.png (write it with UPDATE_REFERENCES=1)"; return; }
-  local differing total
-  differing=$(compare -metric AE -fuzz 8% "$refs/$name.png" "$shots/$name.png" "$shots/$name-diff.png" 2>&1 || true)
-  total=$(identify -format '%[fx:w*h]' "$refs/$name.png")
-  if ! awk -v d="$differing" -v t="$total" -v tol="$tolerance" 'BEGIN { exit !(d ~ /^[0-9.e+]+$/ && d <= t * tol) }'; then
-    fail "$name.png differs from its reference ($differing of $total pixels)"
-  fi
-}
 
 # Opens the gallery from the host and starts the expert.
 start_wizard() {

@@ -1,18 +1,25 @@
 # Helpers for the window tests, sourced by their scripts: a virtual screen,
-# X clients that retry, waiting for windows, keys, and screenshots compared
-# with references.
+# X clients that retry, waiting for windows, keys, clicks at the places the
+# dialogs' layout data gives, and screenshots compared with references.
 #
 # The script sets before sourcing: shots (the directory for screenshots and
 # logs), refs (the reference screenshots) and tolerance (the share of pixels
-# allowed to differ). It may set host to the pid of the program under test,
-# which is ended on exit. failures counts what failed.
+# allowed to differ); for clicks into the dialogs, place_tool (the command
+# that prints a control's place: vantrel_control_place). It may set host to
+# the pid of the program under test, which is ended on exit. failures
+# counts what failed.
 
 for tool in Xvfb xdotool import compare; do
   command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
 done
 
 failures=0
-fail() { echo "window test: FAILED: $*" >&2; failures=$((failures + 1)); }
+# Records a failure with a picture of the whole screen at that moment.
+fail() {
+  failures=$((failures + 1))
+  echo "window test: FAILED: $* (screen: failure-$failures.png)" >&2
+  [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure-$failures.png" 2>/dev/null || true
+}
 
 host=
 xvfb=
@@ -50,7 +57,7 @@ window() {
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
-  echo "window test: no window '$1'" >&2
+  fail "no window '$1'"
   return 1
 }
 
@@ -67,6 +74,65 @@ gone() {
     sleep 0.1
   done
   fail "$2"
+}
+
+# Prints "x y w h" of a control (FORM CONTROL) in its window. The places of
+# a form's controls are asked for once and kept.
+place() {
+  local cache="$shots/places-$1"
+  if [ ! -f "$cache" ]; then
+    "${place_tool[@]}" "$1" >"$cache.new" || { fail "no places for $1"; return 1; }
+    mv "$cache.new" "$cache"
+  fi
+  awk -v name="$2" '$1 == name { print $2, $3, $4, $5; found = 1; exit } END { exit !found }' "$cache" ||
+    { fail "$1 has no control $2"; return 1; }
+}
+
+# Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the
+# control's centre or at DX DY from its top-left corner (a negative DX
+# counts from its right edge).
+click() {
+  local id=$1 at cx cy cw ch X Y
+  at=$(place "$2" "$3")
+  read -r cx cy cw ch <<<"$at"
+  local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
+  [ "$dx" -lt 0 ] && dx=$((cw + dx))
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
+  sleep 0.3
+}
+
+# Double-clicks inside a control at DX DY from its top-left corner.
+double_click() {
+  local id=$1 at cx cy cw ch X Y
+  at=$(place "$2" "$3")
+  read -r cx cy cw ch <<<"$at"
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  x xdotool mousemove $((X + cx + $4)) $((Y + cy + $5)) click --repeat 2 --delay 80 1
+  sleep 0.3
+}
+
+# Opens the drop-down list of a control (WINDOW FORM CONTROL) with a click
+# on its button and waits until the list is up under the pointer: over the
+# box (a drop-down list) or just below it (a combo box's list). Then sets
+# X Y WIDTH HEIGHT to the list's window.
+drop_down() {
+  local id=$1 at cx cy cw ch
+  click "$@" -8
+  at=$(place "$2" "$3")
+  read -r cx cy cw ch <<<"$at"
+  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
+  for _ in $(seq 40); do
+    for point in "$over" "$below"; do
+      eval "$(x xdotool mousemove $point getmouselocation --shell)"
+      [ "$WINDOW" != "$id" ] && break 2
+    done
+    sleep 0.1
+  done
+  [ "$WINDOW" != "$id" ] || fail "the drop-down list of $3 did not open"
+  sleep 0.3  # Drawn.
+  eval "$(x xdotool getwindowgeometry --shell "$WINDOW")"
 }
 
 # Types with the keyboard into a window, once it has the focus.
