@@ -24,7 +24,7 @@
 
 #include "platform/fltk/Colours.h"
 #include "platform/fltk/FltkFonts.h"
-#include "platform/fltk/Layout.h"
+#include "platform/toolkit/Layout.h"
 #include "platform/toolkit/CheckBox.h"
 #include "platform/toolkit/CheckListBox.h"
 #include "platform/toolkit/ComboBox.h"

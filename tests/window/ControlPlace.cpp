@@ -12,11 +12,11 @@
 #include <map>
 #include <string>
 
-#include "platform/fltk/Layout.h"
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/Form.h"
 #include "platform/toolkit/HeadlessBackend.h"
+#include "platform/toolkit/Layout.h"
 #include "wizard/FormDescriptions.h"
 
 namespace {
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
   Described form(&app, layouts.at(argv[1])());
   std::function<void(const TWinControl&)> print = [&](const TWinControl& parent) {
     for (const TControl* control : parent.Controls()) {
-      const fltk::Rect r = fltk::PlaceOf(*control);
+      const Rect r = PlaceOf(*control);
       std::cout << control->Name() << " " << r.x << " " << r.y << " " << r.w << " " << r.h << "\n";
       if (const auto* inner = dynamic_cast<const TWinControl*>(control)) print(*inner);
     }

@@ -3,20 +3,19 @@
 #include <string>
 
 namespace vantrel {
+
 class TControl;
 class TWinControl;
-}  // namespace vantrel
-
-namespace vantrel::fltk {
 
 // A rectangle in the window's pixels.
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
 };
 
-// Where a control lies in its form's window. Places are relative to the
-// parent's client area; a tab sheet's client area is the inside of its page
-// control, below the tabs when any is shown.
+// Where a control lies in its form's window, for every backend and for the
+// tests that click on it. Places are relative to the parent's client area;
+// a tab sheet's client area is the inside of its page control, below the
+// tabs when any is shown.
 Rect PlaceOf(const TControl& control);
 // The origin of the client area in which a control's children are placed.
 void ClientOrigin(const TWinControl& control, int& x, int& y);
@@ -27,4 +26,4 @@ inline constexpr int kTabHeight = 20;
 // The caption without its access-key markers ("&Next >" gives "Next >").
 std::string PlainCaption(const std::string& caption);
 
-}  // namespace vantrel::fltk
+}  // namespace vantrel

@@ -1,10 +1,10 @@
-#include "platform/fltk/Layout.h"
+#include "platform/toolkit/Layout.h"
 
 #include "platform/toolkit/PageControl.h"
 #include "platform/toolkit/TabSheet.h"
 #include "platform/toolkit/WinControl.h"
 
-namespace vantrel::fltk {
+namespace vantrel {
 namespace {
 
 // The border of a page control around its pages.
@@ -60,4 +60,4 @@ std::string PlainCaption(const std::string& caption) {
   return plain;
 }
 
-}  // namespace vantrel::fltk
+}  // namespace vantrel
