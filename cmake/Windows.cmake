@@ -13,7 +13,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${VANTREL_WINE_RUN} ${VANTREL_WINE_PREFIX})
 # Windows command's.
 include(ExternalProject)
 set(VANTREL_HOST_TOOLS_DIR ${CMAKE_BINARY_DIR}/host-tools)
-set(VANTREL_HOST_TOOLS embed_templates embed_pictures embed_picture_files write_picture_resources)
+set(VANTREL_HOST_TOOLS embed_templates embed_pictures write_picture_resources)
 set(VANTREL_HOST_VANTREL ${VANTREL_HOST_TOOLS_DIR}/vantrel)
 set(VANTREL_HOST_TOOL_FILES ${VANTREL_HOST_VANTREL})
 foreach(tool IN LISTS VANTREL_HOST_TOOLS)

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "generator/PictureFileBytes.h"
 #include "generator/ProjectSettings.h"
 #include "generator/TemplateText.h"
 
@@ -17,7 +18,7 @@ struct GeneratedFile {
   // a backslash separates the resource subdirectory.
   std::string_view relativeName;
   const TemplateText* text = nullptr;
-  const std::string_view* picture = nullptr;  // The bytes of a picture file.
+  PictureFile picture = {};  // The picture written when there is no template.
   bool makesResourceDirectory = false;  // Create "res\" before this file.
 };
 

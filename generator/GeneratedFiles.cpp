@@ -1,12 +1,10 @@
 #include "generator/EmbeddedTemplates.h"
 #include "generator/GeneratedFile.h"
-#include "generator/EmbeddedPictureFiles.h"
 
 namespace vantrel {
 namespace {
 
 using namespace templates;
-using namespace pictures;
 
 // The order is the order in which the files are written; the resource
 // directory is made just before the first file that goes into it. Only the
@@ -18,7 +16,7 @@ constexpr GeneratedFile kFiles[] = {
     {"{Name}.cpp", &Name_cpp},            // The project unit and application class.
     {"{Name}.h", &Name_h},
     {"{Name}.rc", &Name_rc},              // The resource script.
-    {"res\\{Name}.rc2", &res_Name_rc2, nullptr, true},
+    {"res\\{Name}.rc2", &res_Name_rc2, {}, true},
     {"resource.h", &resource_h},          // The identifiers the script and sources share.
     {"{Name}Doc.cpp", &NameDoc_cpp},
     {"{Name}Doc.h", &NameDoc_h},
@@ -34,9 +32,9 @@ constexpr GeneratedFile kFiles[] = {
     {"statbar.h", &statbar_h},
     {"stdafx.cpp", &stdafx_cpp},          // The precompiled-header pair.
     {"stdafx.h", &stdafx_h},
-    {"res\\toolbar.bmp", nullptr, &ToolBarBitmapFile},
-    {"res\\{Name}Doc.ico", nullptr, &DocumentIconFile},
-    {"res\\{Name}.ico", nullptr, &ApplicationIconFile},
+    {"res\\toolbar.bmp", nullptr, {"TOOLBAR", false}},
+    {"res\\{Name}Doc.ico", nullptr, {"MDICHILD", true}},
+    {"res\\{Name}.ico", nullptr, {"MFCVANTREL", true}},
 };
 
 }  // namespace

@@ -72,10 +72,16 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceVa
     writer.Commit();
     return true;
   }
+  // A module without the picture cannot write the file at all; nothing is
+  // created rather than an empty picture.
+  const std::string_view bytes = PictureFileBytes(file.picture);
+  if (bytes.empty())
+    throw FileError(FileError::Kind::CannotCreate, outcome.path,
+                    "the library carries no picture " + std::string(file.picture.resource));
   auto out = fs_.CreateFile(outcome.path, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
   if (Stopping(observer)) return false;
-  out->Write(*file.picture);
+  out->Write(bytes);
   out->Finish();
   return true;
 }

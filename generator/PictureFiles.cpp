@@ -12,16 +12,38 @@ constexpr std::uint32_t kIconEntrySize = 16;
 
 }  // namespace
 
-std::string EncodeBitmapFile(const ModulePicture& picture) {
-  const std::uint32_t pixelOffset = kFileHeaderSize + dib::kInfoHeaderSize + dib::kColourTableSize;
-  const std::uint32_t imageBytes = dib::RowBytes(picture.width, 4) * static_cast<std::uint32_t>(picture.height);
+std::string BitmapFileHeader(std::uint32_t dibBytes, std::uint32_t rowsOffset) {
   std::string out;
-  out.reserve(pixelOffset + imageBytes);
   out += "BM";
-  le::Put32(out, pixelOffset + imageBytes);
+  le::Put32(out, kFileHeaderSize + dibBytes);
   le::Put16(out, 0);
   le::Put16(out, 0);
-  le::Put32(out, pixelOffset);
+  le::Put32(out, kFileHeaderSize + rowsOffset);
+  return out;
+}
+
+std::string IconFileHeader(int width, int height, std::uint32_t imageBytes) {
+  std::string out;
+  le::Put16(out, 0);  // Reserved.
+  le::Put16(out, 1);  // An icon, not a cursor.
+  le::Put16(out, 1);  // One image.
+
+  // The directory entry: the word after width and height holds planes times
+  // bits per pixel, and the planes and bit-count words stay zero.
+  le::Put8(out, static_cast<std::uint32_t>(width));
+  le::Put8(out, static_cast<std::uint32_t>(height));
+  le::Put16(out, 1 * 4);
+  le::Put16(out, 0);
+  le::Put16(out, 0);
+  le::Put32(out, imageBytes);
+  le::Put32(out, kIconHeaderSize + kIconEntrySize);
+  return out;
+}
+
+std::string EncodeBitmapFile(const ModulePicture& picture) {
+  const std::uint32_t rowsOffset = dib::kInfoHeaderSize + dib::kColourTableSize;
+  const std::uint32_t imageBytes = dib::RowBytes(picture.width, 4) * static_cast<std::uint32_t>(picture.height);
+  std::string out = BitmapFileHeader(rowsOffset + imageBytes, rowsOffset);
   dib::PutInfoHeader(out, picture.width, picture.height, imageBytes);
   dib::PutColourTable(out);
   dib::PutColourRows(out, picture);
@@ -33,23 +55,8 @@ std::string EncodeIconFile(const ModulePicture& picture) {
   const std::uint32_t colourBytes = dib::RowBytes(picture.width, 4) * height;
   const std::uint32_t maskBytes = dib::RowBytes(picture.width, 1) * height;
   const std::uint32_t imageBytes = dib::kInfoHeaderSize + dib::kColourTableSize + colourBytes + maskBytes;
-  const std::uint32_t imageOffset = kIconHeaderSize + kIconEntrySize;
 
-  std::string out;
-  out.reserve(imageOffset + imageBytes);
-  le::Put16(out, 0);  // Reserved.
-  le::Put16(out, 1);  // An icon, not a cursor.
-  le::Put16(out, 1);  // One image.
-
-  // The directory entry: the word after width and height holds planes times
-  // bits per pixel, and the planes and bit-count words stay zero.
-  le::Put8(out, static_cast<std::uint32_t>(picture.width));
-  le::Put8(out, height);
-  le::Put16(out, 1 * 4);
-  le::Put16(out, 0);
-  le::Put16(out, 0);
-  le::Put32(out, imageBytes);
-  le::Put32(out, imageOffset);
+  std::string out = IconFileHeader(picture.width, picture.height, imageBytes);
 
   // The image: its header counts the colour rows and the mask rows together.
   dib::PutInfoHeader(out, picture.width, picture.height * 2, colourBytes + maskBytes);

@@ -1,13 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/resources/ModulePicture.h"
 
-// The encoders of the picture files a project gets. The build runs them
-// once (tools/EmbedPictureFiles.cpp); the program carries their bytes as
-// constant data (EmbeddedPictureFiles.h).
+// The encoders of the picture files a project gets. On Linux the build runs
+// them once (tools/EmbedPictureFiles.cpp) and the program carries their
+// bytes as constant data; on Windows the same files are compiled into the
+// module as its resources, and a run puts the headers below back in front
+// of what the module holds (PictureFileBytesWin32.cpp).
 namespace vantrel {
+
+// The 14-byte header of a bitmap file: "BM", the file's size, the offset of
+// the rows. dibBytes counts what follows it (the BITMAPINFOHEADER, the
+// colour table and the rows), rowsOffset where the rows start in that.
+std::string BitmapFileHeader(std::uint32_t dibBytes, std::uint32_t rowsOffset);
+
+// The 6-byte header of an icon file with one image and that image's 16-byte
+// directory entry; the image (imageBytes long) follows at byte 22. Width
+// and height are the picture's, below 256.
+std::string IconFileHeader(int width, int height, std::uint32_t imageBytes);
 
 // The Windows bitmap file of a picture at 4 bits per pixel with the standard
 // 16-colour palette: the 14-byte file header, the BITMAPINFOHEADER, the

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/EmbeddedPictureFiles.h"
+#include "generator/PictureFileBytes.h"
 #include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
 #include "tests/TestSupport.h"
@@ -114,22 +114,30 @@ Pixels DecodeIconFile(const std::string& b, int width, int height) {
   return pixels;
 }
 
+// The files a run writes, as the module carries them (on Windows, its
+// resources with the file headers put back), decode to their sources and
+// are exactly what the encoders make of the module's pictures.
 TEST(PictureFiles, TheThreeFilesDecodeToTheirPictures) {
   const struct {
-    std::string_view bytes;
     const char* resource;
     bool icon;
     int width, height;
   } cases[] = {
-      {pictures::ToolBarBitmapFile, "TOOLBAR", false, 144, 15},
-      {pictures::DocumentIconFile, "MDICHILD", true, 32, 32},
-      {pictures::ApplicationIconFile, "MFCVANTREL", true, 32, 32},
+      {"TOOLBAR", false, 144, 15},
+      {"MDICHILD", true, 32, 32},
+      {"MFCVANTREL", true, 32, 32},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.resource);
+    const std::string bytes(PictureFileBytes({c.resource, c.icon}));
     const auto decode = c.icon ? DecodeIconFile : DecodeBitmapFile;
-    EXPECT_EQ(decode(std::string(c.bytes), c.width, c.height), ReadPicFile(c.resource));
+    EXPECT_EQ(decode(bytes, c.width, c.height), ReadPicFile(c.resource));
+    const ModulePicture* picture = c.icon ? FindModuleIcon(c.resource) : FindModuleBitmap(c.resource);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(bytes, c.icon ? EncodeIconFile(*picture) : EncodeBitmapFile(*picture));
   }
+  EXPECT_EQ(PictureFileBytes({"TOOLBAR", true}), "");
+  EXPECT_EQ(PictureFileBytes({"NOSUCH", false}), "");
 }
 
 // Small pictures of awkward widths exercise the row padding, the order of
@@ -158,22 +166,22 @@ TEST(PictureFiles, OddSizesArePaddedAndOrdered) {
 // created is reported, and the one after it is still written.
 TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
   const std::string names[] = {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"};
-  const std::string_view* contents[] = {&pictures::ToolBarBitmapFile, &pictures::DocumentIconFile,
-                                        &pictures::ApplicationIconFile};
+  const std::string_view contents[] = {PictureFileBytes({"TOOLBAR", false}), PictureFileBytes({"MDICHILD", true}),
+                                       PictureFileBytes({"MFCVANTREL", true})};
   test::Generated out, refused;
   test::Generate(out, test::Settings("Demo"));
   const auto& log = out.fs.CreateLog();
   ASSERT_GE(log.size(), 3u);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(log[log.size() - 3 + i], "C:\\Work\\" + names[i]);
-    EXPECT_EQ(out.Text(names[i]), *contents[i]) << names[i];
+    EXPECT_EQ(out.Text(names[i]), contents[i]) << names[i];
   }
   refused.fs.RefuseCreate("C:\\Work\\" + names[1]);
   test::Generate(refused, test::Settings("Demo"));
   EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + names[1] + ": Permission denied"});
   EXPECT_FALSE(refused.report.openRequested);
   EXPECT_EQ(refused.fs.Find("C:\\Work\\" + names[1]), nullptr);
-  EXPECT_EQ(refused.Text(names[2]), *contents[2]);
+  EXPECT_EQ(refused.Text(names[2]), contents[2]);
 }
 
 }  // namespace

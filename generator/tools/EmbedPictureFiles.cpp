@@ -1,11 +1,13 @@
-// Build-time tool: encodes the three picture files of a generated project's
-// "res" directory from the module's own pictures and writes their bytes as
-// constant data, so that a run only copies them.
+// Build-time tool for the Linux build: encodes the three picture files of a
+// generated project's "res" directory from the module's own pictures and
+// writes their bytes as a table of constant data, so that a run only copies
+// them. (The Windows build reads them from its resources instead.)
 //
 //   embed_picture_files OUT.cpp OUT.h
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "generator/PictureFiles.h"
@@ -15,16 +17,15 @@
 namespace {
 
 struct PictureFile {
-  const char* variable;
   const char* resource;
   bool icon;
 };
 
 // The tool bar bitmap, the document icon and the application icon.
 constexpr PictureFile kFiles[] = {
-    {"ToolBarBitmapFile", "TOOLBAR", false},
-    {"DocumentIconFile", "MDICHILD", true},
-    {"ApplicationIconFile", "MFCVANTREL", true},
+    {"TOOLBAR", false},
+    {"MDICHILD", true},
+    {"MFCVANTREL", true},
 };
 
 }  // namespace
@@ -39,7 +40,11 @@ int main(int argc, char** argv) {
   cpp << "// Written by embed_picture_files from resources/; do not edit.\n"
       << "#include \"generator/EmbeddedPictureFiles.h\"\n\nnamespace vantrel::pictures {\n\n";
   header << "// Written by embed_picture_files from resources/; do not edit.\n#pragma once\n\n"
-         << "#include <string_view>\n\nnamespace vantrel::pictures {\n\n";
+         << "#include <string_view>\n\nnamespace vantrel::pictures {\n\n"
+         << "struct EmbeddedPictureFile {\n  std::string_view resource;\n  bool icon;\n"
+         << "  std::string_view bytes;\n};\n\n"
+         << "extern const EmbeddedPictureFile kPictureFiles[" << std::size(kFiles) << "];\n";
+  cpp << "constinit const EmbeddedPictureFile kPictureFiles[] = {\n";
   for (const auto& file : kFiles) {
     const vantrel::ModulePicture* picture =
         file.icon ? vantrel::FindModuleIcon(file.resource) : vantrel::FindModuleBitmap(file.resource);
@@ -48,11 +53,10 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string bytes = file.icon ? vantrel::EncodeIconFile(*picture) : vantrel::EncodeBitmapFile(*picture);
-    cpp << "// " << file.resource << "\nconstinit const std::string_view " << file.variable << "(\n    "
-        << vantrel::tools::CppLiteral(bytes) << ",\n    " << bytes.size() << ");\n\n";
-    header << "extern const std::string_view " << file.variable << ";\n";
+    cpp << "    {\"" << file.resource << "\", " << (file.icon ? "true" : "false") << ",\n     std::string_view(\n"
+        << "         " << vantrel::tools::CppLiteral(bytes) << ",\n         " << bytes.size() << ")},\n";
   }
-  cpp << "}  // namespace vantrel::pictures\n";
+  cpp << "};\n\n}  // namespace vantrel::pictures\n";
   header << "\n}  // namespace vantrel::pictures\n";
   return cpp && header ? 0 : 1;
 }

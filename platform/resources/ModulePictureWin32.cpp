@@ -17,35 +17,7 @@
 namespace vantrel {
 namespace {
 
-// The directory of an icon group as a resource stores it: a header, then
-// one entry per image with the image's resource number.
-#pragma pack(push, 2)
-struct GroupIconHeader {
-  WORD reserved;
-  WORD type;
-  WORD count;
-};
-struct GroupIconEntry {
-  BYTE width;
-  BYTE height;
-  BYTE colours;
-  BYTE reserved;
-  WORD planes;
-  WORD bitCount;
-  DWORD bytes;
-  WORD id;
-};
-#pragma pack(pop)
-
 constexpr char kPixelCharacters[] = "0123456789ABCDEF";
-
-std::string_view ResourceBytes(LPCSTR name, LPCSTR type) {
-  HRSRC found = FindResourceA(ThisModule(), name, type);
-  HGLOBAL loaded = found != nullptr ? LoadResource(ThisModule(), found) : nullptr;
-  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  if (bytes == nullptr) return {};
-  return {static_cast<const char*>(bytes), SizeofResource(ThisModule(), found)};
-}
 
 std::uint32_t RowBytes(LONG width, int bitsPerPixel) {
   return (static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) / 32 * 4;
@@ -87,18 +59,6 @@ std::string DecodePixels(std::string_view dib, bool icon, int& width, int& heigh
   return pixels;
 }
 
-// The image of an icon group: the first, since each icon here has one.
-std::string_view IconImage(LPCSTR name) {
-  const std::string_view group = ResourceBytes(name, RT_GROUP_ICON);
-  GroupIconHeader header{};
-  GroupIconEntry entry{};
-  if (group.size() < sizeof header + sizeof entry) return {};
-  std::memcpy(&header, group.data(), sizeof header);
-  std::memcpy(&entry, group.data() + sizeof header, sizeof entry);
-  if (header.count == 0) return {};
-  return ResourceBytes(MAKEINTRESOURCEA(entry.id), RT_ICON);
-}
-
 // Every picture of the module, decoded once. The names and pixels live in
 // deques, which never move what they hold, so the pictures may view them.
 struct Pictures {
@@ -108,7 +68,7 @@ struct Pictures {
   void Add(const char* name, bool icon) {
     ModulePicture picture;
     const std::string pixels =
-        DecodePixels(icon ? IconImage(name) : ResourceBytes(name, RT_BITMAP), icon, picture.width, picture.height);
+        DecodePixels(icon ? ModuleIconImage(name) : ModuleResource(name, RT_BITMAP), icon, picture.width, picture.height);
     if (pixels.empty()) return;
     picture.name = texts.emplace_back(name);
     picture.data = texts.emplace_back(pixels);
