@@ -15,6 +15,9 @@ packages=(
   # (their win32 thread model), GoogleTest's sources to build for Windows,
   # and Wine with its 32-bit half to run the Windows tests.
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 googletest wine wine32:i386
+  # A Japanese locale, under which Wine runs a program with the double-byte
+  # code page 932 (the Windows tests of double-byte locations).
+  locales
 )
 
 missing=()
@@ -31,4 +34,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine passes a program its arguments through the locale's character set,
+# so the locale must exist for the double-byte tests, not only be named.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: the locale ja_JP.UTF-8 is missing (run this script as root)" >&2
+    exit 1
+  fi
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
 fi
