@@ -142,7 +142,7 @@ TEST_F(PosixFileSystemTest, RefusalsNameThePathAndTheSystemsReason) {
   PosixFileSystem files;
   for (const auto& c : cases) {
     const std::string expected = "Cannot create file " + c.path + c.message;
-    EXPECT_EQ(ErrorOf([&] { files.CreateFile(c.path, c.existing); }), expected);
+    EXPECT_EQ(ErrorOf([&] { files.CreateFile(c.path, c.existing)->Finish(); }), expected);
     auto check = files.CheckNewFile(c.path, c.existing);
     EXPECT_EQ(check ? std::string(check->what()) : "", c.foreseen ? expected : "");
   }

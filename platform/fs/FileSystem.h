@@ -67,7 +67,10 @@ class FileSystem {
                                                 ExistingFile existing) const = 0;
 
   // Starts a file at path, to be written and finished through the result.
-  // Throws FileError (CannotCreate, or Exists) when it cannot be started.
+  // Throws FileError (CannotCreate, or Exists) when it cannot be started;
+  // with ExistingFile::Keep a file already there may only be found when the
+  // result puts the new file in place (Exists from Finish), since that step
+  // never replaces anything anyway.
   virtual std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) = 0;
 
   // Creates one directory. False when it could not (it exists already, or

@@ -65,8 +65,13 @@ std::optional<FileError> PosixOutputFile::Examine(const std::string& path, Exist
 
 PosixOutputFile::PosixOutputFile(std::string path, ExistingFile existing, const PosixWriteMethods& methods)
     : path_(std::move(path)), directory_(DirectoryOf(path_)), methods_(methods) {
+  // A file to be kept is never looked at here: whatever is at its name,
+  // file, link or directory, makes the placement fail with "exists", since
+  // no way of putting a new file in place replaces anything. That saves the
+  // run, which has examined every name before writing, a second look.
   PosixTarget target;
-  if (auto problem = Examine(path_, existing, target)) throw *problem;
+  if (existing == ExistingFile::Replace)
+    if (auto problem = Examine(path_, existing, target)) throw *problem;
   replaces_ = target.exists;
   OpenTemporary();
   if (replaces_ && S_ISREG(target.status.st_mode)) KeepOwnerAndMode(target);
