@@ -4,12 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/PosixFileSystem.h"
+#include "tests/FileLayerCases.h"
 
 namespace vantrel {
 namespace {
@@ -28,7 +30,7 @@ struct Methods {
 };
 
 // A fresh directory per test, with a file system for each set of methods.
-class PosixFileSystemTest : public ::testing::Test {
+class PosixFileSystemTest : public ::testing::Test, public test::NativeDirectory {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() / ("vantrel-posix-" + std::to_string(getpid()));
@@ -40,10 +42,21 @@ class PosixFileSystemTest : public ::testing::Test {
     fs::remove_all(dir_);
   }
 
-  std::string Path(const std::string& relative) const { return (dir_ / relative).string(); }
-  void Put(const std::string& relative, const std::string& content, mode_t mode = 0644) {
+  std::string Path(const std::string& relative) const override { return dir_.string() + "/" + relative; }
+  std::string Separator() const override { return "/"; }
+  void Put(const std::string& relative, const std::string& content, bool readOnly = false) override {
+    PutWithMode(relative, content, readOnly ? 0444 : 0644);
+  }
+  void PutWithMode(const std::string& relative, const std::string& content, mode_t mode) {
     std::ofstream(Path(relative)) << content;
     chmod(Path(relative).c_str(), mode);
+  }
+  void MakeDirectory(const std::string& relative) override { fs::create_directories(Path(relative)); }
+  std::vector<std::string> Entries() const override {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
   std::string Content(const std::string& relative) const {
     return PosixFileSystem().ReadFile(Path(relative)).value_or("<none>");
@@ -53,28 +66,14 @@ class PosixFileSystemTest : public ::testing::Test {
     lstat(Path(relative).c_str(), &st);
     return st;
   }
-  // The names in the directory: only the files put in place, no temporary.
-  std::size_t Entries() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-  }
-  static bool Write(FileSystem& files, const std::string& path, const std::string& bytes,
-                    ExistingFile existing = ExistingFile::Replace) {
-    auto file = files.CreateFile(path, existing);
+  static void Write(FileSystem& files, const std::string& path, const std::string& bytes) {
+    auto file = files.CreateFile(path, ExistingFile::Replace);
     file->Write(bytes);
     file->Finish();
-    return file->ReplacesExisting();
-  }
-  // The message of the FileError that action raises; empty when none.
-  template <typename Action>
-  static std::string ErrorOf(Action action) {
-    try {
-      action();
-    } catch (const FileError& error) {
-      return error.what();
-    }
-    return "";
   }
 
+  const test::NativeReasons reasons_{"Is a directory", "File name too long", "No such file or directory",
+                                     "No such file or directory", "Not a directory"};
   fs::path dir_;
 };
 
@@ -83,37 +82,24 @@ TEST_F(PosixFileSystemTest, EveryMethodWritesWholeFilesAndLeavesNoTemporary) {
     SCOPED_TRACE(name);
     SetUp();
     PosixFileSystem files(methods);
+    test::ExpectWholeFilesOrNone(files, *this);
     // A new file gets the mode any new file gets here.
-    EXPECT_FALSE(Write(files, Path("new.txt"), "a\r\nb\r\n"));
-    EXPECT_EQ(Content("new.txt"), "a\r\nb\r\n");
     close(open(Path("plain").c_str(), O_CREAT | O_WRONLY, 0666));
     EXPECT_EQ(Status("new.txt").st_mode, Status("plain").st_mode);
     // A replaced file keeps its permissions, less the set-ID and sticky bits.
-    Put("old.txt", "old content", 07640);
-    EXPECT_TRUE(Write(files, Path("old.txt"), "new"));
-    EXPECT_EQ(Content("old.txt"), "new");
+    PutWithMode("old.txt", "old content", 07640);
+    Write(files, Path("old.txt"), "new");
     EXPECT_EQ(Status("old.txt").st_mode & 07777, 0640u);
-    // A file dropped before it is finished leaves everything as it was.
-    for (const char* relative : {"old.txt", "dropped.txt"}) files.CreateFile(Path(relative), ExistingFile::Replace)->Write("half");
-    EXPECT_EQ(Content("old.txt"), "new");
-    EXPECT_EQ(Content("dropped.txt"), "<none>");
-    // A file that appears while a new one is written is kept.
-    auto late = files.CreateFile(Path("late.txt"), ExistingFile::Replace);
-    late->Write("ours");
-    Put("late.txt", "theirs");
-    EXPECT_EQ(ErrorOf([&] { late->Finish(); }), "Cannot create file " + Path("late.txt") + ": the file exists already");
-    EXPECT_EQ(Content("late.txt"), "theirs");
-    EXPECT_EQ(Entries(), 4u);
   }
 }
 
 // A link at a target path is replaced by a file; what it points to is
 // neither written nor looked at for the mode.
 TEST_F(PosixFileSystemTest, ALinkIsReplacedAndItsTargetUntouched) {
-  Put("target", "precious", 04755);
+  PutWithMode("target", "precious", 04755);
   fs::create_symlink(Path("target"), Path("link"));
   PosixFileSystem files;
-  EXPECT_TRUE(Write(files, Path("link"), "generated"));
+  Write(files, Path("link"), "generated");
   EXPECT_TRUE(S_ISREG(Status("link").st_mode));
   EXPECT_EQ(Status("link").st_mode & 07000, 0u);
   EXPECT_EQ(Content("link"), "generated");
@@ -122,75 +108,29 @@ TEST_F(PosixFileSystemTest, ALinkIsReplacedAndItsTargetUntouched) {
 }
 
 TEST_F(PosixFileSystemTest, RefusalsNameThePathAndTheSystemsReason) {
-  Put("locked.txt", "keep", 0444);
-  Put("plain.txt", "mine");
-  fs::create_directories(Path("adir"));
-  const std::string longName(300, 'x');
-  const struct {
-    std::string path;
-    ExistingFile existing;
-    std::string message;  // After the path.
-    bool foreseen;        // The check before writing finds it too.
-  } cases[] = {
-      {Path("locked.txt"), ExistingFile::Replace, ": read-only file", true},
-      {Path("plain.txt"), ExistingFile::Keep, ": the file exists already", true},
-      {Path("adir"), ExistingFile::Replace, ": Is a directory", true},
-      {Path("plain.txt/x"), ExistingFile::Replace, ": Not a directory", true},
-      {Path(longName), ExistingFile::Replace, ": File name too long", true},
-      {Path("missing/x.txt"), ExistingFile::Replace, ": No such file or directory", false},
-  };
   PosixFileSystem files;
-  for (const auto& c : cases) {
-    const std::string expected = "Cannot create file " + c.path + c.message;
-    EXPECT_EQ(ErrorOf([&] { files.CreateFile(c.path, c.existing)->Finish(); }), expected);
-    auto check = files.CheckNewFile(c.path, c.existing);
-    EXPECT_EQ(check ? std::string(check->what()) : "", c.foreseen ? expected : "");
-  }
-  EXPECT_EQ(Content("locked.txt"), "keep");
-  EXPECT_EQ(Content("plain.txt"), "mine");
-  EXPECT_EQ(Entries(), 3u);
+  test::ExpectRefusalsNameThePathAndTheReason(files, *this, reasons_);
+  const std::string below = Path("plain.txt/x");
+  EXPECT_EQ(test::ErrorOf([&] { files.CreateFile(below, ExistingFile::Replace); }),
+            "Cannot create file " + below + ": Not a directory");
+  EXPECT_EQ(files.CheckNewFile(below, ExistingFile::Replace)->reason(), "Not a directory");
 }
 
-TEST_F(PosixFileSystemTest, DirectoryChecksGiveTheReason) {
-  Put("file", "");
-  fs::create_directories(Path("gone"));
+TEST_F(PosixFileSystemTest, DirectoryChecksAndOneLock) {
+  PosixFileSystem files;
+  test::ExpectDirectoryChecksAndOneLock(files, *this, reasons_);
+  // The current directory deleted under the process; a directory that may
+  // not be written to.
   const std::string here = fs::current_path();
+  MakeDirectory("gone");
   fs::current_path(Path("gone"));
   fs::remove(Path("gone"));
-  PosixFileSystem files;
-  const struct {
-    std::string path;
-    bool mayBeMissing;
-    std::string reason;  // Empty: no problem.
-  } cases[] = {
-      {dir_.string(), false, ""},
-      {Path("res"), true, ""},
-      {Path("res"), false, "No such file or directory"},
-      {Path("no/res"), true, "No such file or directory"},
-      {Path("file"), true, "Not a directory"},
-      {files.CurrentDirectory(), false, "No such file or directory"},
-  };
-  for (const auto& c : cases) {
-    auto problem = files.CheckDirectory(c.path, c.mayBeMissing);
-    EXPECT_EQ(problem ? problem->reason() : "", c.reason) << c.path;
-  }
+  EXPECT_EQ(files.CheckDirectory(files.CurrentDirectory(), false)->reason(), "No such file or directory");
   fs::current_path(here);
   if (geteuid() != 0) {
     chmod(dir_.c_str(), 0555);
     EXPECT_EQ(files.CheckDirectory(dir_.string(), false)->reason(), "Permission denied");
   }
-}
-
-TEST_F(PosixFileSystemTest, OneLockPerDirectory) {
-  PosixFileSystem files;
-  auto lock = files.LockDirectory(dir_.string());
-  EXPECT_EQ(ErrorOf([&] { files.LockDirectory(dir_.string() + "/."); }),
-            "Cannot write into directory " + dir_.string() + "/.: another run is writing into it");
-  lock.reset();
-  EXPECT_NE(files.LockDirectory(dir_.string()), nullptr);
-  EXPECT_EQ(ErrorOf([&] { files.LockDirectory(Path("none")); }),
-            "Cannot write into directory " + Path("none") + ": No such file or directory");
-  EXPECT_EQ(Entries(), 0u) << "no lock file";
 }
 
 // A file-size limit makes the operating system stop a write part-way, as a
@@ -205,21 +145,21 @@ TEST_F(PosixFileSystemTest, AWriteThatStopsPartWayKeepsTheOldContentWhole) {
   setrlimit(RLIMIT_FSIZE, &small);
   const std::string big(100000, 'x');
   PosixFileSystem files;
-  const std::string oldError = ErrorOf([&] { Write(files, Path("old.txt"), big); });
-  const std::string newError = ErrorOf([&] { Write(files, Path("new.txt"), big); });
+  const std::string oldError = test::ErrorOf([&] { Write(files, Path("old.txt"), big); });
+  const std::string newError = test::ErrorOf([&] { Write(files, Path("new.txt"), big); });
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous);
   EXPECT_EQ(oldError, "Cannot write file " + Path("old.txt") + ": File too large");
   EXPECT_EQ(newError, "Cannot write file " + Path("new.txt") + ": File too large");
   EXPECT_EQ(Content("old.txt"), "old content");
   EXPECT_EQ(Content("new.txt"), "<none>");
-  EXPECT_EQ(Entries(), 1u);
+  EXPECT_EQ(Entries(), std::vector<std::string>{"old.txt"});
 }
 
 // Run as root over another user's project, a replaced file stays theirs.
 TEST_F(PosixFileSystemTest, AReplacedFileKeepsItsOwner) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root";
-  Put("theirs.txt", "old", 06775);
+  PutWithMode("theirs.txt", "old", 06775);
   ASSERT_EQ(chown(Path("theirs.txt").c_str(), 4321, 8765), 0);
   chmod(Path("theirs.txt").c_str(), 06775);
   PosixFileSystem files;

@@ -1,0 +1,61 @@
+#pragma once
+
+// The fault cases every file layer must pass against a real directory of
+// its platform: whole files or none, nothing replaced that should not be,
+// one run per directory, every refusal naming the path and the reason. Each
+// platform's test supplies its directory and the system's words.
+
+#include <string>
+#include <vector>
+
+#include "platform/fs/FileSystem.h"
+
+namespace vantrel::test {
+
+// A fresh directory of the platform, and the native means of setting up
+// files in it and of looking at it, independent of the layer under test.
+class NativeDirectory {
+ public:
+  virtual ~NativeDirectory() = default;
+  // The native path of a name (or names joined by the native separator).
+  virtual std::string Path(const std::string& relative) const = 0;
+  virtual std::string Separator() const = 0;
+  // A file with that content; a read-only one may not be written by anyone.
+  virtual void Put(const std::string& relative, const std::string& content, bool readOnly = false) = 0;
+  virtual void MakeDirectory(const std::string& relative) = 0;
+  // The sorted names in the directory itself.
+  virtual std::vector<std::string> Entries() const = 0;
+};
+
+// The system's words for the refusals whose reason comes from the system.
+struct NativeReasons {
+  std::string directoryAsFile;   // A directory where a file is to be written.
+  std::string nameTooLong;       // A file name longer than the platform takes.
+  std::string missingParent;     // A file in a directory that does not exist.
+  std::string missingDirectory;  // A directory that does not exist.
+  std::string fileAsDirectory;   // A file where a directory is expected.
+};
+
+// A new file, a replaced one, files dropped before they are finished, and a
+// file that appears at the name while a new one is written (it is kept).
+void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir);
+
+// Each refusal, from the creation and, where it can be foreseen, from the
+// check before writing, with the same message; nothing is changed.
+void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
+
+// The directory checks before writing, and one lock per directory.
+void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
+
+// The message of the FileError that action raises; empty when none.
+template <typename Action>
+std::string ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const FileError& error) {
+    return error.what();
+  }
+  return "";
+}
+
+}  // namespace vantrel::test
