@@ -8,7 +8,11 @@ set -euo pipefail
 prefix=$1
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$prefix/system.reg" ]; then
+# Wine has no Arial of its own; the dialogs' Arial is drawn with Liberation
+# Sans, which has the same metrics (fonts-liberation), as the Linux build's
+# windows do.
+fonts_stamp=$prefix/vantrel-fonts.stamp
+if [ ! -f "$fonts_stamp" ]; then
   mkdir -p "$(dirname "$prefix")"
   # Tests may start side by side; only one of them makes the prefix.
   (
@@ -16,6 +20,11 @@ if [ ! -f "$prefix/system.reg" ]; then
     if [ ! -f "$prefix/system.reg" ]; then
       wineboot --init >/dev/null 2>&1
       wineserver --wait
+    fi
+    if [ ! -f "$fonts_stamp" ]; then
+      wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1
+      wineserver --wait
+      touch "$fonts_stamp"
     fi
   ) 9>"$prefix.lock"
 fi

@@ -1,17 +1,16 @@
 #include "host/ExpertLibrary.h"
-#include "host/NoUserBackend.h"
 #include "platform/fs/Win32FileSystem.h"
 #include "platform/toolkit/Application.h"
+#include "platform/win32/Win32Backend.h"
 
 namespace vantrel::host {
 namespace {
 
-// The Windows library has no dialogs of the system's own yet: its forms run
-// on the backend for a library without a user, so every one of them closes
-// as cancelled.
+// The dialogs are the system's own windows and controls, owned by the
+// host's window.
 struct LibraryState {
   Win32FileSystem files;
-  NoUserBackend backend;
+  win32::Win32Backend backend;
   TApplication application{backend, files};
   ExpertLibrary library{application};
 };
