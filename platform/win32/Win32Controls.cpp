@@ -250,8 +250,14 @@ HWND MakeControl(const TControl& control, HWND form, int id, Win32Fonts& fonts) 
   if (hwnd == nullptr) return nullptr;
   UseClassicStyle(hwnd);
   SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(control.Font())), FALSE);
-  // The edit field of a combo box: its described height less its frame.
-  if (combo) SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), r.h - 6);
+  // Rows of every list are as high as those drawn here; the edit field of
+  // a combo box is its described height less its frame.
+  if (combo) {
+    SendMessageA(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), r.h - 6);
+    SendMessageA(hwnd, CB_SETITEMHEIGHT, 0, kRowHeight);
+  } else if (control.Kind() == ControlKind::ListBox) {
+    SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, kRowHeight);
+  }
   return hwnd;
 }
 
@@ -272,6 +278,10 @@ int PageOfTab(const TControl& pageControl, int tab) {
 void SyncControl(Binding& b) {
   const TControl& c = *b.control;
   HWND hwnd = b.hwnd;
+  // A control that holds the mouse is in the middle of a user's gesture (a
+  // list selects the row under the button and reports it on release): it
+  // is left alone until the gesture ends.
+  if (GetCapture() == hwnd) return;
   const bool enabled = c.EnabledInTree();
   if ((IsWindowEnabled(hwnd) != FALSE) != enabled) EnableWindow(hwnd, enabled);
   const bool visible = c.Showing();

@@ -76,16 +76,38 @@ gone() {
   fail "$2"
 }
 
+# Waits until the window with id ID is no longer shown; fails with WHAT
+# when it still is. (Wine without a window manager takes a moment to take
+# a window off the screen.)
+closed() {
+  for _ in $(seq "${WINDOW_WAIT:-100}"); do
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+    sleep 0.1
+  done
+  fail "$2"
+}
+
 # Prints "x y w h" of a control (FORM CONTROL) in its window. The places of
 # a form's controls are asked for once and kept.
 place() {
   local cache="$shots/places-$1"
   if [ ! -f "$cache" ]; then
-    "${place_tool[@]}" "$1" >"$cache.new" || { fail "no places for $1"; return 1; }
+    # A Windows program's lines end in CR LF.
+    "${place_tool[@]}" "$1" | tr -d '\r' >"$cache.new" || { fail "no places for $1"; return 1; }
     mv "$cache.new" "$cache"
   fi
   awk -v name="$2" '$1 == name { print $2, $3, $4, $5; found = 1; exit } END { exit !found }' "$cache" ||
     { fail "$1 has no control $2"; return 1; }
+}
+
+# Clicks into a window at X Y from its top-left corner (more options of
+# xdotool's click may follow), as a user gives it the focus: Wine takes the
+# keyboard focus from a click, not from the X server's focus alone.
+click_at() {
+  local X Y
+  eval "$(x xdotool getwindowgeometry --shell "$1")"
+  x xdotool mousemove $((X + $2)) $((Y + $3)) click "${@:4}" 1
+  sleep 0.3
 }
 
 # Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the

@@ -1,0 +1,191 @@
+# The three runs of the wizard that the window tests drive, on Linux and on
+# Windows under Wine, sourced after window-session.sh:
+#  1. Demo into "proj": the host stays blocked while the wizard runs; a
+#     refused name's message is dismissed with Enter; the directory chooser
+#     (its drive list opened and cancelled) opens on top, takes a relative
+#     name, is browsed by double clicks and gives the name back; the name
+#     is typed with the editing keys; the step 1 radio group is one tab
+#     stop; a view base class is picked from the drop-down with the mouse;
+#     Finish and OK by mouse and Enter. The files are those the command
+#     writes, byte for byte.
+#  2. Bad into "bad", where "res" is a file: the error box is dismissed and
+#     Finish opens the summary again, on top.
+#  3. Demo into "proj" again: the summary asks before replacing files; No
+#     keeps everything, Yes writes.
+# Then the host's record: close, then open the makefile, once per run.
+#
+# The script sets: work (the location, with proj/ and bad/ made), main (the
+# host's window), vantrel (the Linux command), row (the height of a list's
+# row), refs_prefix (put before each screenshot's name), makefile (the path
+# of proj's makefile as the host reports it), and defines first_wizard
+# (starts the expert the first time, with the gallery's screenshot) and
+# start_wizard (from the host's window); both set newdlg.
+
+# The middle of row INDEX of a list, from the top of its window.
+row_at() { echo $((2 + $1 * row + row / 2)); }
+
+# A message box titled TITLE: its screenshot NAME, then Enter, which must
+# close it.
+answer_with_enter() {
+  local box
+  box=$(window "$1")
+  shot "$box" "$refs_prefix$2"
+  keys Return
+  closed "$box" "Enter did not close the box $2"
+}
+
+# From the gallery to step 1 with the keyboard: NAME in DIR, a directory
+# typed into the chooser below the one it starts on.
+to_step_one() {
+  start_wizard
+  keys alt+period
+  chooser=$(window "Choose Directory")
+  type_text "$2"
+  keys Return
+  click "$chooser" TDirChooser OKBtn
+  closed "$chooser" "OK left the chooser open"
+  keys alt+n
+  type_text "$1"
+  keys Return Return
+  closed "$newdlg" "OK left the New dialog open"
+  step=$(window "Step 1 of 6")
+}
+
+# Waits until the host has recorded COUNT open requests.
+opened() {
+  for _ in $(seq 80); do
+    [ "$(grep -c "vantrel-host: open" "$shots/host.log" || true)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "the host has no open request number $1"
+}
+
+# The project in proj, byte for byte as the command writes it for the same
+# name and view base class.
+same_files() {
+  local expected="$shots/expected-$1" file
+  mkdir -p "$expected"
+  "$vantrel" new Demo --location "$expected" --view-base "$1" >/dev/null || fail "vantrel cannot write the project"
+  for file in $("$vantrel" new Demo --list-files); do
+    cmp -s "$expected/$file" "$work/proj/$file" || fail "proj/$file is not what vantrel writes ($1)"
+  done
+}
+
+run_wizard_three_times() {
+  # --- Run 1: Demo into proj. -------------------------------------------
+  first_wizard
+  shot "$newdlg" "${refs_prefix}new-project-empty"
+  # The host takes no input while the wizard runs: neither its button nor
+  # its menu opens a second gallery.
+  click_at "$main" 50 48
+  keys ctrl+n
+  no_window "New Items" "the host opened a gallery while the wizard ran"
+
+  # A refused name: Enter dismisses the message; "..." still opens the
+  # chooser, on top.
+  click "$newdlg" TNewDlg ProjectName
+  type_text "My App"
+  click "$newdlg" TNewDlg OkBtn
+  answer_with_enter "^Vantrel$" message
+  click "$newdlg" TNewDlg ProjectDirDialog
+  chooser=$(window "Choose Directory")
+  # The drive list, opened and cancelled, leaves the next chooser on top.
+  drop_down "$chooser" TDirChooser DriveComboBox
+  keys Escape
+  click "$chooser" TDirChooser CancelBtn
+  closed "$chooser" "Cancel left the chooser open"
+  click "$newdlg" TNewDlg ProjectDirDialog
+  chooser=$(window "Choose Directory")
+  # The name starts selected: "proj" replaces it and is read below the
+  # directory the list shows.
+  type_text proj
+  keys Return
+  shot "$chooser" "${refs_prefix}chooser"
+  # Browsing with the mouse: a double click on the parent's row (the third)
+  # lists its subdirectories "bad" and "proj", and a double click on "proj"
+  # (now the fifth row) opens it again.
+  double_click "$chooser" TDirChooser DirectoryListBox 40 "$(row_at 2)"
+  shot "$chooser" "${refs_prefix}chooser-browsed"
+  double_click "$chooser" TDirChooser DirectoryListBox 40 "$(row_at 4)"
+  click "$chooser" TDirChooser OKBtn
+  closed "$chooser" "OK left the chooser open"
+
+  # The name, typed with the editing keys: Home, Right, Delete, End, BackSpace.
+  keys alt+n
+  type_text Dxemo1
+  keys Home Right Delete End BackSpace
+  shot "$newdlg" "${refs_prefix}new-project"
+  keys Return Return   # The focus moves to OK, which Enter presses.
+  closed "$newdlg" "OK left the New dialog open"
+  step=$(window "Step 1 of 6")
+  # The radio group is one tab stop: Tab reaches the checked button, Up
+  # checks "Single document", and two more Tabs come back to Next.
+  keys Tab Up
+  shot "$step" "${refs_prefix}step1"
+  keys Tab Tab Return
+  step=$(window "Step 2 of 6")
+  for _ in 1 2 3; do keys alt+n; done
+  click "$step" TVantrel NextBtn
+  step=$(window "Step 6 of 6")
+  # The view class, the fourth row of the class list.
+  click "$step" TVantrel ClassList 60 "$(row_at 3)"
+  # The base class box's list, opened with the mouse; its third entry.
+  drop_down "$step" TVantrel BaseClass
+  x xdotool mousemove $((X + 20)) $((Y + 3 + (HEIGHT - 6) * 5 / 12)) click 1
+  sleep 0.3
+  shot "$step" "${refs_prefix}step6"
+  click "$step" TVantrel FinishBtn
+  summary=$(window "New Project Information")
+  shot "$summary" "${refs_prefix}summary"
+  keys Return
+  closed "$summary" "OK left the summary open"
+  opened 1
+  closed "$step" "the wizard stayed open after writing the project"
+  shot "$main" "${refs_prefix}host-with-project"
+  same_files CListView
+
+  # --- Run 2: Bad into bad, refused before writing: "res" is a file. -----
+  to_step_one Bad bad
+  for _ in 1 2 3 4 5; do keys alt+n; done
+  click "$step" TVantrel FinishBtn
+  summary=$(window "New Project Information")
+  click "$summary" TNewProInfo OkBtn
+  closed "$summary" "OK left the summary open"
+  answer_with_enter "^Vantrel$" error
+  click "$step" TVantrel FinishBtn
+  summary=$(window "New Project Information")
+  click "$summary" TNewProInfo CancelBtn
+  closed "$summary" "the second summary did not take the click"
+  click "$step" TVantrel CancelBtn
+  closed "$step" "Cancel left the wizard open"
+  [ -e "$work/bad/Bad.bpr" ] && fail "the refused run wrote files"
+
+  # --- Run 3: Demo into proj again: replacing is confirmed. --------------
+  echo "// kept" >> "$work/proj/stdafx.h"
+  to_step_one Demo proj
+  for _ in 1 2 3 4 5; do keys alt+n; done
+  keys alt+f
+  summary=$(window "New Project Information")
+  keys Return
+  local confirm
+  confirm=$(window "^Confirm$")
+  shot "$confirm" "${refs_prefix}confirm"
+  keys Tab Return   # No.
+  closed "$confirm" "No did not close the question"
+  grep -q "// kept" "$work/proj/stdafx.h" || fail "No replaced the files"
+  keys Return       # OK in the summary again, then Yes.
+  confirm=$(window "^Confirm$")
+  keys Return
+  closed "$confirm" "Yes did not close the question"
+  opened 2
+  same_files CView
+
+  # The host's record: close, then open the makefile, once per completed run.
+  local requests want
+  requests=$(tr -d '\r' <"$shots/host.log" | grep -E "^vantrel-host: (close project|open )" || true)
+  want="vantrel-host: close project
+vantrel-host: open $makefile
+vantrel-host: close project
+vantrel-host: open $makefile"
+  [ "$requests" = "$want" ] || fail "host record was: $requests"
+}
