@@ -25,8 +25,8 @@ refs_prefix=wine-
 shots="$build/wizard-window-test"
 # A fixed location, so that the dialogs show the same paths on every run;
 # short, so that the messages naming it fit Wine's message boxes.
-work=/tmp/vwt
-makefile='Z:\tmp\vwt\proj\Demo.bpr'
+work=/tmp/vw
+makefile='Z:\tmp\vw\proj\Demo.bpr'
 tolerance=${WINDOW_TEST_TOLERANCE:-0.005}
 row=16  # The height of a list's row in the Windows dialogs.
 
