@@ -55,11 +55,13 @@ bool IsPress(UINT message) {
 Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
+  Win32FormWindow::RegisterWindowClass();
 }
 
 Win32Backend::~Win32Backend() {
-  // The windows go before the fonts they use.
+  // The windows go before the fonts they use and their class.
   windows_.clear();
+  Win32FormWindow::UnregisterWindowClass();
 }
 
 Win32FormWindow* Win32Backend::WindowOf(const TForm& form) const {
@@ -124,18 +126,40 @@ bool Win32Backend::Pump(Win32FormWindow& window) {
   return true;
 }
 
+namespace {
+
+// The window beneath a modal form takes no input while the form runs. It is
+// enabled again before the form goes, so that the activation returns to it,
+// also when an error ends the loop.
+class DisabledOwner {
+ public:
+  explicit DisabledOwner(HWND owner) : owner_(owner), disabled_(owner != nullptr && !EnableWindow(owner, FALSE)) {}
+  ~DisabledOwner() {
+    if (disabled_) EnableWindow(owner_, TRUE);
+  }
+  DisabledOwner(const DisabledOwner&) = delete;
+  DisabledOwner& operator=(const DisabledOwner&) = delete;
+
+ private:
+  HWND owner_;
+  bool disabled_;
+};
+
+}  // namespace
+
 void Win32Backend::RunModal(TForm& form) {
   Win32FormWindow* window = WindowOf(form);
   if (window == nullptr || window->Handle() == nullptr) return;
-  // The window beneath takes no input while the form runs; it is enabled
-  // again before the form goes, so that the activation returns to it.
-  HWND owner = window->Owner();
-  const bool disabled = owner != nullptr && EnableWindow(owner, FALSE) == FALSE;
+  const DisabledOwner owner(window->Owner());
   modal_.push_back(&form);
-  while (form.ModalResult() == mrNone && IsWindow(window->Handle()))
-    if (!Pump(*window)) break;
+  try {
+    while (form.ModalResult() == mrNone && IsWindow(window->Handle()))
+      if (!Pump(*window)) break;
+  } catch (...) {
+    modal_.pop_back();
+    throw;
+  }
   modal_.pop_back();
-  if (disabled) EnableWindow(owner, TRUE);
 }
 
 TModalResult Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {

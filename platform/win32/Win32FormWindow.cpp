@@ -24,18 +24,13 @@ constexpr const char* kFormClass = "VantrelForm";
 std::exception_ptr pending;
 constexpr int kFirstId = 100;
 
-void RegisterFormClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = proc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
-    return RegisterClassA(&windowClass) != 0;
-  }();
-  (void)registered;
-}
+// This module: the library the forms' window procedure lives in, which
+// owns their window class, so that the class goes when the library goes.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+HINSTANCE ThisModule() { return reinterpret_cast<HINSTANCE>(&__ImageBase); }
+
+// The backends alive, which share the window class.
+int classUsers = 0;
 
 std::string WindowText(HWND hwnd) {
   const int length = GetWindowTextLengthA(hwnd);
@@ -56,7 +51,6 @@ bool IsCombo(const TControl& control) {
 }  // namespace
 
 Win32FormWindow::Win32FormWindow(TForm& form, HWND owner, Win32Fonts& fonts) : form_(form), owner_(owner) {
-  RegisterFormClass(WindowProc);
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | (form.HelpButton() ? WS_EX_CONTEXTHELP : 0);
   RECT frame{0, 0, std::max(1, form.ClientWidth()), std::max(1, form.ClientHeight())};
@@ -68,7 +62,7 @@ Win32FormWindow::Win32FormWindow(TForm& form, HWND owner, Win32Fonts& fonts) : f
   const int x = std::max<int>(area.left, area.left + (area.right - area.left - width) / 2);
   const int y = std::max<int>(area.top, area.top + (area.bottom - area.top - height) / 2);
   hwnd_ = CreateWindowExA(exStyle, kFormClass, form.Caption().c_str(), style, x, y, width, height, owner, nullptr,
-                          GetModuleHandleA(nullptr), this);
+                          ThisModule(), this);
   if (hwnd_ == nullptr) return;
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(form.Font())), FALSE);
   Build(form_, fonts);
@@ -85,6 +79,21 @@ Win32FormWindow::Win32FormWindow(TForm& form, HWND owner, Win32Fonts& fonts) : f
     if (const auto* spin = dynamic_cast<const TUpDown*>(binding->control))
       if (const Binding* edit = BindingOf(spin->Associate()))
         SendMessageA(binding->hwnd, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit->hwnd), 0);
+}
+
+void Win32FormWindow::RegisterWindowClass() {
+  if (classUsers++ > 0) return;
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = ThisModule();
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kFormClass;
+  RegisterClassA(&windowClass);
+}
+
+void Win32FormWindow::UnregisterWindowClass() {
+  if (--classUsers == 0) UnregisterClassA(kFormClass, ThisModule());
 }
 
 Win32FormWindow::~Win32FormWindow() {

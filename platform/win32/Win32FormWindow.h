@@ -64,6 +64,11 @@ class Win32FormWindow {
   // After a mouse press: the toolkit hears of a focus moved by a control.
   void FocusFollowed();
 
+  // The window class of the forms, registered while a backend lives: it
+  // belongs to the library, and goes before the library is unloaded.
+  static void RegisterWindowClass();
+  static void UnregisterWindowClass();
+
   // An error cannot unwind through the system's code that calls a window
   // procedure: the procedure keeps it, and the loop that dispatched the
   // message raises it again here.
