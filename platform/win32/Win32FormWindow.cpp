@@ -298,8 +298,12 @@ bool Win32FormWindow::MousePressed(const MSG& message) {
 }
 
 void Win32FormWindow::FocusFollowed() {
+  // A tab control takes the focus from a click on a tab, the toolkit's
+  // pages none: the next sync gives it back to the focused control.
   const Binding* binding = BindingOf(GetFocus());
-  if (binding != nullptr && binding->control != form_.ActiveControl()) user::Focus(*binding->control);
+  if (binding != nullptr && binding->control != form_.ActiveControl() &&
+      binding->control->Kind() != ControlKind::PageControl)
+    user::Focus(*binding->control);
   MarkChanged();
 }
 
