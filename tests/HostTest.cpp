@@ -207,8 +207,8 @@ TEST(ProjectListing, ListsTheProjectDirectoryAndItsResources) {
   std::filesystem::create_directories(dir / "res" / "deeper");
   for (const char* name : {"Demo.bpr", "Demo.cpp", "res/Demo.ico", "res/deeper/skip.txt"})
     std::ofstream(dir / name) << "x";
-  EXPECT_EQ(hostapp::ProjectFiles((dir / "Demo.bpr").string()),
-            (std::vector<std::string>{"Demo.bpr", "Demo.cpp", "res/Demo.ico"}));
+  const std::string inRes = (std::filesystem::path("res") / "Demo.ico").string();
+  EXPECT_EQ(hostapp::ProjectFiles((dir / "Demo.bpr").string()), (std::vector<std::string>{"Demo.bpr", "Demo.cpp", inRes}));
   EXPECT_TRUE(hostapp::ProjectFiles((dir / "missing" / "X.bpr").string()).empty());
   std::filesystem::remove_all(dir);
 }

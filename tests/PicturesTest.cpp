@@ -43,7 +43,9 @@ TEST(Pictures, PixelsReadAsPaletteIndicesOrTransparent) {
         transparent += pixel == ModulePicture::kTransparent;
         ASSERT_TRUE(pixel == ModulePicture::kTransparent || (pixel >= 0 && pixel <= 15)) << picture.name;
       }
-    if (!picture.icon) EXPECT_EQ(transparent, 0) << picture.name;
+    if (!picture.icon) {
+      EXPECT_EQ(transparent, 0) << picture.name;
+    }
   }
   // The document icon is a page on nothing: its corners are see-through.
   const auto& doc = *FindModuleIcon("MDICHILD");

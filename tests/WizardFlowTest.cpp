@@ -122,8 +122,9 @@ TEST(WizardFlow, OnlyTheNameLocationAndViewBaseReachTheFiles) {
     ui->Expect("TVantrel", [changeIgnored](UserDriver& user) {
       if (changeIgnored) user.Click("SDISelect");
       for (int i = 0; i < 3; ++i) user.Click("NextBtn");
-      if (changeIgnored)
+      if (changeIgnored) {
         for (const char* box : {"CheckBox4", "CheckBox5", "CheckBox6", "CheckBox8"}) EXPECT_TRUE(user.Click(box));
+      }
       user.Click("NextBtn");
       if (changeIgnored) user.Click("NoDocSelect");
       user.Click("NextBtn");

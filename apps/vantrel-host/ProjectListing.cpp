@@ -23,7 +23,8 @@ std::vector<std::string> ProjectFiles(const std::string& makefilePath) {
       makefile.has_parent_path() ? makefile.parent_path() : std::filesystem::path(".");
   std::vector<std::string> files;
   AddFiles(directory, "", files);
-  AddFiles(directory / "res", "res/", files);
+  AddFiles(directory / "res", "res" + std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)),
+           files);
   std::sort(files.begin(), files.end());
   return files;
 }

@@ -14,7 +14,7 @@ TApplication::~TApplication() {
 
 TModalResult TApplication::MessageBox(const std::string& text, const std::string& caption,
                                       MessageIcon icon, MessageButtons buttons) {
-  return backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons});
+  return backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons, handle_});
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/toolkit/Types.h"
@@ -17,6 +18,9 @@ struct MessageBoxRequest {
   std::string caption;
   MessageIcon icon = MessageIcon::None;
   MessageButtons buttons = MessageButtons::Ok;
+  // The application's own window (TApplication::Handle, the host's), which
+  // owns the box when no form of the toolkit is running; 0 when none.
+  std::uintptr_t applicationWindow = 0;
   bool operator==(const MessageBoxRequest&) const = default;
 };
 

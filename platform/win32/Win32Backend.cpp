@@ -165,7 +165,8 @@ void Win32Backend::RunModal(TForm& form) {
 TModalResult Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {
   SyncAll();
   const TForm* input = modal_.empty() ? nullptr : modal_.back();
-  HWND owner = input != nullptr && WindowOf(*input) != nullptr ? WindowOf(*input)->Handle() : OwnerWindow(nullptr);
+  HWND owner = input != nullptr && WindowOf(*input) != nullptr ? WindowOf(*input)->Handle()
+                                                                : reinterpret_cast<HWND>(request.applicationWindow);
   const int answer = MessageBoxA(owner, request.text.c_str(), request.caption.c_str(),
                                  IconStyle(request.icon) | ButtonStyle(request.buttons) | MB_APPLMODAL);
   for (auto& [form, window] : windows_) window->MarkChanged();
