@@ -5,7 +5,8 @@
 # .NET and Gecko, which would wait for a click; WINEDEBUG silences its
 # diagnostics so that only the program's own output is seen.
 set -euo pipefail
-prefix=$1
+# Wine takes only an absolute prefix; a relative one is taken from here.
+prefix=$(realpath -m "$1")
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine has no Arial of its own; the dialogs' Arial is drawn with Liberation
