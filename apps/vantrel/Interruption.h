@@ -12,9 +12,6 @@ namespace vantrel::cli {
 // returns its report, which the command prints before it exits with 128 +
 // the signal number. Only the command installs these handlers: the library
 // lives in the host's process and installs none.
-// The system's name for a signal ("Terminated").
-std::string SignalName(int signal);
-
 class Interruption : public RunObserver {
  public:
   // Installs the handlers. Also reads the test hook VANTREL_TEST_INTERRUPT
@@ -34,5 +31,12 @@ class Interruption : public RunObserver {
   int raiseAfter_ = -1;
   int filesDone_ = 0;
 };
+
+// What differs per system: the signals that end a run (SIGINT, SIGTERM and
+// SIGHUP on Linux; SIGINT, SIGTERM and SIGBREAK on Windows) and their names.
+void InstallSignalHandler(void (*handler)(int));
+
+// The system's name for a signal ("Terminated").
+std::string SignalName(int signal);
 
 }  // namespace vantrel::cli
