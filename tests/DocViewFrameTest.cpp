@@ -82,31 +82,6 @@ TEST(DocViewFrame, NameSplicedAsTyped) {
   }
 }
 
-// Only Name and Base reach these files: the frame kind, the location and
-// separator, and the derived class names (which the writers rebuild from the
-// name) leave every byte alone; the base reaches only the view files.
-TEST(DocViewFrame, NothingElseChangesTheText) {
-  const std::function<void(ProjectSettings&)> changes[] = {
-      [](ProjectSettings& s) { s.Kind = FrameKind::Single; },
-      [](ProjectSettings& s) { s.Location = "D:\\Other\\Place\\"; },
-      [](ProjectSettings& s) { s.Separator = "\\"; },
-      [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = "CWrong"; },
-      [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = ""; },
-  };
-  for (const std::string& base : kViewBases) {
-    const auto reference = test::Settings("Demo", "C:\\Work", base);
-    for (std::size_t c = 0; c < std::size(changes); ++c) {
-      auto changed = reference;
-      changes[c](changed);
-      for (const char* file : kFiles)
-        EXPECT_EQ(test::Render(file, changed), test::Render(file, reference)) << file << ", change " << c;
-    }
-    for (int f : {kDocCpp, kDocH, kFrameCpp, kFrameH})
-      EXPECT_EQ(test::Render(kFiles[f], reference), test::Render(kFiles[f], test::Settings("Demo")))
-          << kFiles[f] << " with " << base;
-  }
-}
-
 // Through a whole run the six files land under their own names, one after
 // the other, with the text their writers produce, for either frame kind.
 TEST(DocViewFrame, RunWritesThemInOrderUnderTheirNames) {

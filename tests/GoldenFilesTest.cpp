@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <set>
 
 #include "generator/GeneratedFile.h"
 #include "generator/ViewBases.h"
+#include "tests/OutlineTable.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
@@ -76,6 +78,35 @@ TEST(GoldenFiles, EveryGeneratedFileMatchesByteForByte) {
     for (const auto& entry : fs::recursive_directory_iterator(kGolden / base)) {
       if (entry.is_regular_file()) {
         EXPECT_TRUE(used.count(entry.path())) << entry.path() << " is no generated file";
+      }
+    }
+  }
+}
+
+// Only the name and the view base class reach the text: for every base,
+// the frame kind, the location, the separator and the derived class names
+// (which the templates rebuild from the name) leave every file alone; a
+// file that does not name the project is the same for every name.
+TEST(GoldenFiles, OnlyTheNameAndTheBaseReachTheText) {
+  const std::function<void(ProjectSettings&)> changes[] = {
+      [](ProjectSettings& s) { s.Kind = FrameKind::Single; },
+      [](ProjectSettings& s) { s.Location = "D:\\Other\\Place\\"; },
+      [](ProjectSettings& s) { s.Separator = "\\"; },
+      [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = "CWrong"; },
+      [](ProjectSettings& s) { s.AppClassName = s.DocClassName = s.ViewClassName = s.FrameClassName = ""; },
+  };
+  for (const std::string& base : OfferedViewBaseNames()) {
+    const ProjectSettings reference = test::Settings("Demo", "C:\\Work", base);
+    for (const auto& file : GeneratedFiles()) {
+      if (file.text == nullptr) continue;
+      const std::string name(file.relativeName), text = test::Render(name, reference);
+      for (std::size_t c = 0; c < std::size(changes); ++c) {
+        ProjectSettings changed = reference;
+        changes[c](changed);
+        EXPECT_EQ(test::Render(name, changed), text) << name << " with " << base << ", change " << c;
+      }
+      if (text.find("Demo") == std::string::npos && text.find("DEMO") == std::string::npos) {
+        EXPECT_EQ(test::Render(name, test::Settings("Other_Name", "C:\\Work", base)), text) << name;
       }
     }
   }

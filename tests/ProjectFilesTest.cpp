@@ -80,26 +80,5 @@ TEST(ProjectFiles, PrecompiledHeaderIncludeFollowsTheViewBaseExactly) {
   }
 }
 
-TEST(ProjectFiles, StdafxSourceIsTheSameForEveryProject) {
-  test::Generated a, b;
-  test::Generate(a, test::Settings("Demo", "C:\\Work", "CView"));
-  test::Generate(b, test::Settings("other_1", "C:\\Work", "CTreeView"));
-  EXPECT_EQ(a.Text("stdafx.cpp"), b.Text("stdafx.cpp"));
-}
-
-// Only the name and the view base class change generated text; the frame
-// kind never does, and the base class leaves these files alone.
-TEST(ProjectFiles, FrameKindAndBaseLeaveTheProjectFilesAlone) {
-  auto single = test::Settings("Demo");
-  single.Kind = FrameKind::Single;
-  test::Generated a, b, c;
-  test::Generate(a, test::Settings("Demo"));
-  test::Generate(b, single);
-  test::Generate(c, test::Settings("Demo", "C:\\Work", "CRichEditView"));
-  for (const auto& [path, entry] : a.fs.Files()) EXPECT_EQ(b.fs.Find(path)->content, entry.content) << path;
-  for (const char* file : {"Demo.bpr", "Demo.cpp", "Demo.h", "stdafx.cpp"})
-    EXPECT_EQ(a.Text(file), c.Text(file)) << file;
-}
-
 }  // namespace
 }  // namespace vantrel
