@@ -9,7 +9,6 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/ViewBases.h"
-#include "tests/OutlineTable.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
@@ -108,6 +107,32 @@ TEST(GoldenFiles, OnlyTheNameAndTheBaseReachTheText) {
       if (text.find("Demo") == std::string::npos && text.find("DEMO") == std::string::npos) {
         EXPECT_EQ(test::Render(name, test::Settings("Other_Name", "C:\\Work", base)), text) << name;
       }
+    }
+  }
+}
+
+// The name is spliced as typed, never trimmed, in every generated file and
+// for names the golden files do not hold: rendering for a marker name and
+// putting the name (and its upper-cased form) where the marker stands gives
+// the file rendered for the name itself.
+TEST(GoldenFiles, TheNameIsSplicedAsTypedInEveryFile) {
+  const std::string marker = "Qz9xQ";
+  const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  for (const auto& file : GeneratedFiles()) {
+    if (file.text == nullptr) continue;
+    const std::string name(file.relativeName);
+    const ProjectSettings markerSettings = test::Settings(marker);
+    const std::string marked = test::Render(name, markerSettings);
+    const std::string names[] = {"A", "demo2", "a_B9", std::string(200, 'x')};
+    for (const std::string& typed : names) {
+      const ProjectSettings settings = test::Settings(typed);
+      const std::string expected =
+          replaced(replaced(marked, marker, settings.Name), markerSettings.UpperName(), settings.UpperName());
+      EXPECT_TRUE(test::Render(name, settings) == expected) << name << " for " << typed;
     }
   }
 }

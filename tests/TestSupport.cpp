@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "generator/CodePage.h"
+#include "generator/GeneratedFile.h"
+#include "generator/OutputWriter.h"
+#include "generator/TemplateWriter.h"
 
 namespace vantrel::test {
 
@@ -22,6 +25,18 @@ std::vector<std::string> SplitLines(const std::string& content) {
   for (const auto& line : lines)
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << "a lone CR or LF in: " << line;
   return lines;
+}
+
+std::string Render(const std::string& file, const ProjectSettings& settings) {
+  for (const auto& generated : GeneratedFiles()) {
+    if (generated.relativeName != file || generated.text == nullptr) continue;
+    MemoryFileSystem fs;
+    OutputWriter out(fs);
+    WriteTemplate(*generated.text, SpliceValues(settings), out);
+    return out.Buffer();
+  }
+  ADD_FAILURE() << "the run writes no text file " << file;
+  return {};
 }
 
 void Generate(Generated& out, ProjectSettings settings) {

@@ -32,6 +32,10 @@ inline ProjectSettings Settings(const std::string& name, const std::string& loca
 // The lines of a generated text file, each of which must end in CR LF.
 std::vector<std::string> SplitLines(const std::string& content);
 
+// The text the run's writer for a file (named as in the run's table,
+// "{Name}Doc.cpp") produces for the settings, written to no file system.
+std::string Render(const std::string& file, const ProjectSettings& settings);
+
 // Generates a project into a fresh in-memory file system holding "C:\Work".
 struct Generated {
   MemoryFileSystem fs;
