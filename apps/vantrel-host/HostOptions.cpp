@@ -12,6 +12,8 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
       options.gallery = true;
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--expert") {
       if (i + 1 == args.size()) {
         error = "--expert needs the path of an expert library";
@@ -40,11 +42,19 @@ std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& a
     status = kExitOk;
     return std::nullopt;
   }
+  if (options->version) {
+    out << HostVersionText();
+    status = kExitOk;
+    return std::nullopt;
+  }
   return options;
 }
 
+std::string HostVersionText() { return "vantrel " VANTREL_VERSION "\n"; }
+
 std::string HostHelpText() {
   return "Usage: vantrel-host [--gallery] [--list] [--expert LIBRARY]...\n"
+         "       vantrel-host --version\n"
          "\n"
          "A stand-in for the IDE: loads expert libraries, lists their experts on the\n"
          "\"New\" page of its gallery (File, New...) and runs the one picked. When an\n"

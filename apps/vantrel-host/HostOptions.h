@@ -13,6 +13,7 @@ enum HostExit : int { kExitOk = 0, kExitNoExpert = 1, kExitUsage = 2, kExitNoDis
 struct HostOptions {
   bool list = false;
   bool help = false;
+  bool version = false;
   bool gallery = false;  // Open the gallery at once, with the wizard ready to pick.
   std::vector<std::string> experts;  // Libraries named on the command line.
 };
@@ -23,8 +24,11 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
 
 std::string HostHelpText();
 
+// The text of "vantrel-host --version": the product's name and version.
+std::string HostVersionText();
+
 // Reads the command line (the arguments after the program name) and answers
-// what needs no expert: bad usage on errors, --help on out. Returns the
+// what needs no expert: bad usage on errors, --help and --version on out. Returns the
 // options to go on with, or nothing with status set to the exit status.
 std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::ostream& out,
                                                std::ostream& errors, int& status);

@@ -101,6 +101,8 @@ std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, 
   return options;
 }
 
+std::string VersionText() { return "vantrel " VANTREL_VERSION "\n"; }
+
 std::string HelpText() {
   constexpr std::string_view kOption = "  --view-base CLASS  ";
   const std::string viewBases =
@@ -108,6 +110,7 @@ std::string HelpText() {
   return R"(Usage: vantrel new NAME [--location DIR] [--view-base CLASS] [--single-document]
                         [--force] [--dry-run] [--list-files]
        vantrel --view-bases
+       vantrel --version
 
 Writes the skeleton of a multiple-document MFC application for C++Builder 3:
 the project makefile NAME.bpr, the application, document, view and main frame
@@ -127,7 +130,8 @@ resource extension script, the tool bar bitmap and the two icons.
   --list-files       print only the name of each file below the location, in
                      the order they are written; look at nothing, write nothing
 
-"vantrel --view-bases" prints the view base classes, one a line.
+"vantrel --view-bases" prints the view base classes, one a line, and
+"vantrel --version" the version.
 
 The summary is printed first, then one line per file. Last come the two
 requests the wizard makes of the IDE: close the current project and open the

@@ -30,4 +30,7 @@ std::optional<NewOptions> ParseNewOptions(const std::vector<std::string>& args, 
 // The text of "vantrel --help".
 std::string HelpText();
 
+// The text of "vantrel --version": the product's name and version.
+std::string VersionText();
+
 }  // namespace vantrel::cli

@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     }
     return Print(HelpText(), kExitOk);
   }
+  if (args[0] == "--version") return Print(VersionText(), kExitOk);
   if (args[0] == "--view-bases") {
     for (const auto& base : vantrel::OfferedViewBaseNames()) std::cout << base << "\n";
     return kExitOk;

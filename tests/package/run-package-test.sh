@@ -3,7 +3,7 @@
 # temporary root with dpkg -x (nothing is installed), and checks that its
 # programs are stripped and run from there: `vantrel --help`, and
 # `vantrel-host --list`, which loads the expert library from the package's
-# lib/vantrel.
+# lib/vantrel; both programs' --version must give the package's version.
 #
 #   tests/package/run-package-test.sh BUILD_DIR
 #
@@ -37,6 +37,13 @@ done
 
 help=$("$work/root/usr/bin/vantrel" --help 2>&1) || fail "vantrel --help failed: $help"
 grep -q '^Usage: vantrel new NAME' <<< "$help" || fail "vantrel --help printed: $help"
+
+# The package and both programs name one version.
+version=$(dpkg-deb -f "${debs[0]}" Version)
+for program in vantrel vantrel-host; do
+  printed=$("$work/root/usr/bin/$program" --version 2>&1) || fail "$program --version failed: $printed"
+  [ "$printed" = "vantrel $version" ] || fail "$program --version printed '$printed'; the package is $version"
+done
 
 list=$(env -u DISPLAY "$work/root/usr/bin/vantrel-host" --list 2>&1) || fail "vantrel-host --list failed: $list"
 grep -q '^New | ' <<< "$list" || fail "vantrel-host --list lists no expert on the New page: $list"
