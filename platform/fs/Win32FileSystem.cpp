@@ -17,8 +17,9 @@ namespace {
 using Kind = FileError::Kind;
 
 // The lock of a run: the directory held open for adding files, shared with
-// readers and deleters but not with another opening of that kind, so that
-// a second run's lock is refused while files can still be made in it.
+// readers only, so that a second run's lock is refused while files can
+// still be made in it, and so that nobody can move or remove the directory
+// meanwhile: the location's path names the locked directory to the end.
 class Win32DirectoryLock : public DirectoryLock {
  public:
   explicit Win32DirectoryLock(HANDLE handle) : handle_(handle) {}
@@ -85,7 +86,7 @@ std::string Win32FileSystem::ProjectPath(const std::string& location, const std:
 std::unique_ptr<DirectoryLock> Win32FileSystem::LockDirectory(const std::string& path) {
   if (auto problem = CheckDirectory(path, false)) throw *problem;
   const std::string full = FullPath(path);
-  HANDLE handle = OpenDirectory(full, FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_DELETE);
+  HANDLE handle = OpenDirectory(full, FILE_ADD_FILE, FILE_SHARE_READ);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     if (error != ERROR_SHARING_VIOLATION) throw FileError(Kind::BadDirectory, path, Win32Reason(error));

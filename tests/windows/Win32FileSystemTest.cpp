@@ -262,7 +262,7 @@ TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
     FileError::Kind kind;
     std::string_view reason;
   } cases[] = {
-      {"another run", FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_DELETE, FileError::Kind::Busy, kAnotherRun},
+      {"another run", FILE_ADD_FILE, FILE_SHARE_READ, FileError::Kind::Busy, kAnotherRun},
       {"a reader keeping writers out", FILE_LIST_DIRECTORY, FILE_SHARE_READ, FileError::Kind::BadDirectory,
        "in use by another program"},
       {"a program sharing nothing", FILE_LIST_DIRECTORY, 0, FileError::Kind::BadDirectory,
@@ -283,6 +283,22 @@ TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
   }
   EXPECT_NE(files_.LockDirectory(dir_), nullptr);
   EXPECT_EQ(Entries(), std::vector<std::string>{}) << "the lock's try at adding a file leaves nothing";
+}
+
+// While a run holds the lock, its location cannot be moved, removed, or
+// replaced by another directory of that name: every file made by path
+// lands in the directory that was locked and checked.
+TEST_F(Win32FileSystemTest, TheLockedLocationStaysWhereItIs) {
+  MakeDirectory("location");
+  const std::string location = Path("location"), moved = Path("moved");
+  {
+    auto lock = files_.LockDirectory(location);
+    EXPECT_FALSE(MoveFileExA(location.c_str(), moved.c_str(), 0));
+    EXPECT_FALSE(RemoveDirectoryA(location.c_str()));
+    EXPECT_FALSE(Write(location + "\\Demo.h", "x", ExistingFile::Keep));
+  }
+  EXPECT_EQ(Entries(), std::vector<std::string>{"location"});
+  EXPECT_TRUE(MoveFileExA(location.c_str(), moved.c_str(), 0)) << "the lock is gone with its run";
 }
 
 // "Y:", a relative name, or trailing spaces and dots name the directory
