@@ -161,14 +161,19 @@ for length in 238 239 240 241 242 243 244 245; do
 done
 
 # Links at file names (a dangling one, one to a file elsewhere): without
-# --force both commands refuse and keep them; with --force each link itself
-# is replaced by the generated file and its target stays as it was.
+# --force both commands refuse and keep them, the dangling one alone too;
+# with --force each link itself is replaced by the generated file and its
+# target stays as it was.
 for side in linux windows; do
-  mkdir -p "$work/$side/links"
+  mkdir -p "$work/$side/links" "$work/$side/dangling"
   echo precious > "$work/$side/target.txt"
+  ln -s nowhere "$work/$side/dangling/Demo.h"
   ln -s nowhere "$work/$side/links/Demo.h"
   ln -s ../target.txt "$work/$side/links/Demo.cpp"
 done
+run dangling new Demo --location @
+[ -L "$work/windows/dangling/Demo.h" ] && [ "$(count_files "$work/windows/dangling")" -eq 0 ] ||
+  fail "a run without --force writes over a dangling link or beside it"
 run links new Demo --location @
 [ -L "$work/windows/links/Demo.h" ] && [ -L "$work/windows/links/Demo.cpp" ] ||
   fail "a run without --force does not keep the links"
