@@ -20,8 +20,6 @@ constexpr DWORD kKeptAttributes =
 // The longest path the ANSI calls take, without the terminating zero.
 constexpr std::size_t kLongestPath = MAX_PATH - 1;
 
-// What a file newly made by the system carries, and so a new file here.
-constexpr DWORD kNewFileAttributes = FILE_ATTRIBUTE_ARCHIVE;
 
 using ReplaceFileFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
 using CreateHardLinkFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPSECURITY_ATTRIBUTES);
@@ -156,6 +154,14 @@ void Win32OutputFile::Write(std::string_view bytes) {
 
 void Win32OutputFile::Finish() {
   if (handle_ == INVALID_HANDLE_VALUE) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
+  // What the system gave the temporary (archive, and what its directory
+  // passes on, such as not being indexed), less the hidden attribute that
+  // marked it as one: a new file gets just that.
+  BY_HANDLE_FILE_INFORMATION information{};
+  newAttributes_ = GetFileInformationByHandle(handle_, &information) != FALSE
+                       ? information.dwFileAttributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}
+                       : DWORD{FILE_ATTRIBUTE_ARCHIVE};
+  if (newAttributes_ == 0) newAttributes_ = FILE_ATTRIBUTE_NORMAL;
   const bool closed = CloseHandle(handle_) != FALSE;
   handle_ = INVALID_HANDLE_VALUE;
   if (!closed) Fail(Kind::Incomplete, GetLastError());
@@ -163,7 +169,7 @@ void Win32OutputFile::Finish() {
     PlaceNew();
   } else if (target_.link) {
     // The link itself is replaced, as a name; whatever it points to stays.
-    if (!SetFileAttributesA(temporary_.c_str(), kNewFileAttributes)) Fail(Kind::CannotCreate, GetLastError());
+    if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
     if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       Fail(Kind::CannotCreate, GetLastError());
   } else {
@@ -175,7 +181,7 @@ void Win32OutputFile::Finish() {
 
 void Win32OutputFile::PlaceNew() {
   // The temporary was hidden only while it was one.
-  if (!SetFileAttributesA(temporary_.c_str(), kNewFileAttributes)) Fail(Kind::CannotCreate, GetLastError());
+  if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
   // A second name for the written file never replaces anything, not even a
   // link whose target is missing (which a move over it does under Wine).
   if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr) {

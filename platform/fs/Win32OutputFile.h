@@ -85,6 +85,7 @@ class Win32OutputFile : public OutputFile {
   void* handle_;  // The temporary's handle, or INVALID_HANDLE_VALUE.
   Win32Target target_;
   Win32WriteMethods methods_;
+  unsigned long newAttributes_ = 0;  // The attributes a new file is given.
   bool finished_ = false;
 };
 

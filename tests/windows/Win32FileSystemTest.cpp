@@ -162,7 +162,11 @@ TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesIt
     SetUp();
     Win32FileSystem files(methods);
     test::ExpectWholeFilesOrNone(files, *this);
-    // A new file is not hidden, although its temporary was.
+    // A new file gets the attributes any new file gets here, although its
+    // temporary was hidden.
+    CloseHandle(::CreateFileA(Path("made.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+    EXPECT_EQ(GetFileAttributesA(Path("new.txt").c_str()), GetFileAttributesA(Path("made.txt").c_str()));
     EXPECT_EQ(GetFileAttributesA(Path("new.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     PutWithAttributes("marked.txt", "old content", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     PutWithAttributes("plain.txt", "old content", FILE_ATTRIBUTE_NORMAL);
