@@ -134,7 +134,12 @@ std::size_t Win32FileSystem::PathOverrun(const std::string& path) const { return
 std::vector<std::string> Win32FileSystem::RemoveLeftovers(const std::string& directory) {
   std::vector<std::string> removed;
   const std::string location = ProjectPath(directory, "", "");
+  // Nothing is removed through a "res" that is a link (which a run refuses
+  // anyway); the location itself may be one.
+  const DWORD resources = AttributesOf(location + "res");
+  const bool resourcesOwn = resources != INVALID_FILE_ATTRIBUTES && (resources & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
   for (const std::string& in : {location, location + "res\\"}) {
+    if (in != location && !resourcesOwn) continue;
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA((in + "~vt*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) continue;

@@ -451,6 +451,11 @@ TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   ASSERT_TRUE(OnHost("/bin/ln -s", "elsewhere", "location", true));
   EXPECT_FALSE(files_.CheckDirectory(Path("location"), false).has_value()) << "a location may be a link";
   EXPECT_NE(files_.LockDirectory(Path("location")), nullptr);
+  // What looks like a leftover is not removed through a "res" that is a link.
+  ASSERT_TRUE(OnHost("/bin/ln -s", "elsewhere", "res", true));
+  Put("elsewhere\\~vt0a1b2", "theirs");
+  EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{});
+  EXPECT_EQ(Content("elsewhere\\~vt0a1b2"), "theirs");
 }
 
 // A double-byte character whose second byte has the backslash's value
