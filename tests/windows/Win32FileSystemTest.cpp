@@ -10,6 +10,7 @@
 #undef CreateFile  // The layer's own operation, not the system's macro.
 
 #include <algorithm>
+#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -398,64 +399,87 @@ TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   EXPECT_EQ(files_.RemoveLeftovers(dir_ + "\\"), std::vector<std::string>{}) << "nothing left to remove";
 }
 
-// A link at a file's name is a file there: kept unless files may be
-// replaced, then replaced itself while its target stays as it was; a link
-// to a directory, which no file replaces in one step, is refused as a
-// directory is. A link where the run would make "res" is refused; the
-// location may be one. Wine cannot make links, and sees those of its host
-// only in part: a link to a directory as a reparse point, one to a file as
-// that file, a dangling one not at all but for a search of its name.
+// The links every file layer must treat alike, written to join the shared
+// cases (tests/FileLayerCases.h) once every platform's directory can make
+// links: a link at a file's name, dangling or to a file, is a file there,
+// kept unless files may be replaced, then replaced itself while its target
+// stays as it was; a link where the run would make "res" is refused with
+// linkedDirectory as the reason; the location itself may be a link.
+// makeLink(target, relative) makes one, removeLink(relative) removes it.
+using LinkAction = std::function<bool(const std::string&, const std::string&)>;
+void ExpectLinksAreNeverFollowed(FileSystem& files, test::NativeDirectory& dir, const LinkAction& makeLink,
+                                 const std::function<bool(const std::string&)>& removeLink,
+                                 const std::string& linkedDirectory) {
+  const auto write = [&](const std::string& path, ExistingFile existing) {
+    return test::ErrorOf([&] {
+      auto file = files.CreateFile(path, existing);
+      file->Write("generated");
+      file->Finish();
+    });
+  };
+  dir.Put("target.txt", "precious");
+  dir.MakeDirectory("elsewhere");
+  for (const char* target : {"nowhere", "target.txt"}) {
+    ASSERT_TRUE(makeLink(target, "Demo.h")) << target;
+    const std::string path = dir.Path("Demo.h");
+    const std::string exists = "Cannot create file " + path + ": " + std::string(kFileExists);
+    auto problem = files.CheckNewFile(path, ExistingFile::Keep);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "", exists) << target;
+    EXPECT_EQ(write(path, ExistingFile::Keep), exists) << target;
+    EXPECT_FALSE(files.CheckNewFile(path, ExistingFile::Replace).has_value()) << target;
+    EXPECT_EQ(write(path, ExistingFile::Replace), "") << target;
+    EXPECT_EQ(files.ReadFile(path).value_or("<none>"), "generated") << target;
+    ASSERT_TRUE(removeLink("Demo.h"));
+  }
+  EXPECT_EQ(files.ReadFile(dir.Path("target.txt")).value_or("<none>"), "precious");
+  for (const char* target : {"nowhere", "elsewhere"}) {
+    ASSERT_TRUE(makeLink(target, "res")) << target;
+    auto problem = files.CheckDirectory(dir.Path("res"), true);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "",
+              "Cannot write into directory " + dir.Path("res") + ": " + linkedDirectory)
+        << target;
+    ASSERT_TRUE(removeLink("res"));
+  }
+  ASSERT_TRUE(makeLink("elsewhere", "location"));
+  EXPECT_FALSE(files.CheckDirectory(dir.Path("location"), false).has_value()) << "a location may be a link";
+  EXPECT_NE(files.LockDirectory(dir.Path("location")), nullptr);
+  ASSERT_TRUE(removeLink("location"));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"elsewhere", "target.txt"})) << "no temporary is left";
+}
+
+// Links through each way of putting files in place, and what is Windows'
+// own: a link to a directory at a file's name, which no file replaces in
+// one step, is refused as a directory is, and leftovers are not looked for
+// through a "res" that is a link. Wine cannot make links, and sees those of
+// its host only in part: a link to a directory as a reparse point, one to a
+// file as that file, a dangling one not at all but for a search of its
+// name. Junctions cannot be made under Wine and are not tested.
 TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   if (!UnderWine()) GTEST_SKIP() << "links are made through Wine's host here";
-  Put("target.txt", "precious");
-  MakeDirectory("elsewhere");
-  const struct {
-    const char* name;
-    std::string target;
-    bool replaced;  // With ExistingFile::Replace; else refused as a directory.
-  } links[] = {{"dangling.h", "nowhere", true}, {"tofile.h", "target.txt", true}, {"todir.h", "elsewhere", false}};
+  const LinkAction makeLink = [&](const std::string& target, const std::string& relative) {
+    return OnHost("/bin/ln -s", target, relative, true);
+  };
+  const auto removeLink = [&](const std::string& relative) { return OnHost("/bin/rm -f", "--", relative, false); };
+  const std::string linkedDirectory = "a link (reparse point), which the run does not write through";
   for (const auto& [name, methods] : kSoundMethods) {
     SCOPED_TRACE(name);
+    TearDown();
+    SetUp();
     Win32FileSystem files(methods);
-    for (const auto& link : links) {
-      ASSERT_TRUE(OnHost("/bin/ln -s", link.target, link.name, true)) << link.name;
-      const std::string path = Path(link.name);
-      const std::string start = "Cannot create file " + path + ": ";
-      const std::string kept = start + std::string(link.replaced ? kFileExists : kNotRegularFile);
-      auto problem = files.CheckNewFile(path, ExistingFile::Keep);
-      EXPECT_EQ(problem ? std::string(problem->what()) : "", kept) << link.name;
-      EXPECT_EQ(test::ErrorOf([&] { Write(path, "ours", ExistingFile::Keep); }), kept) << link.name;
-      const std::string replaced = link.replaced ? "" : start + std::string(kNotRegularFile);
-      problem = files.CheckNewFile(path, ExistingFile::Replace);
-      EXPECT_EQ(problem ? std::string(problem->what()) : "", replaced) << link.name;
-      EXPECT_EQ(test::ErrorOf([&] { Write(path, "generated"); }), replaced) << link.name;
-      if (link.replaced) {
-        EXPECT_EQ(Content(link.name), "generated") << link.name;
-        EXPECT_EQ(GetFileAttributesA(path.c_str()) & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT), 0u);
-      }
-      ASSERT_TRUE(OnHost("/bin/rm -f", "--", link.name, false)) << link.name;
-    }
-    EXPECT_EQ(Content("target.txt"), "precious");
-    EXPECT_EQ(Names(Path("elsewhere\\*"), false), std::vector<std::string>{});
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"elsewhere", "target.txt"})) << "no temporary is left";
+    ExpectLinksAreNeverFollowed(files, *this, makeLink, removeLink, linkedDirectory);
   }
-  for (const char* target : {"nowhere", "elsewhere"}) {
-    ASSERT_TRUE(OnHost("/bin/ln -s", target, "res", true));
-    auto problem = files_.CheckDirectory(Path("res"), true);
-    EXPECT_EQ(problem ? std::string(problem->what()) : "",
-              "Cannot write into directory " + Path("res") + ": a link (reparse point), which the run does not "
-              "write through")
-        << target;
-    ASSERT_TRUE(OnHost("/bin/rm -f", "--", "res", false));
+  ASSERT_TRUE(makeLink("elsewhere", "todir.h"));
+  const std::string notRegular = "Cannot create file " + Path("todir.h") + ": " + std::string(kNotRegularFile);
+  for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace}) {
+    auto problem = files_.CheckNewFile(Path("todir.h"), existing);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "", notRegular);
+    EXPECT_EQ(test::ErrorOf([&] { Write(Path("todir.h"), "generated", existing); }), notRegular);
   }
-  ASSERT_TRUE(OnHost("/bin/ln -s", "elsewhere", "location", true));
-  EXPECT_FALSE(files_.CheckDirectory(Path("location"), false).has_value()) << "a location may be a link";
-  EXPECT_NE(files_.LockDirectory(Path("location")), nullptr);
-  // What looks like a leftover is not removed through a "res" that is a link.
-  ASSERT_TRUE(OnHost("/bin/ln -s", "elsewhere", "res", true));
+  ASSERT_TRUE(makeLink("elsewhere", "res"));
   Put("elsewhere\\~vt0a1b2", "theirs");
   EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{});
   EXPECT_EQ(Content("elsewhere\\~vt0a1b2"), "theirs");
+  EXPECT_EQ(Names(Path("elsewhere\\*"), false), std::vector<std::string>{"~vt0a1b2"});
 }
 
 // A double-byte character whose second byte has the backslash's value
