@@ -83,7 +83,15 @@ PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std:
   constexpr int kFlags = O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
   PosixDescriptor fd(openat(location_->get(), sub.c_str(), O_RDONLY | kFlags));
   if (!fd.valid() && errno == EACCES) fd = PosixDescriptor(openat(location_->get(), sub.c_str(), O_PATH | kFlags));
-  if (!fd.valid()) return nullptr;
+  if (!fd.valid()) {
+    // A link opened as a directory without following it fails as "not a
+    // directory"; it is told apart as ELOOP, as a link.
+    const int error = errno;
+    struct stat st {};
+    const bool link = fstatat(location_->get(), sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
+    errno = link ? ELOOP : error;
+    return nullptr;
+  }
   auto directory = std::make_shared<const PosixDescriptor>(std::move(fd));
   subdirectories_.emplace(sub, directory);
   return directory;
