@@ -355,6 +355,23 @@ TEST_F(CommandProcessTest, PathLimitsAreCheckedForThePathsTheRunUses) {
   EXPECT_EQ(Names(fits).size(), GeneratedFiles().size() + 1);
 }
 
+// A "res" that cannot be made for want of space is reported as that, for
+// each file in it, not as a missing directory. Needs a small tmpfs of its
+// own (as root): room for the directory and four files.
+TEST_F(CommandProcessTest, ResThatCannotBeMadeGivesItsOwnReason) {
+  const fs::path mount = root_ / "small";
+  fs::create_directories(mount);
+  if (std::system(("mount -t tmpfs -o size=1m,nr_inodes=5 none " + Quote(mount) + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "cannot mount a tmpfs here";
+  auto r = Run(mount, "Demo");
+  std::system(("umount " + Quote(mount)).c_str());
+  EXPECT_EQ(r.status, 74);
+  EXPECT_NE(r.err.find("Cannot create file " + (mount / "res/Demo.rc2").string() + ": No space left on device\n"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("No such file or directory"), std::string::npos) << r.err;
+}
+
 // A report into a pipe nobody reads is a failure named on standard error,
 // not a death by SIGPIPE.
 TEST_F(CommandProcessTest, AReportIntoAClosedPipeIsAFailure) {

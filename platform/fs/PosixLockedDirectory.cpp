@@ -77,7 +77,10 @@ PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std:
   name = relative.substr(split + 1);
   const std::string sub = Native(relative.substr(0, split));
   auto found = subdirectories_.find(sub);
-  if (found != subdirectories_.end()) return found->second;
+  if (found != subdirectories_.end()) {
+    errno = found->second.error;
+    return found->second.directory;
+  }
   // Opened for reading where allowed, so that its names can be read; a link
   // in its place is never followed.
   constexpr int kFlags = O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
@@ -85,15 +88,18 @@ PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std:
   if (!fd.valid() && errno == EACCES) fd = PosixDescriptor(openat(location_->get(), sub.c_str(), O_PATH | kFlags));
   if (!fd.valid()) {
     // A link opened as a directory without following it fails as "not a
-    // directory"; it is told apart as ELOOP, as a link.
-    const int error = errno;
+    // directory"; it is told apart as ELOOP, as a link. The failure is
+    // kept until the directory is made, so that it is found out once.
+    int error = errno;
     struct stat st {};
-    const bool link = fstatat(location_->get(), sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode);
-    errno = link ? ELOOP : error;
+    if (error == ENOTDIR && fstatat(location_->get(), sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(st.st_mode))
+      error = ELOOP;
+    subdirectories_[sub] = {nullptr, error};
+    errno = error;
     return nullptr;
   }
   auto directory = std::make_shared<const PosixDescriptor>(std::move(fd));
-  subdirectories_.emplace(sub, directory);
+  subdirectories_[sub] = {directory, 0};
   return directory;
 }
 
@@ -157,6 +163,9 @@ std::unique_ptr<OutputFile> PosixLockedDirectory::CreateFile(std::string_view re
 
 void PosixLockedDirectory::MakeDirectory(std::string_view relative) {
   const std::string sub = Native(relative);
+  // Whatever was found out about it before no longer holds.
+  subdirectories_.erase(sub);
+  names_.erase(sub);
   if (mkdirat(location_->get(), sub.c_str(), 0777) == 0) return;
   const int error = errno;
   struct stat st {};

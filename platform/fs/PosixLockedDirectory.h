@@ -42,7 +42,12 @@ class PosixLockedDirectory : public LockedDirectory {
   std::string path_;
   PosixDirectory location_;
   PosixWriteMethods methods_;
-  mutable std::map<std::string, PosixDirectory> subdirectories_;
+  // A subdirectory opened, or why it could not be (errno).
+  struct Subdirectory {
+    PosixDirectory directory;
+    int error = 0;
+  };
+  mutable std::map<std::string, Subdirectory> subdirectories_;
   mutable std::map<std::string, std::set<std::string>> names_;
 };
 

@@ -3,6 +3,7 @@
 #include <acl/libacl.h>
 #include <attr/libattr.h>
 #include <fcntl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,6 +31,14 @@ std::string TemporaryName() {
 bool Unsupported(int error) {
   return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == EPERM ||
          error == EISDIR;
+}
+
+// Whether the open file has extended attributes (an access control list
+// beyond the permission bits is one). A file system without them has none.
+bool HasAttributes(int fd) {
+  char names[256];
+  const ssize_t size = flistxattr(fd, names, sizeof names);
+  return size > 0 || (size < 0 && errno == ERANGE);
 }
 
 }  // namespace
@@ -127,9 +136,14 @@ void PosixOutputFile::KeepWhatTheOldFileCarries() {
   if (fchown(fd_.get(), st.st_uid, st.st_gid) != 0) (void)fchown(fd_.get(), static_cast<uid_t>(-1), st.st_gid);
   // The access control list (which also sets the permission bits) and the
   // extended attributes, after the owner, whose change clears set-ID bits.
-  if (perm_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr) != 0) Fail(Kind::CannotCreate, errno);
-  if (attr_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr, nullptr) != 0)
-    Fail(Kind::CannotCreate, errno);
+  // Both are kept as attributes: a file without any (the common case) needs
+  // neither copy.
+  if (HasAttributes(old.get())) {
+    if (perm_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr) != 0)
+      Fail(Kind::CannotCreate, errno);
+    if (attr_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr, nullptr) != 0)
+      Fail(Kind::CannotCreate, errno);
+  }
   // The permission bits once more, without the set-ID and sticky bits,
   // which are not carried over; with an access control list the group
   // bits are its mask, which this leaves as it was.
