@@ -23,15 +23,22 @@ std::string Native(std::string_view relative) {
 }  // namespace
 
 bool PosixReadNames(int directory, std::set<std::string>& names) {
-  // A directory stream of its own, so that the open directory is not moved.
-  DIR* dir = fdopendir(openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir == nullptr) return false;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string_view name = entry->d_name;
-    if (name != "." && name != "..") names.emplace(name);
+  // Read straight from the open directory into a buffer on the stack: no
+  // directory stream (which would open the directory again and allocate a
+  // buffer of 32 KiB) for what is a handful of names.
+  alignas(dirent64) char buffer[4096];
+  if (lseek(directory, 0, SEEK_SET) != 0) return false;
+  for (;;) {
+    const ssize_t size = getdents64(directory, buffer, sizeof buffer);
+    if (size < 0) return false;
+    if (size == 0) return true;
+    for (ssize_t at = 0; at < size;) {
+      const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+      const std::string_view name = entry->d_name;
+      if (name != "." && name != "..") names.emplace(name);
+      at += entry->d_reclen;
+    }
   }
-  closedir(dir);
-  return true;
 }
 
 void PosixRemoveTemporaries(int directory, const std::string& path, const std::set<std::string>& names,
@@ -150,7 +157,9 @@ std::optional<FileError> PosixLockedDirectory::CheckNewFile(std::string_view rel
   const auto* names = Names(split == std::string_view::npos ? "" : Native(relative.substr(0, split)));
   if (names != nullptr && names->count(name) == 0) return std::nullopt;
   PosixTarget target;
-  return PosixOutputFile::Examine(directory->get(), name, path, existing, target);
+  auto problem = PosixOutputFile::Examine(directory->get(), name, path, existing, target);
+  if (target.exists && S_ISREG(target.status.st_mode)) seenRegular_.emplace(relative);
+  return problem;
 }
 
 std::unique_ptr<OutputFile> PosixLockedDirectory::CreateFile(std::string_view relative, ExistingFile existing) {
@@ -158,7 +167,8 @@ std::unique_ptr<OutputFile> PosixLockedDirectory::CreateFile(std::string_view re
   std::string name;
   PosixDirectory directory = DirectoryOf(relative, name);
   if (!directory) throw FileError(Kind::CannotCreate, path, errno == ELOOP ? std::string(kInLinkedDirectory) : PosixReason(errno));
-  return std::make_unique<PosixOutputFile>(std::move(directory), std::move(name), path, existing, methods_);
+  const bool seen = seenRegular_.erase(std::string(relative)) > 0;
+  return std::make_unique<PosixOutputFile>(std::move(directory), std::move(name), path, existing, methods_, seen);
 }
 
 void PosixLockedDirectory::MakeDirectory(std::string_view relative) {

@@ -49,6 +49,9 @@ class PosixLockedDirectory : public LockedDirectory {
   };
   mutable std::map<std::string, Subdirectory> subdirectories_;
   mutable std::map<std::string, std::set<std::string>> names_;
+  // The names (relative) at which the checks saw a regular file: creating
+  // a file there opens the old one at once instead of looking again.
+  mutable std::set<std::string> seenRegular_;
 };
 
 // Reads the names in the open directory; false when it cannot be read.

@@ -60,7 +60,12 @@ std::optional<FileError> PosixOutputFile::Examine(int directory, const std::stri
     return FileError(Kind::CannotCreate, path, PosixReason(errno));
   }
   target.exists = true;
-  const mode_t mode = target.status.st_mode;
+  return Judge(target.status, path, existing);
+}
+
+std::optional<FileError> PosixOutputFile::Judge(const struct stat& status, const std::string& path,
+                                                ExistingFile existing) {
+  const mode_t mode = status.st_mode;
   if (S_ISDIR(mode)) return FileError(Kind::CannotCreate, path, PosixReason(EISDIR));
   // A pipe, socket or device is refused whether files may be replaced or
   // not, so it is named as what it is rather than as a file to keep.
@@ -75,18 +80,36 @@ std::optional<FileError> PosixOutputFile::Examine(int directory, const std::stri
 }
 
 PosixOutputFile::PosixOutputFile(PosixDirectory directory, std::string name, std::string path, ExistingFile existing,
-                                 const PosixWriteMethods& methods)
+                                 const PosixWriteMethods& methods, bool seenRegular)
     : directory_(std::move(directory)), name_(std::move(name)), path_(std::move(path)), methods_(methods) {
   // A file to be kept is never looked at here: whatever is at its name,
   // file, link or directory, makes the placement fail with "exists", since
   // no way of putting a new file in place replaces anything. That saves the
   // run, which has examined every name before writing, a second look.
   PosixTarget target;
-  if (existing == ExistingFile::Replace)
-    if (auto problem = Examine(directory_->get(), name_, path_, existing, target)) throw *problem;
+  PosixDescriptor old;
+  if (existing == ExistingFile::Replace) {
+    // A regular file the run's checks have just seen is opened at once and
+    // judged by what was opened; anything else is looked at first, so that
+    // no pipe or device is opened.
+    if (seenRegular) old = OpenOld(target);
+    auto problem = old.valid() ? Judge(target.status, path_, existing)
+                               : Examine(directory_->get(), name_, path_, existing, target);
+    if (problem) throw *problem;
+  }
   replaces_ = target.exists;
   OpenTemporary();
-  if (replaces_ && S_ISREG(target.status.st_mode)) KeepWhatTheOldFileCarries();
+  if (replaces_ && S_ISREG(target.status.st_mode)) KeepWhatTheOldFileCarries(old, target);
+}
+
+PosixDescriptor PosixOutputFile::OpenOld(PosixTarget& target) const {
+  // Without following a link and without waiting on a device, so that what
+  // is judged and copied is the very file to be replaced.
+  PosixDescriptor old(openat(directory_->get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  target = {};
+  if (old.valid() && fstat(old.get(), &target.status) != 0) old.Close();
+  target.exists = old.valid();
+  return old;
 }
 
 PosixOutputFile::~PosixOutputFile() {
@@ -120,13 +143,12 @@ void PosixOutputFile::OpenTemporary() {
   if (error != 0) Fail(Kind::CannotCreate, error);
 }
 
-void PosixOutputFile::KeepWhatTheOldFileCarries() {
-  // The old file is opened without following a link and without waiting
-  // on a device, so that what is copied is the very file to be replaced.
-  PosixDescriptor old(openat(directory_->get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!old.valid()) Fail(Kind::CannotCreate, errno);
-  struct stat st {};
-  if (fstat(old.get(), &st) != 0) Fail(Kind::CannotCreate, errno);
+void PosixOutputFile::KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarget& target) {
+  if (!old.valid()) {
+    old = OpenOld(target);
+    if (!old.valid()) Fail(Kind::CannotCreate, errno);
+  }
+  const struct stat& st = target.status;
   if (!S_ISREG(st.st_mode)) {
     Discard();
     throw FileError(Kind::CannotCreate, path_, std::string(kNotRegularFile));

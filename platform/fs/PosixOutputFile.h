@@ -55,9 +55,10 @@ struct PosixTarget {
 // nothing behind.
 class PosixOutputFile : public OutputFile {
  public:
-  // Opens the file; throws FileError (CannotCreate or Exists).
+  // Opens the file; throws FileError (CannotCreate or Exists). seenRegular:
+  // the caller has just seen a regular file at the name.
   PosixOutputFile(PosixDirectory directory, std::string name, std::string path, ExistingFile existing,
-                  const PosixWriteMethods& methods);
+                  const PosixWriteMethods& methods, bool seenRegular = false);
   ~PosixOutputFile() override;
 
   void Write(std::string_view bytes) override;
@@ -68,6 +69,8 @@ class PosixOutputFile : public OutputFile {
   // creating a file there would meet, if any (path names it in messages).
   static std::optional<FileError> Examine(int directory, const std::string& name, const std::string& path,
                                           ExistingFile existing, PosixTarget& target);
+  // The problem creating a file over what status describes would meet.
+  static std::optional<FileError> Judge(const struct stat& status, const std::string& path, ExistingFile existing);
 
  private:
   // Tries fresh hidden names with attempt (0 on success, else errno set)
@@ -75,7 +78,11 @@ class PosixOutputFile : public OutputFile {
   // the error.
   int ClaimTemporaryName(const std::function<int(const char*)>& attempt);
   void OpenTemporary();
-  void KeepWhatTheOldFileCarries();
+  // Opens the file to be replaced and reads its status into target; not
+  // valid (errno set) when it cannot be opened.
+  PosixDescriptor OpenOld(PosixTarget& target) const;
+  // Gives the new file what the old one carries, opening it if old is not.
+  void KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarget& target);
   void PlaceAnonymous();
   // Rename the named temporary over the target; 0 or the error.
   int Replace();
