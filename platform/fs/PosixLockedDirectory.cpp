@@ -77,12 +77,12 @@ std::string PosixLockedDirectory::PathOf(std::string_view relative) const {
 
 PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std::string& name) const {
   const auto split = relative.find_last_of('\\');
-  if (split == std::string_view::npos) {
-    name = relative;
-    return location_;
-  }
-  name = relative.substr(split + 1);
-  const std::string sub = Native(relative.substr(0, split));
+  name = relative.substr(split == std::string_view::npos ? 0 : split + 1);
+  return split == std::string_view::npos ? location_ : Subdirectory(Native(relative.substr(0, split)));
+}
+
+PosixDirectory PosixLockedDirectory::Subdirectory(const std::string& sub) const {
+  if (sub.empty()) return location_;
   auto found = subdirectories_.find(sub);
   if (found != subdirectories_.end()) {
     errno = found->second.error;
@@ -113,8 +113,7 @@ PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std:
 const std::set<std::string>* PosixLockedDirectory::Names(const std::string& sub) const {
   auto found = names_.find(sub);
   if (found != names_.end()) return &found->second;
-  std::string name;
-  PosixDirectory directory = sub.empty() ? location_ : DirectoryOf(sub + "\\x", name);
+  PosixDirectory directory = Subdirectory(sub);
   std::set<std::string> names;
   if (!directory || !PosixReadNames(directory->get(), names)) return nullptr;
   return &names_.emplace(sub, std::move(names)).first->second;
@@ -190,8 +189,7 @@ void PosixLockedDirectory::MakeDirectory(std::string_view relative) {
 std::vector<std::string> PosixLockedDirectory::RemoveLeftovers() {
   std::vector<std::string> removed;
   for (const std::string sub : {"", "res"}) {
-    std::string name;
-    PosixDirectory directory = sub.empty() ? location_ : DirectoryOf(sub + "\\x", name);
+    PosixDirectory directory = Subdirectory(sub);
     const auto* names = directory ? Names(sub) : nullptr;
     if (names == nullptr) continue;
     const std::size_t before = removed.size();

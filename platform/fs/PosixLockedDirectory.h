@@ -35,6 +35,9 @@ class PosixLockedDirectory : public LockedDirectory {
   // The open directory holding the file relative and its name there; null
   // with errno set when that directory cannot be opened.
   PosixDirectory DirectoryOf(std::string_view relative, std::string& name) const;
+  // The open subdirectory sub (native, "" for the directory itself), opened
+  // on first use; null with errno set when it cannot be opened.
+  PosixDirectory Subdirectory(const std::string& sub) const;
   // The names in the subdirectory sub ("" for the directory itself), read
   // once; null when it cannot be read.
   const std::set<std::string>* Names(const std::string& sub) const;
@@ -43,11 +46,11 @@ class PosixLockedDirectory : public LockedDirectory {
   PosixDirectory location_;
   PosixWriteMethods methods_;
   // A subdirectory opened, or why it could not be (errno).
-  struct Subdirectory {
+  struct OpenedSubdirectory {
     PosixDirectory directory;
     int error = 0;
   };
-  mutable std::map<std::string, Subdirectory> subdirectories_;
+  mutable std::map<std::string, OpenedSubdirectory> subdirectories_;
   mutable std::map<std::string, std::set<std::string>> names_;
   // The names (relative) at which the checks saw a regular file: creating
   // a file there opens the old one at once instead of looking again.
