@@ -360,6 +360,29 @@ TEST_F(PosixFileSystemTest, AnUnreadableLocationSaysWhyItCannotBeLocked) {
             "other runs needs");
 }
 
+// A file one may write but not read is not replaced: what it carries could
+// not be kept. The message says so; the file stays.
+TEST_F(PosixFileSystemTest, AFileThatCannotBeReadIsNotReplacedWithLess) {
+  chmod(dir_.c_str(), 0777);
+  PutWithMode("wo.txt", "theirs", 0622);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
+    const std::string error = test::ErrorOf([&] { Write(*std::make_unique<PosixFileSystem>(), Path("wo.txt"), "new"); });
+    _exit(error == "Cannot create file " + Path("wo.txt") +
+                       ": Permission denied to read it, which keeping its access control list and attributes needs"
+              ? 0
+              : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (geteuid() != 0 || WEXITSTATUS(status) == 77) GTEST_SKIP() << "needs root to try it as another user";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Content("wo.txt"), "theirs");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"wo.txt"});
+}
+
 // Every control a terminal obeys is escaped: C0, DEL, and C1 both as UTF-8
 // and as stray bytes; valid UTF-8 and printable ASCII stay.
 TEST(EscapeControls, EscapesEveryControlATerminalObeys) {

@@ -46,6 +46,8 @@ inline constexpr std::string_view kNotRegularFile = "not a regular file";
 inline constexpr std::string_view kLinkedDirectory = "a symbolic link, which a run never writes through";
 inline constexpr std::string_view kInLinkedDirectory =
     "its directory is a symbolic link, which a run never writes through";
+inline constexpr std::string_view kCannotReadOldFile =
+    "Permission denied to read it, which keeping its access control list and attributes needs";
 inline constexpr std::string_view kCannotLockUnreadable =
     "Permission denied to read it, which locking it against other runs needs";
 

@@ -146,6 +146,12 @@ void PosixOutputFile::OpenTemporary() {
 void PosixOutputFile::KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarget& target) {
   if (!old.valid()) {
     old = OpenOld(target);
+    if (!old.valid() && errno == EACCES) {
+      // What the old file carries cannot be read, so it could not be kept:
+      // the file is not replaced rather than replaced with less.
+      Discard();
+      throw FileError(Kind::CannotCreate, path_, std::string(kCannotReadOldFile));
+    }
     if (!old.valid()) Fail(Kind::CannotCreate, errno);
   }
   const struct stat& st = target.status;
