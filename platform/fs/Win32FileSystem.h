@@ -23,6 +23,10 @@ class Win32FileSystem : public FileSystem {
   std::string ProjectPath(const std::string& location, const std::string& separator,
                           std::string_view relative) const override;
   std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  // Placeholders until this layer knows its own limits and temporaries:
+  // nothing is found too long here, and nothing is left to remove.
+  std::size_t PathOverrun(const std::string&) const override { return 0; }
+  std::vector<std::string> RemoveLeftovers(const std::string&) override { return {}; }
   std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;

@@ -224,6 +224,8 @@ TEST_F(Win32FileSystemTest, DirectoryChecksAndOneLock) {
     EXPECT_FALSE(files_.CheckDirectory(path, mayBeMissing).has_value()) << path;
 }
 
+TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksBelowIt(files_, *this, reasons_); }
+
 TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory) {
   // The backslash is the separator here: generated names join as they are.
   EXPECT_EQ(files_.ProjectPath("C:\\Work", "\\", "res\\Demo.rc2"), "C:\\Work\\res\\Demo.rc2");
