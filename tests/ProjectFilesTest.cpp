@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "generator/GeneratedFile.h"
+#include "generator/OutputWriter.h"
+#include "generator/TemplateWriter.h"
+#include "platform/fs/MemoryFileSystem.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
@@ -70,10 +74,19 @@ TEST(ProjectFiles, PrecompiledHeaderIncludeFollowsTheViewBaseExactly) {
       "//\t\tare changed infrequently\r\n\r\n#define VC_EXTRALEAN\r\n\r\n"
       "#include <afxwin.h>\t\t // MFC core and standard components\r\n"
       "#include <afxext.h> \t\t// MFC extensions\r\n";
+  // The run writes offered bases only; the template takes any catalogued
+  // base, or an unknown name, the same way.
+  const GeneratedFile* stdafx = nullptr;
+  for (const GeneratedFile& file : GeneratedFiles())
+    if (file.relativeName == "stdafx.h") stdafx = &file;
+  ASSERT_NE(stdafx, nullptr);
   for (const auto& c : cases) {
-    test::Generated g;
-    test::Generate(g, test::Settings("Demo", "C:\\Work", c.base));
-    std::string text = g.Text("stdafx.h");
+    MemoryFileSystem fs;
+    fs.AddDirectory("C:\\Work");
+    OutputWriter writer(fs);
+    writer.Create("C:\\Work\\stdafx.h");
+    WriteTemplate(*stdafx->text, SpliceValues(test::Settings("Demo", "C:\\Work", c.base)), writer);
+    const std::string& text = writer.Buffer();
     std::string expectedTail = head + (c.line19 ? std::string(c.line19) + "\r\n" : "") + "\r\n";
     ASSERT_GE(text.size(), expectedTail.size());
     EXPECT_EQ(text.substr(text.size() - expectedTail.size()), expectedTail) << c.base;
