@@ -13,8 +13,8 @@ TApplication::~TApplication() {
 }
 
 TModalResult TApplication::MessageBox(const std::string& text, const std::string& caption,
-                                      MessageIcon icon, MessageButtons buttons) {
-  return backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons, handle_});
+                                      MessageIcon icon, MessageButtons buttons, TModalResult defaultAnswer) {
+  return backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons, defaultAnswer, handle_});
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -39,6 +39,7 @@ TModalResult TForm::ShowModal() {
   app->modal_.push_back(this);
   SetVisible(true);
   app->WindowBackend().FormVisibilityChanged(*this, true);
+  pressGuard_.Opened(app->WindowBackend().DoubleClickTime());
   // The show handler runs before the loop; its errors end the show.
   auto finish = [&] {
     modal_ = false;
