@@ -134,6 +134,33 @@ TEST_F(Rules, AFormIgnoresPressesForTheDoubleClickTimeAfterItOpens) {
   }
 }
 
+// A double click on Finish opens the summary with the first click; the
+// second lands where the summary has OK, and is ignored. A double click on
+// the summary's Cancel returns to step 6, whose Cancel beneath takes no
+// second click either.
+TEST_F(Rules, TheSecondClickOfADoubleClickPressesNothingInTheNextDialog) {
+  ui.backend.SetDoubleClickTime(milliseconds{500});
+  ui.Expect("TVantrel", [&](UserDriver& user) {
+    now += milliseconds{600};
+    NextToStepSix(user);
+    EXPECT_TRUE(user.Click("FinishBtn"));
+    EXPECT_FALSE(user.Click("CancelBtn"));  // 150 ms after the summary closed.
+    EXPECT_EQ(user.Form().ModalResult(), mrNone);
+    now += milliseconds{500};
+    EXPECT_TRUE(user.Click("CancelBtn"));
+  });
+  ui.Expect("TNewProInfo", [&](UserDriver& user) {
+    now += milliseconds{150};
+    EXPECT_FALSE(user.Click("OkBtn"));
+    now += milliseconds{500};
+    EXPECT_TRUE(user.Click("CancelBtn"));
+    now += milliseconds{150};
+  });
+  ui.RunWizard();
+  EXPECT_EQ(ui.fs.Find("C:\\Work\\Demo.bpr"), nullptr);
+  EXPECT_TRUE(ui.opener.calls.empty());
+}
+
 // Long lines of a message are broken after a path separator, else after a
 // blank, else where they stop fitting; every character stays, and short
 // lines and line ends are kept.

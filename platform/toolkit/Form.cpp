@@ -46,6 +46,7 @@ TModalResult TForm::ShowModal() {
     std::erase(app->modal_, this);
     SetVisible(false);
     app->WindowBackend().FormVisibilityChanged(*this, false);
+    if (TForm* beneath = app->ModalForm()) beneath->InputReturned();
   };
   try {
     if (OnShow) OnShow(this);
@@ -58,6 +59,12 @@ TModalResult TForm::ShowModal() {
   if (modalResult_ == mrNone) modalResult_ = mrCancel;
   finish();
   return modalResult_;
+}
+
+void TForm::InputReturned() {
+  // The second click of a double click that closed the form above would
+  // land on whatever this form has beneath the pointer.
+  if (TApplication* app = Application()) pressGuard_.Opened(app->WindowBackend().DoubleClickTime());
 }
 
 void TForm::Close() {

@@ -12,7 +12,8 @@ inline constexpr std::chrono::milliseconds kDefaultDoubleClickTime{500};
 // time. The second click of a double click that opened it would otherwise
 // press whatever the new window has under the pointer: the centred dialogs
 // put the summary's OK over the wizard's Finish and its Cancel over the
-// wizard's Cancel. Keys are not affected.
+// wizard's Cancel. The same holds for a form that takes the input back when
+// a form or message box above it closes. Keys are not affected.
 class PressGuard {
  public:
   using Clock = std::function<std::chrono::milliseconds()>;

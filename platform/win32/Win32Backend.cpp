@@ -153,14 +153,12 @@ void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
   Win32FormWindow* window = WindowOf(form);
   if (!visible) {
     if (window == nullptr) return;
-    HWND hwnd = window->Handle();
-    const bool active = GetActiveWindow() == hwnd || GetForegroundWindow() == hwnd;
-    ShowWindow(hwnd, SW_HIDE);
+    ShowWindow(window->Handle(), SW_HIDE);
     // The activation goes back to the window beneath, which is enabled
     // again by now: the form's owner, or when that is hidden the next
-    // modal form's window or the host's. Left to the system (or a window
-    // manager) it may go to no window of the program at all.
-    if (!active) return;
+    // modal form's window or the host's. Left to the system (or to a
+    // window manager, which hears of the form's activation only later) it
+    // may go to no window of the program at all.
     for (HWND next : {window->Owner(), OwnerWindow(&form)})
       if (next != nullptr && IsWindowVisible(next) && IsWindowEnabled(next)) {
         SetForegroundWindow(next);

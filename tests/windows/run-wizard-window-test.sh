@@ -29,6 +29,10 @@ work=/tmp/vw
 makefile='Z:\tmp\vw\proj\Demo.bpr'
 tolerance=${WINDOW_TEST_TOLERANCE:-0.005}
 row=16  # The height of a list's row in the Windows dialogs.
+# Run 3 types its location with a lower-case drive letter.
+proj_typed='z:\tmp\vw\proj'
+# The host takes Ctrl+N right after a successful run.
+host_keys_after_run=1
 
 # One run at a time on this machine: runs from several build trees share
 # the fixed location.
