@@ -123,14 +123,12 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
 }
 
 void MessageWindow::Shown(std::chrono::milliseconds doubleClickTime) {
-  AnswerButton* first = nullptr;
+  // The default answer's button, else the first.
+  AnswerButton* focused = nullptr;
   for (int i = 0; i < children(); ++i)
-    if (auto* button = dynamic_cast<AnswerButton*>(child(i))) {
-      if (first == nullptr) first = button;
-      if (button->Result() == default_) first = button;
-      if (button->Result() == default_) break;
-    }
-  if (first != nullptr) first->take_focus();
+    if (auto* button = dynamic_cast<AnswerButton*>(child(i)))
+      if (focused == nullptr || button->Result() == default_) focused = button;
+  if (focused != nullptr) focused->take_focus();
   guard_.Opened(doubleClickTime);
 }
 
