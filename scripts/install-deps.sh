@@ -15,6 +15,8 @@ packages=(
   # (their win32 thread model), GoogleTest's sources to build for Windows,
   # and Wine with its 32-bit half to run the Windows tests.
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 googletest wine wine32:i386
+  # The window manager the Windows window test runs the wizard under.
+  openbox
   # A Japanese locale, under which Wine runs a program with the double-byte
   # code page 932 (the Windows tests of double-byte locations).
   locales

@@ -117,6 +117,9 @@ std::string FittedText(const std::string& text) {
   return fitted;
 }
 
+// How long closing a form waits for the activation to settle.
+constexpr DWORD kActivationSettleMs = 50;
+
 }  // namespace
 
 Win32Backend::Win32Backend() : fonts_(std::make_unique<Win32Fonts>()) {
@@ -165,6 +168,12 @@ void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
         SetActiveWindow(next);
         break;
       }
+    // The system hears of what the window manager did with the activation
+    // while messages are looked at, before the caller goes on (a run may
+    // follow at once, and close the window beneath in turn).
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kActivationSettleMs, QS_ALLINPUT);
+    MSG pending;
+    PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
     return;
   }
   if (window == nullptr) {

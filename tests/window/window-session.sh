@@ -173,20 +173,27 @@ fits_screen() {
 # box (a drop-down list) or just below it (a combo box's list). Then sets
 # X Y WIDTH HEIGHT to the list's window.
 drop_down() {
-  local id=$1 at cx cy cw ch
-  click "$@" -8
+  local id=$1 at cx cy cw ch point
   at=$(place "$2" "$3")
   read -r cx cy cw ch <<<"$at"
   geometry "$id"
   local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
+  # The windows under both points before: the dialog's, or under a window
+  # manager its frame's.
+  local -A before
+  for point in "$over" "$below"; do
+    eval "$(x xdotool mousemove $point getmouselocation --shell)"
+    before[$point]=$WINDOW
+  done
+  click "$@" -8
   for _ in $(seq 40); do
     for point in "$over" "$below"; do
       eval "$(x xdotool mousemove $point getmouselocation --shell)"
-      [ "$WINDOW" != "$id" ] && break 2
+      [ "$WINDOW" != "${before[$point]}" ] && break 2
     done
     sleep 0.1
   done
-  [ "$WINDOW" != "$id" ] || fail "the drop-down list of $3 did not open"
+  [ "$WINDOW" != "${before[$point]}" ] || fail "the drop-down list of $3 did not open"
   sleep 0.3  # Drawn.
   geometry "$WINDOW"
 }
