@@ -21,6 +21,12 @@ bool IsLeadByte(unsigned char byte, int codePage);
 // two-byte characters as one; text must not be empty.
 std::size_t LastCharacterStart(std::string_view text, int codePage);
 
+// The length in bytes of the character at the start of text in the
+// character set that messages are shown in (the host's ANSI code page on
+// Windows, UTF-8 elsewhere); 0 when the bytes there decode to no
+// character, or text is empty.
+std::size_t ShownCharacterLength(std::string_view text);
+
 // The ANSI code page of this process, from the character set of the user's
 // locale (read without touching the process's own locale).
 int AnsiCodePage();

@@ -7,6 +7,7 @@
 #include "generator/GeneratedFile.h"
 #include "generator/OutputWriter.h"
 #include "generator/TemplateWriter.h"
+#include "generator/ViewBases.h"
 
 namespace vantrel {
 namespace {
@@ -42,6 +43,12 @@ std::vector<std::string> RunReport::Errors() const {
 LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing)
     : settings_(settings), fs_(fs), existing_(existing) {
   settings_.ComputeSeparator(codePage);
+  // The view's header is the file that would name an unknown base.
+  if (auto refused = RefusedViewBase(settings_.ViewBaseClass)) {
+    refusals_.emplace_back(FileError::Kind::CannotCreate,
+                           fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + "View.h"), *refused);
+    return;
+  }
   try {
     location_ = fs_.OpenLocked(settings_.Location, settings_.Separator);
   } catch (const FileError& error) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <set>
 
+#include "generator/CodePage.h"
 #include "generator/GeneratedFile.h"
 #include "generator/LibraryClasses.h"
 
@@ -16,12 +17,17 @@ bool Allowed(unsigned char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-std::string Describe(unsigned char c) {
+// The character at the start of text as a message names it: a blank, a
+// tab, the character itself in quotes (decoded as messages are shown), or
+// "\xNN" for a byte that is no character there.
+std::string Describe(std::string_view text) {
+  const auto c = static_cast<unsigned char>(text[0]);
   if (c == ' ') return "a blank";
   if (c == '\t') return "a tab";
-  if (c >= 0x21 && c < 0x7f) return std::string("'") + static_cast<char>(c) + "'";
+  const std::size_t length = ShownCharacterLength(text);
+  if (c >= 0x21 && c != 0x7f && length > 0) return "'" + std::string(text.substr(0, length)) + "'";
   char buf[32];
-  std::snprintf(buf, sizeof buf, "the byte 0x%02X", c);
+  std::snprintf(buf, sizeof buf, "\\x%02X", c);
   return buf;
 }
 
@@ -75,9 +81,9 @@ std::string ClashingFile(std::string_view name) {
 
 std::optional<std::string> ProjectNameProblem(std::string_view name) {
   if (name.empty()) return "The project name is empty.";
-  for (unsigned char c : name)
-    if (!Allowed(c))
-      return "The project name may not contain " + Describe(c) +
+  for (std::size_t i = 0; i < name.size(); ++i)
+    if (!Allowed(static_cast<unsigned char>(name[i])))
+      return "The project name may not contain " + Describe(name.substr(i)) +
              ": use only the letters A to Z and a to z, digits and underscores.";
   if (name.size() > kMaxProjectNameLength)
     return "The project name is longer than " + std::to_string(kMaxProjectNameLength) +

@@ -34,4 +34,12 @@ std::vector<std::string> OfferedViewBaseNames() {
   return names;
 }
 
+std::optional<std::string> RefusedViewBase(std::string_view name) {
+  const ViewBase* base = FindViewBase(name);
+  if (base != nullptr && base->offered) return std::nullopt;
+  std::string offered;
+  for (const std::string& each : OfferedViewBaseNames()) offered += (offered.empty() ? "" : ", ") + each;
+  return "the view base class '" + std::string(name) + "' is not one of the offered classes (" + offered + ")";
+}
+
 }  // namespace vantrel

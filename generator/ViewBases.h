@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,5 +30,10 @@ const ViewBase* FindViewBase(std::string_view name);
 
 // The names of the offered classes, in order.
 std::vector<std::string> OfferedViewBaseNames();
+
+// Why a run may not write a view on that base: nothing for an offered
+// class; for any other name (empty, edited, not offered) the reason, which
+// names it. A view on any other base would not compile.
+std::optional<std::string> RefusedViewBase(std::string_view name);
 
 }  // namespace vantrel

@@ -20,6 +20,8 @@ packages=(
   gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32 googletest wine wine32:i386
   # The Windows installer (makensis, which CPack's NSIS generator runs).
   nsis
+  # The window manager the Windows window test runs the wizard under.
+  openbox
   # A Japanese locale, under which Wine runs a program with the double-byte
   # code page 932 (the Windows tests of double-byte locations).
   locales

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/toolkit/UserInput.h"
 #include "tests/DialogTestSupport.h"
 
 namespace vantrel::test {
@@ -60,6 +61,10 @@ TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
     user.Type("abc");
     user.Press(Key::Backspace);
     EXPECT_EQ(w.BaseClass->Text(), "CTreeView");
+    // What the edit part's own commands leave (Delete, cut, paste) is refused.
+    EXPECT_FALSE(user::EditText(*w.BaseClass, ""));
+    EXPECT_FALSE(user::EditText(*w.BaseClass, "CMyOwnViewCTreeView"));
+    EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
     // Other rows show their own base class without touching the setting.
     user.ClickItem("ClassList", 0);
     EXPECT_EQ(w.BaseClass->Text(), "CWinApp");
@@ -74,6 +79,23 @@ TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
     EXPECT_EQ(w.ClassList->Items().size(), 4u);
     EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
   });
+}
+
+// However a base class got into the settings, the run writes a view only on
+// one of the offered classes: anything else is refused before any file is
+// written, with a message that names it.
+TEST(ClassStep, TheRunRefusesABaseThatIsNotOffered) {
+  for (const char* base : {"", "CMyOwnViewCView", "cview", "CFormView"}) {
+    Generated g;
+    Generate(g, Settings("Demo", "C:\\Work", base));
+    ASSERT_EQ(g.report.refusals.size(), 1u) << base;
+    EXPECT_EQ(g.report.refusals[0].what(),
+              "Cannot create file C:\\Work\\DemoView.h: the view base class '" + std::string(base) +
+                  "' is not one of the offered classes (CView, CEditView, CListView, CRichEditView, CScrollView, "
+                  "CTreeView)");
+    EXPECT_EQ(g.fs.Find("C:\\Work\\Demo.bpr"), nullptr) << base;
+    EXPECT_TRUE(g.opener.calls.empty()) << base;
+  }
 }
 
 }  // namespace

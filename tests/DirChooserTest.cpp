@@ -49,6 +49,9 @@ TEST(DirChooser, EnterInTheNameFollowsTheTable) {
       {"C:\\Work\\", "OKBtn", "C:\\Work", "C:\\Work\\", false},
       {"C:\\Nope", "DirName", "C:\\Work", "C:\\Nope", true},
       {"", "DirName", "C:\\Work", "", true},
+      // Drive letters are Windows names, whose case does not count.
+      {"c:\\Work\\Sub", "OKBtn", "C:\\Work\\Sub", "C:\\Work\\Sub", false},
+      {"d:", "OKBtn", "D:\\", "D:\\", false},
   };
   for (const auto& c : cases) {
     Ui ui;
@@ -95,6 +98,28 @@ TEST(DirChooser, BrowsingRewritesTheName) {
   });
   EXPECT_EQ(result, "D:\\Data");
   EXPECT_EQ(ui.fs.CurrentDirectory(), "C:\\Work");
+}
+
+// A folder whose name the code page cannot represent is listed with '?'
+// for those characters; opening it says why and leaves the list as it was.
+TEST(DirChooser, AFolderTheCodePageCannotNameIsRefusedWithAMessage) {
+  Ui ui;
+  ui.fs.AddDirectory("C:\\Work\\??????");
+  const std::string result = WithChooser(ui, [](UserDriver& user) {
+    auto& list = user.Get<TDirectoryListBox>("DirectoryListBox");
+    const std::vector<std::string> items = list.Items();
+    ASSERT_EQ(items[2], "??????");
+    user.ClickItem("DirectoryListBox", 3);
+    user.DoubleClickItem("DirectoryListBox", 2);
+    EXPECT_EQ(list.Directory(), "C:\\Work");
+    EXPECT_EQ(list.Items(), items);
+    EXPECT_EQ(list.ItemIndex(), 3);
+    EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
+    user.Click("OKBtn");
+  });
+  EXPECT_EQ(result, "C:\\Work");
+  ASSERT_EQ(ui.backend.Messages().size(), 1u);
+  EXPECT_EQ(ui.backend.Messages()[0].text, "This folder's name cannot be represented in the system's code page: ??????");
 }
 
 }  // namespace

@@ -106,8 +106,17 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
       {"say\"hi\"", "'\"'"},
       {"tab\there", "a tab"},
       {"ok:", "':'"},
-      {std::string("nul\0x", 5), "0x00"},
-      {"caf\xc3\xa9", "0xC3"},
+      {std::string("nul\0x", 5), "contain \\x00:"},
+  // Characters are named as such, as messages show them (the ANSI code page
+  // on Windows, UTF-8 elsewhere); a byte that is none as "\xNN".
+#ifdef _WIN32
+      {"Pr\xf8ject", "contain '\xf8':"},
+#else
+      {"Pr\xc3\xb8ject", "contain '\xc3\xb8':"},
+      {"caf\xc3", "contain \\xC3:"},
+      {"a\xed\xa0\x80", "contain \\xED:"},
+      {"\xf8", "contain \\xF8:"},
+#endif
       {std::string(kMaxProjectNameLength + 1, 'a'), "longer than 247"},
       {"CON", "device"},
       {"con", "device"},

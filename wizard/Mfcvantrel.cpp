@@ -11,6 +11,7 @@
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/ItemIndex.h"
 #include "wizard/DrawPicture.h"
+#include "wizard/FileLists.h"
 #include "wizard/FormDescriptions.h"
 #include "wizard/Newinfo.h"
 
@@ -121,16 +122,15 @@ void TVantrel::FinishBtnClick(TControl*) {
   ProjectSettings planned = settings_;
   planned.ComputeSeparator(codePage_);
   info->PlannedFiles = PlannedPaths(planned, Application()->Files());
+  info->Location = settings_.Location;
   if (info->ShowModal() != mrOk) return;
   info.reset();
 
   RunReport report = GenerationRun(settings_, Application()->Files(), opener_, codePage_);
   if (!report.Succeeded()) {
-    // One error box names every file that could not be written; the wizard
-    // stays on its last step so that the user can try again.
-    std::string text;
-    for (const std::string& error : report.Errors()) text += (text.empty() ? "" : "\n") + error;
-    throw std::runtime_error(text);
+    // One error box, one line per cause; the wizard stays on its last step
+    // so that the user can try again.
+    throw std::runtime_error(RunFailureText(settings_.Location, report));
   }
   Close();
 }

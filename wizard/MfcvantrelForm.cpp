@@ -208,7 +208,7 @@ const FormLayout& VantrelForm() {
           {.name = "Label17", .kind = K::Label, .parent = "Step6", .caption = "Base class :",
            .place = {219, 312, 0, 0}},
           {.name = "BaseClass", .kind = K::ComboBox, .parent = "Step6",
-           .place = {219, 336, 146, 24}, .flags = F::kDisabled, .tabOrder = 2,
+           .place = {219, 336, 146, 24}, .flags = F::kDisabled | F::kReadOnly, .tabOrder = 2,
            .items = OfferedViewBaseNames()},
           {.name = "Label18", .kind = K::Label, .parent = "Step6",
            .caption = "Implementation file :", .place = {377, 312, 0, 0}},

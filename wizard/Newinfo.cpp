@@ -3,6 +3,7 @@
 #include "generator/Summary.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
+#include "wizard/FileLists.h"
 #include "wizard/FormDescriptions.h"
 
 namespace vantrel {
@@ -33,18 +34,13 @@ void TNewProInfo::OkBtnClick(TControl*) {
   // Another project's files in the same folder would be overwritten without
   // a word: the user confirms first.
   FileSystem& files = Application()->Files();
-  std::size_t existing = 0;
-  for (const std::string& path : PlannedFiles) existing += files.FileExists(path) ? 1 : 0;
-  if (existing == 0) return;
-  // The location as the summary shows it.
-  const std::string& where = InstallDir;
-  const std::string text =
-      existing == 1 ? "1 file of the new project already exists in " + where +
-                          " and will be replaced.\n\nReplace it?"
-                    : std::to_string(existing) + " files of the new project already exist in " +
-                          where + " and will be replaced.\n\nReplace them?";
-  if (Application()->MessageBox(text, "Confirm", MessageIcon::Question, MessageButtons::YesNo) !=
-      mrYes)
+  std::vector<std::string> existing;
+  for (const std::string& path : PlannedFiles)
+    if (files.FileExists(path)) existing.push_back(path);
+  if (existing.empty()) return;
+  // No is the default answer: Enter alone replaces nothing.
+  if (Application()->MessageBox(ReplaceQuestion(Location, existing), "Confirm", MessageIcon::Question,
+                                MessageButtons::YesNo, mrNo) != mrYes)
     SetModalResult(mrNone);
 }
 

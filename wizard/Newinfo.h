@@ -25,9 +25,10 @@ class TNewProInfo : public TForm {
   std::string ProjectName;
   std::string InterfaceText;
   std::string ViewBaseClass;
-  // The full paths the generation run will write. OK asks before files
-  // that exist already are replaced.
+  // The full paths the generation run will write below Location. OK asks
+  // before files that exist already are replaced, naming them.
   std::vector<std::string> PlannedFiles;
+  std::string Location;
 
   void FormShow(TControl* sender);
   void OkBtnClick(TControl* sender);

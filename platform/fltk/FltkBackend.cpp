@@ -110,6 +110,9 @@ int FltkBackend::Dispatch(int event, Fl_Window* window) {
     if (event == FL_PUSH) Restack();
     return 0;
   }
+  // A form or message box that has just opened ignores presses; the
+  // release that follows one finds nothing pressed.
+  if (event == FL_PUSH && PressIgnored(window)) return 1;
   if (window != nullptr && window == messageWindow_ && event == FL_KEYBOARD) return window->handle(event);
   auto* form = dynamic_cast<FormWindow*>(window);
   if (form == nullptr || Fl::grab() != nullptr) return Fl::handle_(event, window);
@@ -119,6 +122,12 @@ int FltkBackend::Dispatch(int event, Fl_Window* window) {
   const int used = Fl::handle_(event, window);
   if (event == FL_PUSH) form->FocusFollowed();
   return used;
+}
+
+bool FltkBackend::PressIgnored(const Fl_Window* window) const {
+  if (window != nullptr && window == messageWindow_) return messageWindow_->IgnoresPresses();
+  const auto* form = dynamic_cast<const FormWindow*>(window);
+  return form != nullptr && form->Form().IgnoresPresses();
 }
 
 void FltkBackend::SyncAll() {
@@ -174,7 +183,7 @@ void FltkBackend::RunModal(TForm& form) {
 TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
   SyncAll();
   MessageWindow box(request);
-  Fl_Window* previous = messageWindow_;
+  MessageWindow* previous = messageWindow_;
   messageWindow_ = &box;
   box.show();
   if (!modal_.empty())
@@ -182,7 +191,7 @@ TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
       XSetTransientForHint(fl_display, fl_xid(&box), fl_xid(owner));
   box.wait_for_expose();
   Activate(box);
-  box.FocusFirstButton();
+  box.Shown(DoubleClickTime());
   Loop(box, [&] { return box.Answered() != mrNone; });
   box.hide();
   messageWindow_ = previous;

@@ -10,6 +10,8 @@ class Fl_Window;
 
 namespace vantrel::fltk {
 
+class MessageWindow;
+
 class FormWindow;
 
 // The toolkit's forms in real windows on an X display, through FLTK. Each
@@ -37,6 +39,9 @@ class FltkBackend : public Backend {
   bool TakesInput(const Fl_Window* window) const;
   // Brings the window that takes input to the top and gives it the keyboard.
   void Restack() const;
+  // Whether a mouse press in window is ignored: the form or message box
+  // opened less than the double-click time ago.
+  bool PressIgnored(const Fl_Window* window) const;
   // Handles an event for one of the forms' windows.
   int Dispatch(int event, Fl_Window* window);
 
@@ -52,7 +57,7 @@ class FltkBackend : public Backend {
 
   std::map<const TForm*, std::unique_ptr<FormWindow>> windows_;
   std::vector<const TForm*> modal_;
-  Fl_Window* messageWindow_ = nullptr;
+  MessageWindow* messageWindow_ = nullptr;
 };
 
 }  // namespace vantrel::fltk

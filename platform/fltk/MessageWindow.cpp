@@ -9,6 +9,8 @@
 #undef None
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,6 +21,9 @@ namespace vantrel::fltk {
 namespace {
 
 const TFont kMessageFont{"MS Sans Serif", 11, false};
+// The width of a window manager's frame on each side, which the box must
+// leave room for.
+constexpr int kFrameWidth = 8;
 
 std::vector<std::pair<const char*, TModalResult>> ButtonsOf(MessageButtons buttons) {
   switch (buttons) {
@@ -64,6 +69,7 @@ class AnswerButton : public Fl_Button {
       static_cast<MessageWindow*>(self->window())->Answer(self->result_);
     });
   }
+  TModalResult Result() const { return result_; }
 
  private:
   TModalResult result_;
@@ -74,10 +80,17 @@ class AnswerButton : public Fl_Button {
 MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Window(1, 1) {
   const auto buttons = ButtonsOf(request.buttons);
   UseFont(kMessageFont);
-  int textW = 0, textH = 0;
-  fl_measure(request.text.c_str(), textW, textH, 0);
   const bool icon = request.icon != MessageIcon::None;
   const int textX = icon ? 64 : 16;
+  // The widest text that keeps the box, with its frame, on the work area.
+  int areaX = 0, areaY = 0, areaW = 0, areaH = 0;
+  Fl::screen_work_area(areaX, areaY, areaW, areaH);
+  const int widest = std::max(100, areaW - textX - 16 - 2 * kFrameWidth);
+  const std::string shown = FitMessageText(request.text, [widest](std::string_view line) {
+    return fl_width(line.data(), static_cast<int>(line.size())) <= widest;
+  });
+  int textW = 0, textH = 0;
+  fl_measure(shown.c_str(), textW, textH, 0);
   const int buttonsW = static_cast<int>(buttons.size()) * 81 - 6;
   const int width = std::max(textX + textW + 16, buttonsW + 32);
   const int textBlock = std::max(textH, icon ? 32 : 0);
@@ -88,11 +101,12 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
   if (icon) add(new IconBox(16, 16, request.icon));
   auto* text = new Fl_Box(textX, 16 + (textBlock - textH) / 2, textW, textH);
   add(text);
-  text->copy_label(request.text.c_str());
+  text->copy_label(shown.c_str());
   text->labelfont(FaceOf(kMessageFont));
   text->labelsize(kMessageFont.Height);
   text->align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT | FL_ALIGN_TOP);
-  closing_ = buttons.back().second == mrCancel || buttons.size() == 1 ? buttons.back().second : mrCancel;
+  closing_ = buttons.back().second;
+  default_ = request.defaultAnswer;
   int x = (width - buttonsW) / 2;
   for (const auto& [label, result] : buttons) {
     add(new AnswerButton(x, height - 12 - 23, label, result));
@@ -108,12 +122,14 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
   position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
 }
 
-void MessageWindow::FocusFirstButton() {
+void MessageWindow::Shown(std::chrono::milliseconds doubleClickTime) {
+  // The default answer's button, else the first.
+  AnswerButton* focused = nullptr;
   for (int i = 0; i < children(); ++i)
-    if (auto* button = dynamic_cast<AnswerButton*>(child(i))) {
-      button->take_focus();
-      return;
-    }
+    if (auto* button = dynamic_cast<AnswerButton*>(child(i)))
+      if (focused == nullptr || button->Result() == default_) focused = button;
+  if (focused != nullptr) focused->take_focus();
+  guard_.Opened(doubleClickTime);
 }
 
 int MessageWindow::handle(int event) {

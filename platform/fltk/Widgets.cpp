@@ -299,6 +299,9 @@ void SyncWidget(Binding& b) {
         choice->menubutton()->textsize(font.Height);
         SyncMenu(b, *choice->menubutton(), combo.Items());
         choice->input()->color(combo.Enabled() ? kWindowBackground : kButtonFace);
+        // A read-only box's edit part refuses every edit of FLTK's own
+        // (typing, Delete, cut, paste); picking an entry still sets it.
+        choice->input()->readonly(combo.ReadOnly() ? 1 : 0);
         if (combo.Text() != choice->value()) {
           // A text longer than the box shows its beginning.
           choice->value(combo.Text().c_str());

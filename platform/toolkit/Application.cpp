@@ -1,6 +1,7 @@
 #include "platform/toolkit/Application.h"
 
 #include "platform/toolkit/Backend.h"
+#include "platform/toolkit/Form.h"
 
 namespace vantrel {
 
@@ -13,8 +14,11 @@ TApplication::~TApplication() {
 }
 
 TModalResult TApplication::MessageBox(const std::string& text, const std::string& caption,
-                                      MessageIcon icon, MessageButtons buttons) {
-  return backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons, handle_});
+                                      MessageIcon icon, MessageButtons buttons, TModalResult defaultAnswer) {
+  const TModalResult answer =
+      backend_.ShowMessageBox(MessageBoxRequest{text, caption, icon, buttons, defaultAnswer, handle_});
+  if (TForm* beneath = ModalForm()) beneath->InputReturned();
+  return answer;
 }
 
 void TApplication::ShowException(const std::exception& error) {

@@ -40,7 +40,7 @@ class TApplication : public TComponent {
   void SetTitle(std::string title) { title_ = std::move(title); }
 
   TModalResult MessageBox(const std::string& text, const std::string& caption,
-                          MessageIcon icon, MessageButtons buttons);
+                          MessageIcon icon, MessageButtons buttons, TModalResult defaultAnswer = mrNone);
 
   // The error box: reports an error that escaped an event handler, with
   // its message, the application's title and an error icon.

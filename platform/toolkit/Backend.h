@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
+
 #include "platform/toolkit/MessageBox.h"
+#include "platform/toolkit/PressGuard.h"
 #include "platform/toolkit/Types.h"
 
 namespace vantrel {
@@ -24,6 +27,10 @@ class Backend {
 
   // Shows a message box modally and returns the button chosen.
   virtual TModalResult ShowMessageBox(const MessageBoxRequest& request) = 0;
+
+  // The time after a form or message box opens during which it ignores
+  // mouse presses: the desktop's double-click time.
+  virtual std::chrono::milliseconds DoubleClickTime() const { return kDefaultDoubleClickTime; }
 
   // A form became visible or hidden.
   virtual void FormVisibilityChanged(TForm& /*form*/, bool /*visible*/) {}

@@ -59,6 +59,7 @@ void TComboBox::KeyChar(char key) {
     UserPickItem(FirstStartingWith(items_, key));
     return;
   }
+  if (!EditsText()) return;
   std::string text = Text();
   if (key == kCharBackspace) {
     if (text.empty()) return;
@@ -73,7 +74,7 @@ void TComboBox::KeyChar(char key) {
 }
 
 bool TComboBox::UserEditText(const std::string& text) {
-  if (style_ == Style::DropDownList) return false;
+  if (!EditsText()) return false;
   if (text == Text()) return true;
   SetText(text);
   if (OnChange) OnChange(this);

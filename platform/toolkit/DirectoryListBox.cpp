@@ -1,5 +1,6 @@
 #include "platform/toolkit/DirectoryListBox.h"
 
+#include <cctype>
 #include <stdexcept>
 #include <string_view>
 
@@ -16,6 +17,18 @@ namespace {
 // a drive root ("C:\\") the backslash and the slash.
 const char* SeparatorsBelow(const std::string& root) {
   return !root.empty() && root.back() == '/' ? "/" : "\\/";
+}
+
+// Whether path begins with prefix. A drive root and the names below it are
+// Windows names, which compare without regard to case (c:\users is
+// C:\Users); below a POSIX root case counts.
+bool StartsWith(const std::string& path, const std::string& prefix, const std::string& root) {
+  if (path.size() < prefix.size()) return false;
+  if (SeparatorsBelow(root)[0] == '/') return path.starts_with(prefix);
+  for (std::size_t i = 0; i < prefix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(path[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+      return false;
+  return true;
 }
 
 bool IsSeparator(char c, const std::string& root) {
@@ -76,10 +89,9 @@ std::string TDirectoryListBox::RootOf(const FileSystem& fs, const std::string& p
   std::string best;
   for (const std::string& root : fs.Drives()) {
     const std::string bare = Bare(root);
-    const bool under = path == bare || path == root ||
-                       (path.starts_with(root) && root.size() > 0) ||
-                       (path.starts_with(bare) && path.size() > bare.size() &&
-                        IsSeparator(path[bare.size()], root));
+    const bool under = (StartsWith(path, root, root) && root.size() > 0) ||
+                       (StartsWith(path, bare, root) &&
+                        (path.size() == bare.size() || IsSeparator(path[bare.size()], root)));
     if (under && root.size() > best.size()) best = root;
   }
   return best;
@@ -151,12 +163,24 @@ void TDirectoryListBox::Fill() {
   SetItemIndex(current);
 }
 
+void TDirectoryListBox::CheckNameable(int index) const {
+  if (!IsItemIndex(index, paths_.size())) return;
+  // Windows never allows '?' in a name: below a drive root it stands for
+  // characters that the system's code page cannot represent, and the
+  // folder cannot be reached by that name.
+  const std::string& name = Items()[static_cast<std::size_t>(index)];
+  if (SeparatorsBelow(RootOf(Files(), directory_))[0] != '/' && name.find('?') != std::string::npos)
+    throw std::runtime_error("This folder's name cannot be represented in the system's code page: " + name);
+}
+
 void TDirectoryListBox::UserOpen(int index) {
   if (!IsItemIndex(index, paths_.size())) return;
+  CheckNameable(index);
   SetDirectory(paths_[index]);
 }
 
 void TDirectoryListBox::UserDoubleClick(int index) {
+  CheckNameable(index);  // Before anything moves: the list stays as it was.
   UserSelect(index);
   UserOpen(index);
   if (OnDblClick) OnDblClick(this);

@@ -39,6 +39,8 @@ class TDirectoryListBox : public TListBox {
   void SetDriveCombo(TDriveComboBox* drives) { drives_ = drives; }
 
   // A user opens item index.
+  // Throws std::runtime_error, and changes nothing, for a folder whose name
+  // the system's code page cannot represent.
   void UserOpen(int index);
   // A double click opens the item.
   void UserDoubleClick(int index) override;
@@ -53,6 +55,8 @@ class TDirectoryListBox : public TListBox {
                           const std::string& name);
 
  private:
+  // Throws for an entry that names no folder the system can reach.
+  void CheckNameable(int index) const;
   FileSystem& Files() const;
   void Fill();
 

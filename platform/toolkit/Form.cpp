@@ -39,12 +39,14 @@ TModalResult TForm::ShowModal() {
   app->modal_.push_back(this);
   SetVisible(true);
   app->WindowBackend().FormVisibilityChanged(*this, true);
+  pressGuard_.Opened(app->WindowBackend().DoubleClickTime());
   // The show handler runs before the loop; its errors end the show.
   auto finish = [&] {
     modal_ = false;
     std::erase(app->modal_, this);
     SetVisible(false);
     app->WindowBackend().FormVisibilityChanged(*this, false);
+    if (TForm* beneath = app->ModalForm()) beneath->InputReturned();
   };
   try {
     if (OnShow) OnShow(this);
@@ -57,6 +59,12 @@ TModalResult TForm::ShowModal() {
   if (modalResult_ == mrNone) modalResult_ = mrCancel;
   finish();
   return modalResult_;
+}
+
+void TForm::InputReturned() {
+  // The second click of a double click that closed the form above would
+  // land on whatever this form has beneath the pointer.
+  if (TApplication* app = Application()) pressGuard_.Opened(app->WindowBackend().DoubleClickTime());
 }
 
 void TForm::Close() {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/toolkit/PressGuard.h"
 #include "platform/toolkit/WinControl.h"
 
 namespace vantrel {
@@ -36,6 +37,12 @@ class TForm : public TWinControl {
   bool Modal() const { return modal_; }
 
   TModalResult ShowModal();
+  // Whether the form opened, or took the input back from a form or message
+  // box above it that closed, less than the double-click time ago; it then
+  // ignores mouse presses (see PressGuard).
+  bool IgnoresPresses() const { return pressGuard_.IgnoresPresses(); }
+  // The form takes the input again: a form or message box above it closed.
+  void InputReturned();
   // Ends a modal form with Cancel, or hides a modeless one.
   void Close();
 
@@ -80,6 +87,7 @@ class TForm : public TWinControl {
   bool modal_ = false;
   bool helpButton_ = true;
   bool centered_ = true;
+  PressGuard pressGuard_;
   TWinControl* activeControl_ = nullptr;
 };
 

@@ -80,6 +80,7 @@ void Apply(TControl& control, const ControlRow& row) {
       auto& combo = static_cast<TComboBox&>(control);
       combo.SetStyle(row.flags & ControlRow::kDropDownList ? TComboBox::Style::DropDownList
                                                              : TComboBox::Style::DropDown);
+      combo.SetReadOnly(row.flags & ControlRow::kReadOnly);
       combo.SetItems(row.items);
       combo.SetText(row.caption);
       break;

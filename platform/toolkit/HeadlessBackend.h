@@ -25,6 +25,9 @@ class HeadlessBackend : public Backend {
   // Queues the script for the next form of that class to be shown.
   void Expect(std::string formClass, FormScript script);
   void AnswerMessages(MessageAnswer answer) { answer_ = std::move(answer); }
+  // A script acts at once; a test of the time after a form opens sets one.
+  void SetDoubleClickTime(std::chrono::milliseconds time) { doubleClickTime_ = time; }
+  std::chrono::milliseconds DoubleClickTime() const override { return doubleClickTime_; }
 
   // The class names of the forms shown, in order.
   const std::vector<std::string>& Shown() const { return shown_; }
@@ -51,6 +54,7 @@ class HeadlessBackend : public Backend {
   std::vector<MessageBoxRequest> messages_;
   std::vector<std::string> problems_;
   std::vector<TForm*> stack_;
+  std::chrono::milliseconds doubleClickTime_{0};
 };
 
 }  // namespace vantrel

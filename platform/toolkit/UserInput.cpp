@@ -38,6 +38,12 @@ bool Reachable(const TControl& control) {
   return form != nullptr && TakesInput(*form) && control.CanAct();
 }
 
+// A mouse action also needs the form to have been open for the
+// double-click time.
+bool Pressable(const TControl& control) {
+  return Reachable(control) && !control.Form()->IgnoresPresses();
+}
+
 // The first control in creation order, depth first, that carries the access
 // key and that it reaches now.
 TControl* AccessKeyTarget(const TWinControl& parent, char wanted) {
@@ -53,19 +59,19 @@ TControl* AccessKeyTarget(const TWinControl& parent, char wanted) {
 }  // namespace
 
 bool Click(TControl& control) {
-  if (!Reachable(control)) return false;
+  if (!Pressable(control)) return false;
   return Guarded(control, [&] { control.UserClick(); });
 }
 
 bool Focus(TControl& control) {
   auto* win = dynamic_cast<TWinControl*>(&control);
-  if (win == nullptr || !Reachable(control) || !win->CanFocus()) return false;
+  if (win == nullptr || !Pressable(control) || !win->CanFocus()) return false;
   return Guarded(control, [&] { win->SetFocus(); });
 }
 
 bool ClickItem(TControl& list, int index) {
   auto* box = dynamic_cast<TListBox*>(&list);
-  if (box == nullptr || !Reachable(list)) return false;
+  if (box == nullptr || !Pressable(list)) return false;
   return Guarded(list, [&] {
     box->SetFocus();
     box->UserSelect(index);
@@ -74,7 +80,7 @@ bool ClickItem(TControl& list, int index) {
 
 bool DoubleClickItem(TControl& list, int index) {
   auto* box = dynamic_cast<TListBox*>(&list);
-  if (box == nullptr || !Reachable(list) || !IsItemIndex(index, box->Items().size()))
+  if (box == nullptr || !Pressable(list) || !IsItemIndex(index, box->Items().size()))
     return false;
   return Guarded(list, [&] {
     box->SetFocus();
@@ -84,7 +90,7 @@ bool DoubleClickItem(TControl& list, int index) {
 
 bool ToggleItem(TControl& list, int index) {
   auto* box = dynamic_cast<TCheckListBox*>(&list);
-  if (box == nullptr || !Reachable(list) || !IsItemIndex(index, box->Items().size()))
+  if (box == nullptr || !Pressable(list) || !IsItemIndex(index, box->Items().size()))
     return false;
   return Guarded(list, [&] {
     box->SetFocus();
@@ -94,7 +100,7 @@ bool ToggleItem(TControl& list, int index) {
 
 bool PickItem(TControl& combo, int index) {
   auto* box = dynamic_cast<TWinControl*>(&combo);
-  if (box == nullptr || !Reachable(combo)) return false;
+  if (box == nullptr || !Pressable(combo)) return false;
   bool picked = false;
   Guarded(combo, [&] { picked = box->UserPickItem(index); });
   return picked;
@@ -102,7 +108,7 @@ bool PickItem(TControl& combo, int index) {
 
 bool SelectTab(TControl& pageControl, int index) {
   auto* pages = dynamic_cast<TPageControl*>(&pageControl);
-  if (pages == nullptr || !Reachable(pageControl)) return false;
+  if (pages == nullptr || !Pressable(pageControl)) return false;
   bool changed = false;
   Guarded(pageControl, [&] { changed = pages->UserSelectTab(index); });
   return changed;
@@ -110,13 +116,13 @@ bool SelectTab(TControl& pageControl, int index) {
 
 bool Spin(TControl& upDown, int delta) {
   auto* spin = dynamic_cast<TUpDown*>(&upDown);
-  if (spin == nullptr || !Reachable(upDown)) return false;
+  if (spin == nullptr || !Pressable(upDown)) return false;
   return Guarded(upDown, [&] { spin->UserStep(delta); });
 }
 
 bool SelectText(TControl& edit) {
   auto* box = dynamic_cast<TEdit*>(&edit);
-  if (box == nullptr || !Reachable(edit)) return false;
+  if (box == nullptr || !Pressable(edit)) return false;
   return Guarded(edit, [&] {
     box->SetFocus();
     box->SelectAll();

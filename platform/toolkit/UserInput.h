@@ -12,7 +12,9 @@ class TForm;
 // The user's actions, as a backend forwards them. Each returns false, and
 // does nothing, when no user could do it: the control is disabled or
 // hidden, the form is not shown or lies beneath a modal form, or the item
-// does not exist. An error that
+// does not exist. The mouse's actions (those up to SelectText) are also
+// refused while the form ignores presses, in the double-click time after it
+// opened (TForm::IgnoresPresses). An error that
 // escapes an event handler run by the action is reported in the
 // application's error box and ends the action.
 namespace user {

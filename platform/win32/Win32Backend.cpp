@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/Form.h"
@@ -47,8 +49,76 @@ bool IsKey(UINT message) {
 }
 
 bool IsPress(UINT message) {
-  return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN;
+  return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
+         message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
 }
+
+// Which button the box's focus starts on: MB_DEFBUTTON1 to 3.
+UINT DefaultButtonStyle(MessageButtons buttons, TModalResult answer) {
+  switch (buttons) {
+    case MessageButtons::OkCancel: return answer == mrCancel ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+    case MessageButtons::YesNo: return answer == mrNo ? MB_DEFBUTTON2 : MB_DEFBUTTON1;
+    case MessageButtons::YesNoCancel:
+      return answer == mrNo ? MB_DEFBUTTON2 : answer == mrCancel ? MB_DEFBUTTON3 : MB_DEFBUTTON1;
+    case MessageButtons::Ok: break;
+  }
+  return MB_DEFBUTTON1;
+}
+
+// The message box being shown: the time in which it ignores presses, and
+// whether Escape answers No (a Yes/No box, which the system closes by no
+// key of its own).
+struct ShownBox {
+  PressGuard guard;
+  bool escapeAnswersNo = false;
+};
+ShownBox* shownBox = nullptr;
+
+// Sees every message the box's own loop takes from the queue.
+LRESULT CALLBACK BoxMessages(int code, WPARAM removed, LPARAM lParam) {
+  if (code == HC_ACTION && removed == PM_REMOVE && shownBox != nullptr) {
+    MSG& message = *reinterpret_cast<MSG*>(lParam);
+    if (IsPress(message.message) && shownBox->guard.IgnoresPresses()) {
+      message.message = WM_NULL;
+    } else if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && shownBox->escapeAnswersNo) {
+      PostMessageA(GetAncestor(message.hwnd, GA_ROOT), WM_COMMAND, IDNO, 0);
+      message.message = WM_NULL;
+    }
+  }
+  return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+// The message's text broken so that the box fits the work area, measured
+// in the font the system draws message boxes with.
+std::string FittedText(const std::string& text) {
+  RECT area{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  // Room for the icon, the margins and the frame.
+  const LONG widest = std::max<LONG>(100, area.right - area.left - 120);
+  NONCLIENTMETRICSA metrics{};
+  metrics.cbSize = sizeof(metrics);
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+  HFONT font = CreateFontIndirectA(&metrics.lfMessageFont);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  std::string fitted = FitMessageText(
+      text,
+      [dc, widest](std::string_view line) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, line.data(), static_cast<int>(line.size()), &size);
+        return size.cx <= widest;
+      },
+      [](std::string_view line, std::size_t start) {
+        return start + (IsDBCSLeadByte(static_cast<BYTE>(line[start])) && start + 1 < line.size() ? 2 : 1);
+      });
+  SelectObject(dc, previous);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  return fitted;
+}
+
+// How long closing a form waits for the activation to settle.
+constexpr DWORD kActivationSettleMs = 50;
 
 }  // namespace
 
@@ -85,7 +155,25 @@ void Win32Backend::SyncAll() {
 void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
   Win32FormWindow* window = WindowOf(form);
   if (!visible) {
-    if (window != nullptr) ShowWindow(window->Handle(), SW_HIDE);
+    if (window == nullptr) return;
+    ShowWindow(window->Handle(), SW_HIDE);
+    // The activation goes back to the window beneath, which is enabled
+    // again by now: the form's owner, or when that is hidden the next
+    // modal form's window or the host's. Left to the system (or to a
+    // window manager, which hears of the form's activation only later) it
+    // may go to no window of the program at all.
+    for (HWND next : {window->Owner(), OwnerWindow(&form)})
+      if (next != nullptr && IsWindowVisible(next) && IsWindowEnabled(next)) {
+        SetForegroundWindow(next);
+        SetActiveWindow(next);
+        break;
+      }
+    // The system hears of what the window manager did with the activation
+    // while messages are looked at, before the caller goes on (a run may
+    // follow at once, and close the window beneath in turn).
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kActivationSettleMs, QS_ALLINPUT);
+    MSG pending;
+    PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
     return;
   }
   if (window == nullptr) {
@@ -108,6 +196,8 @@ bool Win32Backend::Pump(Win32FormWindow& window) {
     PostQuitMessage(static_cast<int>(message.wParam));
     return false;
   }
+  // A form that has just opened ignores presses (keys are not affected).
+  if (IsPress(message.message) && window.Owns(message.hwnd) && window.Form().IgnoresPresses()) return true;
   if (window.Owns(message.hwnd)) {
     if (IsKey(message.message)) {
       switch (window.RouteKey(message)) {
@@ -167,10 +257,23 @@ TModalResult Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {
   const TForm* input = modal_.empty() ? nullptr : modal_.back();
   HWND owner = input != nullptr && WindowOf(*input) != nullptr ? WindowOf(*input)->Handle()
                                                                 : reinterpret_cast<HWND>(request.applicationWindow);
-  const int answer = MessageBoxA(owner, request.text.c_str(), request.caption.c_str(),
-                                 IconStyle(request.icon) | ButtonStyle(request.buttons) | MB_APPLMODAL);
+  ShownBox box;
+  box.escapeAnswersNo = request.buttons == MessageButtons::YesNo;
+  ShownBox* outer = shownBox;
+  shownBox = &box;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, BoxMessages, nullptr, GetCurrentThreadId());
+  box.guard.Opened(DoubleClickTime());
+  const int answer = MessageBoxA(owner, FittedText(request.text).c_str(), request.caption.c_str(),
+                                 IconStyle(request.icon) | ButtonStyle(request.buttons) |
+                                     DefaultButtonStyle(request.buttons, request.defaultAnswer) | MB_APPLMODAL);
+  if (hook != nullptr) UnhookWindowsHookEx(hook);
+  shownBox = outer;
   for (auto& [form, window] : windows_) window->MarkChanged();
   return ResultOf(answer);
+}
+
+std::chrono::milliseconds Win32Backend::DoubleClickTime() const {
+  return std::chrono::milliseconds{GetDoubleClickTime()};
 }
 
 void Win32Backend::ControlChanged(TControl& control) {

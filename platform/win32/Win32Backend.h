@@ -32,6 +32,8 @@ class Win32Backend : public Backend {
   void FormVisibilityChanged(TForm& form, bool visible) override;
   void ControlChanged(TControl& control) override;
   void ControlDestroyed(TControl& control) override;
+  // The system's double-click time.
+  std::chrono::milliseconds DoubleClickTime() const override;
 
  private:
   Win32FormWindow* WindowOf(const TForm& form) const;

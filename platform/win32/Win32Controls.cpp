@@ -167,8 +167,16 @@ void SyncEdit(Binding& b, const TEdit& edit) {
 void SyncCombo(Binding& b, const TComboBox& combo) {
   SyncItems(b, combo.Items(), true);
   SyncSelection(b.hwnd, combo.ItemIndex(), true);
+  if (combo.ComboStyle() != TComboBox::Style::DropDown) return;
   // A drop-down shows its text in its own edit, also one that no entry has.
-  if (combo.ComboStyle() == TComboBox::Style::DropDown) SetText(b.hwnd, combo.Text());
+  SetText(b.hwnd, combo.Text());
+  // A read-only box's edit refuses every edit of the system's own: typing,
+  // Backspace, Delete, cut, paste, clear and undo, by key or by its menu.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetComboBoxInfo(b.hwnd, &info) || info.hwndItem == nullptr) return;
+  const bool readOnly = (GetWindowLongA(info.hwndItem, GWL_STYLE) & ES_READONLY) != 0;
+  if (readOnly != combo.ReadOnly()) SendMessageA(info.hwndItem, EM_SETREADONLY, combo.ReadOnly(), 0);
 }
 
 void SyncDrives(Binding& b, const TDriveComboBox& drives) {

@@ -273,7 +273,9 @@ LRESULT Win32FormWindow::Notify(Binding& binding, const NMHDR& header) {
 LRESULT Win32FormWindow::ControlColour(UINT message, HWND control, HDC dc) {
   const Binding* binding = BindingOf(control);
   int colour = -1;
-  if (binding != nullptr && binding->control->Kind() == ControlKind::Edit)
+  // A read-only combo box's edit keeps the look of an editable one.
+  const bool comboEdit = binding != nullptr && binding->control->Kind() == ControlKind::ComboBox && binding->hwnd != control;
+  if (binding != nullptr && (binding->control->Kind() == ControlKind::Edit || comboEdit))
     colour = binding->control->EnabledInTree() ? COLOR_WINDOW : COLOR_BTNFACE;
   if (binding != nullptr && binding->control->Kind() == ControlKind::Memo)
     colour = static_cast<const TMemo*>(binding->control)->ButtonFaceColor() ? COLOR_BTNFACE : COLOR_WINDOW;

@@ -49,12 +49,17 @@ x() {
   return 1
 }
 
+# A dialog that has just opened, or taken the input back from one above it,
+# ignores mouse presses for the double-click time (500 ms); the helpers
+# below that wait for a window to open or close wait that long as well.
+settle() { sleep 0.6; }
+
 # Waits for a visible window whose name matches, and prints its id.
 # WINDOW_WAIT sets how many tenths of a second it waits (10 s by default).
 window() {
   for _ in $(seq "${WINDOW_WAIT:-100}"); do
     id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
+    [ -n "$id" ] && { settle; echo "$id"; return 0; }
     sleep 0.1
   done
   fail "no window '$1'"
@@ -70,7 +75,7 @@ no_window() {
 # Waits until no visible window matches; fails when one still does.
 gone() {
   for _ in $(seq "${WINDOW_WAIT:-100}"); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
+    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || { settle; return 0; }
     sleep 0.1
   done
   fail "$2"
@@ -81,10 +86,22 @@ gone() {
 # a window off the screen.)
 closed() {
   for _ in $(seq "${WINDOW_WAIT:-100}"); do
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 0
+    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || { settle; return 0; }
     sleep 0.1
   done
   fail "$2"
+}
+
+# Sets X Y WIDTH HEIGHT to the place of the window with id ID on the
+# screen, its frame left out: the X server's own answer, which stays right
+# under a window manager that puts the window into a frame of its own.
+geometry() {
+  local info
+  info=$(x xwininfo -id "$1") || return 1
+  X=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$info")
+  Y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
+  WIDTH=$(awk '/^ *Width:/ { print $2 }' <<<"$info")
+  HEIGHT=$(awk '/^ *Height:/ { print $2 }' <<<"$info")
 }
 
 # Prints "x y w h" of a control (FORM CONTROL) in its window. The places of
@@ -105,7 +122,7 @@ place() {
 # keyboard focus from a click, not from the X server's focus alone.
 click_at() {
   local X Y
-  eval "$(x xdotool getwindowgeometry --shell "$1")"
+  geometry "$1"
   x xdotool mousemove $((X + $2)) $((Y + $3)) click "${@:4}" 1
   sleep 0.3
 }
@@ -119,19 +136,36 @@ click() {
   read -r cx cy cw ch <<<"$at"
   local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
   [ "$dx" -lt 0 ] && dx=$((cw + dx))
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  geometry "$id"
   x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
   sleep 0.3
 }
 
-# Double-clicks inside a control at DX DY from its top-left corner.
+# Double-clicks inside a control at DX DY from its top-left corner (its
+# centre when they are not given), DELAY ms between the clicks (80 when
+# not given).
 double_click() {
   local id=$1 at cx cy cw ch X Y
   at=$(place "$2" "$3")
   read -r cx cy cw ch <<<"$at"
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
-  x xdotool mousemove $((X + cx + $4)) $((Y + cy + $5)) click --repeat 2 --delay 80 1
+  local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
+  geometry "$id"
+  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click --repeat 2 --delay "${6:-80}" 1
   sleep 0.3
+}
+
+# Fails with WHAT unless the window with id ID is shown.
+still_open() {
+  xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || fail "$2"
+}
+
+# Fails with WHAT when the window with id ID is wider than the screen.
+fits_screen() {
+  local WIDTH HEIGHT X Y SCREEN screen_width screen_height
+  geometry "$1"
+  read -r screen_width screen_height < <(x xdotool getdisplaygeometry)
+  [ -n "$screen_width" ] && [ "$WIDTH" -le "$screen_width" ] && [ "$X" -ge 0 ] ||
+    fail "$2 ($WIDTH pixels wide at x $X on a ${screen_width:-?}-pixel screen)"
 }
 
 # Opens the drop-down list of a control (WINDOW FORM CONTROL) with a click
@@ -139,22 +173,29 @@ double_click() {
 # box (a drop-down list) or just below it (a combo box's list). Then sets
 # X Y WIDTH HEIGHT to the list's window.
 drop_down() {
-  local id=$1 at cx cy cw ch
-  click "$@" -8
+  local id=$1 at cx cy cw ch point
   at=$(place "$2" "$3")
   read -r cx cy cw ch <<<"$at"
-  eval "$(x xdotool getwindowgeometry --shell "$id")"
+  geometry "$id"
   local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
+  # The windows under both points before: the dialog's, or under a window
+  # manager its frame's.
+  local -A before
+  for point in "$over" "$below"; do
+    eval "$(x xdotool mousemove $point getmouselocation --shell)"
+    before[$point]=$WINDOW
+  done
+  click "$@" -8
   for _ in $(seq 40); do
     for point in "$over" "$below"; do
       eval "$(x xdotool mousemove $point getmouselocation --shell)"
-      [ "$WINDOW" != "$id" ] && break 2
+      [ "$WINDOW" != "${before[$point]}" ] && break 2
     done
     sleep 0.1
   done
-  [ "$WINDOW" != "$id" ] || fail "the drop-down list of $3 did not open"
+  [ "$WINDOW" != "${before[$point]}" ] || fail "the drop-down list of $3 did not open"
   sleep 0.3  # Drawn.
-  eval "$(x xdotool getwindowgeometry --shell "$WINDOW")"
+  geometry "$WINDOW"
 }
 
 # Types with the keyboard into a window, once it has the focus.

@@ -2,16 +2,19 @@
 # Windows under Wine, sourced after window-session.sh:
 #  1. Demo into "proj": the host stays blocked while the wizard runs; a
 #     click on another tab changes nothing; a refused name's message is dismissed with Enter; the directory chooser
-#     (its drive list opened and cancelled) opens on top, takes a relative
+#     (its drive list opened and cancelled, a long missing location's
+#     message no wider than the screen) opens on top, takes a relative
 #     name, is browsed by double clicks and gives the name back; the name
 #     is typed with the editing keys; the step 1 radio group is one tab
-#     stop; a view base class is picked from the drop-down with the mouse;
-#     Finish and OK by mouse and Enter. The files are those the command
-#     writes, byte for byte.
+#     stop; a view base class is picked from the drop-down with the mouse,
+#     and the editing keys in its text change nothing; a double click on
+#     Finish (150 and 300 ms) leaves the summary open with nothing written,
+#     and one on the summary's Cancel returns to step 6; OK by Enter. The
+#     files are those the command writes, byte for byte.
 #  2. Bad into "bad", where "res" is a file: the error box is dismissed and
 #     Finish opens the summary again, on top.
-#  3. Demo into "proj" again: the summary asks before replacing files; No
-#     keeps everything, Yes writes.
+#  3. Demo into "proj" again: the summary asks before replacing files;
+#     Escape and Enter answer No and keep everything, Yes writes.
 # Then the host's record: close, then open the makefile, once per run.
 #
 # The script sets: work (the location, with proj/ and bad/ made), main (the
@@ -20,6 +23,9 @@
 # of proj's makefile as the host reports it), and defines first_wizard
 # (starts the expert the first time, with the gallery's screenshot) and
 # start_wizard (from the host's window); both set newdlg.
+# It may set proj_typed (what run 3 types into the chooser for proj: "proj"
+# when not set) and host_keys_after_run=1 (the host takes Ctrl+N at once
+# after a successful run).
 
 # The middle of row INDEX of a list, from the top of its window.
 row_at() { echo $((2 + $1 * row + row / 2)); }
@@ -94,6 +100,17 @@ run_wizard_three_times() {
   # The drive list, opened and cancelled, leaves the next chooser on top.
   drop_down "$chooser" TDirChooser DriveComboBox
   keys Escape
+  # A long location that does not exist: its message breaks the path and
+  # stays within the screen.
+  click "$chooser" TDirChooser DirName
+  x xdotool type --delay 8 "$(printf '/a-rather-long-folder-name-%02d' $(seq 1 9))"
+  keys Return
+  local long
+  long=$(window "^Confirm$")
+  fits_screen "$long" "the message about a long location is wider than the screen"
+  shot "$long" "${refs_prefix}long-location"
+  keys Return
+  closed "$long" "Enter did not close the message about a long location"
   click "$chooser" TDirChooser CancelBtn
   closed "$chooser" "Cancel left the chooser open"
   click "$newdlg" TNewDlg ProjectDirDialog
@@ -136,6 +153,23 @@ run_wizard_three_times() {
   x xdotool mousemove $((X + 20)) $((Y + 3 + (HEIGHT - 6) * 5 / 12)) click 1
   sleep 0.3
   shot "$step" "${refs_prefix}step6"
+  # Its text takes no edit: the picked class stays (the files say so).
+  click "$step" TVantrel BaseClass 30
+  keys Delete BackSpace shift+Delete ctrl+x ctrl+v BackSpace
+  # A double click on Finish opens the summary with its first click; the
+  # second, where the summary has its OK, presses nothing. A double click
+  # on the summary's Cancel returns to step 6, whose Cancel lies beneath.
+  local delay
+  for delay in 150 300; do
+    double_click "$step" TVantrel FinishBtn "" "" "$delay"
+    summary=$(window "New Project Information")
+    sleep 0.3
+    still_open "$summary" "the second click of a double click on Finish ($delay ms) closed the summary"
+    [ -e "$work/proj/Demo.bpr" ] && fail "a double click on Finish ($delay ms) wrote the project"
+    double_click "$summary" TNewProInfo CancelBtn "" "" "$delay"
+    closed "$summary" "a double click on the summary's Cancel left it open"
+    still_open "$step" "a double click on the summary's Cancel ($delay ms) closed the wizard"
+  done
   click "$step" TVantrel FinishBtn
   summary=$(window "New Project Information")
   shot "$summary" "${refs_prefix}summary"
@@ -164,23 +198,36 @@ run_wizard_three_times() {
 
   # --- Run 3: Demo into proj again: replacing is confirmed. --------------
   echo "// kept" >> "$work/proj/stdafx.h"
-  to_step_one Demo proj
+  to_step_one Demo "${proj_typed:-proj}"
   for _ in 1 2 3 4 5; do keys alt+n; done
   keys alt+f
   summary=$(window "New Project Information")
   keys Return
-  local confirm
+  local confirm answer
   confirm=$(window "^Confirm$")
   shot "$confirm" "${refs_prefix}confirm"
-  keys Tab Return   # No.
-  closed "$confirm" "No did not close the question"
-  grep -q "// kept" "$work/proj/stdafx.h" || fail "No replaced the files"
-  keys Return       # OK in the summary again, then Yes.
-  confirm=$(window "^Confirm$")
-  keys Return
+  # Escape, and Enter on the default button, answer No.
+  for answer in Escape Return; do
+    keys "$answer"
+    closed "$confirm" "$answer did not close the question"
+    grep -q "// kept" "$work/proj/stdafx.h" || fail "$answer in the question replaced the files"
+    still_open "$summary" "$answer in the question closed the summary"
+    keys Return     # OK in the summary again.
+    confirm=$(window "^Confirm$")
+  done
+  keys Tab Return   # Yes.
   closed "$confirm" "Yes did not close the question"
   opened 2
   same_files CView
+  if [ "${host_keys_after_run:-0}" = 1 ]; then
+    # The host has the keyboard back at once: Ctrl+N opens the gallery.
+    gone "New Project Information" "the summary stayed after the run"
+    keys ctrl+n
+    local gallery
+    gallery=$(window "New Items")
+    keys Escape
+    closed "$gallery" "Escape left the gallery open"
+  fi
 
   # The host's record: close, then open the makefile, once per completed run.
   local requests want

@@ -10,6 +10,7 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,7 @@
 #include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Layout.h"
 #include "platform/toolkit/ListBox.h"
+#include "platform/toolkit/PressGuard.h"
 #include "platform/toolkit/UpDown.h"
 #include "platform/win32/Win32Backend.h"
 
@@ -71,10 +73,15 @@ struct Win32Backend : ::testing::Test {
   std::vector<std::function<void()>> script;
 
   void SetUp() override {
+    // The steps act as a user who waited for the form after it opened: at
+    // each reading the clock has moved on by a second, beyond the time in
+    // which a form that has just opened ignores the mouse.
+    PressGuard::SetClock([at = std::chrono::milliseconds{0}]() mutable { return at += std::chrono::seconds{1}; });
     if (host == nullptr) GTEST_SKIP() << "no windows can be made here";
     app.SetHandle(reinterpret_cast<std::uintptr_t>(host));
   }
   void TearDown() override {
+    PressGuard::SetClock({});
     if (host != nullptr) DestroyWindow(host);
   }
 
