@@ -1,5 +1,9 @@
 #include "generator/GenerationRun.h"
 
+#include <algorithm>
+#include <new>
+#include <system_error>
+
 #include "generator/GeneratedFile.h"
 #include "generator/OutputWriter.h"
 #include "generator/TemplateWriter.h"
@@ -39,30 +43,36 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
     : settings_(settings), fs_(fs), existing_(existing) {
   settings_.ComputeSeparator(codePage);
   try {
-    lock_ = fs_.LockDirectory(settings_.Location);
+    location_ = fs_.OpenLocked(settings_.Location, settings_.Separator);
   } catch (const FileError& error) {
     refusals_.push_back(error);
     return;
   }
-  if (auto problem = fs_.CheckDirectory(settings_.Location, false)) {
+  if (auto problem = location_->CheckDirectory("", false)) {
     refusals_.push_back(*problem);
     return;
   }
   // The resource directory is made by the run when it is missing; files
   // below one that cannot be used are not looked at one by one.
-  auto resources = fs_.CheckDirectory(fs_.ProjectPath(settings_.Location, settings_.Separator, kResourceDirectory), true);
+  auto resources = location_->CheckDirectory(kResourceDirectory, true);
   if (resources) refusals_.push_back(*resources);
   for (const auto& file : GeneratedFiles()) {
-    if (resources && RelativePath(file, settings_).starts_with(kInResourceDirectory)) continue;
-    if (auto problem = fs_.CheckNewFile(PathOf(file, settings_, fs_), existing_)) refusals_.push_back(*problem);
+    const std::string relative = RelativePath(file, settings_);
+    if (resources && relative.starts_with(kInResourceDirectory)) continue;
+    const std::string path = location_->PathOf(relative);
+    if (const std::size_t overrun = fs_.PathOverrun(path))
+      refusals_.emplace_back(FileError::Kind::CannotCreate, path, PathTooLongReason(overrun));
+    else if (auto problem = location_->CheckNewFile(relative, existing_))
+      refusals_.push_back(*problem);
   }
 }
 
 bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
                          RunObserver* observer, FileOutcome& outcome) {
   const GeneratedFile& file = GeneratedFiles()[index];
+  const std::string relative = RelativePath(file, settings_);
   if (file.text) {
-    writer.Create(outcome.path, existing_);
+    writer.Start(location_->CreateFile(relative, existing_));
     WriteTemplate(*file.text, values, writer);
     outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
     if (Stopping(observer)) {
@@ -78,7 +88,7 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceVa
   if (bytes.empty())
     throw FileError(FileError::Kind::CannotCreate, outcome.path,
                     "the library carries no picture " + std::string(file.picture.resource));
-  auto out = fs_.CreateFile(outcome.path, existing_);
+  auto out = location_->CreateFile(relative, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
   if (Stopping(observer)) return false;
   out->Write(bytes);
@@ -90,33 +100,56 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   RunReport report;
   report.refusals = refusals_;
   if (!refusals_.empty()) return report;
-  OutputWriter writer(fs_);
+  // No live run can own a temporary in the location while the lock is held.
+  report.leftoversRemoved = location_->RemoveLeftovers();
+  OutputWriter writer;
   const SpliceValues values(settings_);
   const auto files = GeneratedFiles();
+  report.files.reserve(files.size());
+  // Why the resource directory could not be made, for the files in it.
+  std::optional<std::string> resourcesMissing;
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (Stopping(observer)) {
       report.stopped = true;
       break;
     }
-    if (files[i].makesResourceDirectory)
-      fs_.MakeDirectory(fs_.ProjectPath(settings_.Location, settings_.Separator, kResourceDirectory));
     FileOutcome outcome;
-    outcome.path = PathOf(files[i], settings_, fs_);
+    auto fail = [&](FileError::Kind kind, const std::string& reason) {
+      writer.Abandon();
+      outcome.status = FileOutcome::Status::Failed;
+      outcome.error = FileError::MessageFor(kind, outcome.path, reason);
+      outcome.failure = kind;
+    };
     try {
+      const std::string relative = RelativePath(files[i], settings_);
+      outcome.path = location_->PathOf(relative);
+      if (files[i].makesResourceDirectory) {
+        try {
+          location_->MakeDirectory(kResourceDirectory);
+        } catch (const FileError& error) {
+          resourcesMissing = error.reason();
+        }
+      }
+      if (resourcesMissing && relative.starts_with(kInResourceDirectory))
+        throw FileError(FileError::Kind::CannotCreate, outcome.path, *resourcesMissing);
       if (!WriteOne(i, writer, values, observer, outcome)) {
         report.stopped = true;
         break;
       }
     } catch (const FileError& error) {
-      writer.Abandon();
-      outcome.status = FileOutcome::Status::Failed;
-      outcome.error = error.what();
-      outcome.failure = error.kind();
+      fail(error.kind(), error.reason());
+    } catch (const std::bad_alloc&) {
+      fail(FileError::Kind::Incomplete, std::make_error_code(std::errc::not_enough_memory).message());
+    } catch (const std::exception& error) {
+      fail(FileError::Kind::Incomplete, error.what());
     }
     report.files.push_back(std::move(outcome));
     if (observer) observer->FileDone(report.files.back());
   }
-  if (report.Succeeded() && !Stopping(observer) && opener) {
+  // A stop that comes while the last file is put in place still counts:
+  // the project is then not opened, and the report says why.
+  if (!report.stopped && Stopping(observer)) report.stopped = true;
+  if (report.Succeeded() && opener) {
     opener->CloseProject();
     opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));
     report.openRequested = true;
@@ -128,6 +161,15 @@ RunReport GenerationRun(ProjectSettings& settings, FileSystem& fs, ProjectOpener
                         ExistingFile existing, RunObserver* observer) {
   LockedRun run(settings, fs, codePage, existing);
   return run.Write(opener, observer);
+}
+
+std::optional<std::string> NameFitProblem(const ProjectSettings& settings, const FileSystem& fs) {
+  std::size_t overrun = 0;
+  for (const auto& file : GeneratedFiles()) overrun = std::max(overrun, fs.PathOverrun(PathOf(file, settings, fs)));
+  if (overrun == 0) return std::nullopt;
+  return "The project name is " + std::to_string(overrun) + (overrun == 1 ? " character" : " characters") +
+         " too long for this location: the longest path the project needs, temporary names included, "
+         "would be longer than the system allows.";
 }
 
 std::vector<std::string> PlannedPaths(const ProjectSettings& settings, const FileSystem& fs) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,9 @@ struct RunReport {
   // nothing was written.
   std::vector<FileError> refusals;
   std::vector<FileOutcome> files;
+  // The temporaries a killed run had left in the location, removed before
+  // this run wrote anything.
+  std::vector<std::string> leftoversRemoved;
   bool stopped = false;  // Ended on request: the files not listed were not written.
   bool openRequested = false;
 
@@ -48,23 +52,33 @@ class RunObserver {
   virtual bool StopRequested() { return false; }
 };
 
-// One run into a location. Constructing it computes the separator, takes the
-// location's lock (held until the run is destroyed) and checks everything
-// that can be known before writing: a location that is missing, gone, or
-// not writable, a "res" that is not a directory, and each file that could
-// not be created (a directory at its path, a read-only file, or any existing
-// file when existing files are kept). Nothing is written until Write.
+// One run into a location. Constructing it computes the separator, opens the
+// location and takes its lock (held until the run is destroyed) and checks
+// everything that can be known before writing: a location that is missing,
+// gone, or not writable, a "res" that is not a directory (a link to one
+// included), each path the run would use that is too long for the system,
+// and each file that could not be created (a directory, pipe or device at
+// its path, a read-only file, or any existing file when existing files are
+// kept). Nothing is written until Write, and everything is written into the
+// directory that was opened and checked, even if its path is taken by
+// another meanwhile.
+
 class LockedRun {
  public:
   LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing);
 
   const std::vector<FileError>& Refusals() const { return refusals_; }
 
-  // Writes every generated file in its fixed order, then, only when every
+  // Removes the temporaries a killed run left (see FileSystem::
+  // RemoveLeftovers), then writes every generated file in its fixed order,
+  // then, only when every
   // file was written completely, asks the opener to close the current project
   // and open the new makefile. A file that fails does not stop the run:
   // every other file is still written, and the report names each failure.
-  // With refusals nothing is written and the report carries them.
+  // With refusals nothing is written and the report carries them. Any
+  // error, running out of memory included, fails only the file in hand.
+  // A stop requested at any point, even after the last file, is reported
+  // as such and the project is not opened.
   RunReport Write(ProjectOpener* opener, RunObserver* observer = nullptr);
 
  private:
@@ -74,7 +88,7 @@ class LockedRun {
   ProjectSettings& settings_;
   FileSystem& fs_;
   ExistingFile existing_;
-  std::unique_ptr<DirectoryLock> lock_;
+  std::unique_ptr<LockedDirectory> location_;
   std::vector<FileError> refusals_;
 };
 
@@ -85,5 +99,11 @@ RunReport GenerationRun(ProjectSettings& settings, FileSystem& fs, ProjectOpener
 // The native full paths a run would write, in order, for settings whose
 // separator has been computed.
 std::vector<std::string> PlannedPaths(const ProjectSettings& settings, const FileSystem& fs);
+
+// Why the project's name can never be written in its location: the longest
+// path a run would use for it (temporaries included) is longer than the
+// system takes, by the count the message gives. Nothing when every path
+// fits. For settings whose separator has been computed.
+std::optional<std::string> NameFitProblem(const ProjectSettings& settings, const FileSystem& fs);
 
 }  // namespace vantrel

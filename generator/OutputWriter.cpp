@@ -5,9 +5,14 @@
 namespace vantrel {
 
 void OutputWriter::Create(const std::string& path, ExistingFile existing) {
+  if (fs_ == nullptr) throw std::logic_error("OutputWriter::Create without a file system");
   file_.reset();
+  Start(fs_->CreateFile(path, existing));
+}
+
+void OutputWriter::Start(std::unique_ptr<OutputFile> file) {
+  file_ = std::move(file);
   buffer_.clear();
-  file_ = fs_.CreateFile(path, existing);
   replaced_ = file_->ReplacesExisting();
 }
 

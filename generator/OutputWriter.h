@@ -13,10 +13,16 @@ namespace vantrel {
 // buffer is reused from file to file.
 class OutputWriter {
  public:
-  explicit OutputWriter(FileSystem& fs) : fs_(fs) {}
+  // A writer of files that its user starts (Start) ...
+  OutputWriter() = default;
+  // ... or that it creates in fs by path (Create).
+  explicit OutputWriter(FileSystem& fs) : fs_(&fs) {}
 
   // Starts the file at path and empties the buffer. Throws FileError.
   void Create(const std::string& path, ExistingFile existing = ExistingFile::Replace);
+
+  // Takes file, started already, as the file to write, and empties the buffer.
+  void Start(std::unique_ptr<OutputFile> file);
 
   // Appends text and the line ending CR LF. Nothing else is converted.
   void AddLine(std::string_view text) {
@@ -41,7 +47,7 @@ class OutputWriter {
   const std::string& Buffer() const { return buffer_; }
 
  private:
-  FileSystem& fs_;
+  FileSystem* fs_ = nullptr;
   std::unique_ptr<OutputFile> file_;
   std::string buffer_;
   bool replaced_ = false;

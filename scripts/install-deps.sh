@@ -4,6 +4,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
+  # A replaced file keeps its access control list and extended attributes;
+  # strace counts the command's system calls for the benchmark's notes.
+  libacl1-dev libattr1-dev strace
   # The compile check of generated projects (tests/compile).
   mingw-w64-i686-dev binutils-mingw-w64-i686 imagemagick
   # Real windows, the stand-in host and the window tests on a virtual screen.

@@ -50,4 +50,15 @@ echo
 echo "== Summary"
 echo "Linux:   $linux"
 echo "Windows: $windows"
+
+# Both halves added up, as one plain line that any reader of the log finds.
+total=0 failed=0 skipped=0
+for half in "$linux" "$windows"; do
+  if [[ $half =~ ([0-9]+)\ tests\ failed\ out\ of\ ([0-9]+) ]]; then
+    failed=$((failed + BASH_REMATCH[1]))
+    total=$((total + BASH_REMATCH[2]))
+  fi
+  [[ $half =~ ([0-9]+)\ skipped ]] && skipped=$((skipped + BASH_REMATCH[1]))
+done
+echo "Tests: $((total - failed - skipped)) passed, $failed failed, $skipped skipped"
 exit "$status"

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <limits.h>
+
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -65,7 +67,7 @@ class CommandProcessTest : public ::testing::Test {
   static std::set<std::string> Names(const fs::path& directory) {
     std::set<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(directory))
-      names.insert(fs::relative(entry.path(), directory).string());
+      names.insert(entry.path().lexically_relative(directory).string());
     return names;
   }
 
@@ -83,13 +85,15 @@ TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
   } cases[] = {
       {"a\\b", false, "a\\b/X.bpr"},
       {"c\\d", true, (root_ / "c\\d" / "X.bpr").string()},
-      {"gbk\x81\x5c", false, "gbk\x81\x5c/X.bpr"},
+      // Printed with the stray byte 0x81 escaped, as a C1 control would be.
+      {"gbk\x81\x5c", false, "gbk\\x81\\/X.bpr"},
   };
   for (const auto& c : cases) {
     fs::create_directories(root_ / c.directory);
     auto r = c.current ? Run(root_ / c.directory, "X") : Run(root_, "X --location " + Quote(c.directory));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Names(root_ / c.directory).size(), GeneratedFiles().size() + 1) << c.directory;
+    EXPECT_TRUE(fs::exists(root_ / c.directory / "X.bpr"));
     EXPECT_NE(r.out.find("IDE: open " + c.opened + "\n"), std::string::npos) << r.out;
   }
   EXPECT_TRUE(fs::is_empty(root_ / "a" / "b"));
@@ -168,6 +172,227 @@ TEST_F(CommandProcessTest, TwoRunsIntoOneLocation) {
   EXPECT_EQ(Names(root_).size(), GeneratedFiles().size() + 1);
   EXPECT_TRUE(fs::exists(root_ / "Foo.bpr"));
   EXPECT_FALSE(fs::exists(root_ / "Bar.bpr"));
+}
+
+// Wherever the signal comes, even as the last file is put in place, the run
+// ends as interrupted: never as a success that asked nothing of the IDE.
+TEST_F(CommandProcessTest, NoSignalIsLostAtAnyFile) {
+  for (std::size_t files = 1; files <= GeneratedFiles().size(); ++files) {
+    SCOPED_TRACE(files);
+    const fs::path dir = root_ / ("run" + std::to_string(files));
+    fs::create_directories(dir);
+    auto r = Run(dir, "Demo", "VANTREL_TEST_INTERRUPT=15:" + std::to_string(files));
+    EXPECT_EQ(r.status, 128 + SIGTERM);
+    EXPECT_NE(r.err.find("interrupted by signal 15 (Terminated)"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
+  }
+}
+
+// Every catchable signal that would end the process ends the run the same
+// way, over an existing project, with no temporary left.
+TEST_F(CommandProcessTest, EveryTerminatingSignalEndsTheRunCleanly) {
+  const fs::path old = root_ / "old";
+  fs::create_directories(old);
+  ASSERT_EQ(Run(old, "Demo").status, 0);
+  for (int signal : {SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF}) {
+    SCOPED_TRACE(signal);
+    const fs::path dir = root_ / ("run" + std::to_string(signal));
+    fs::copy(old, dir, fs::copy_options::recursive);
+    auto r = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":7");
+    EXPECT_EQ(r.status, 128 + signal) << r.err;
+    EXPECT_NE(r.err.find("interrupted by signal " + std::to_string(signal)), std::string::npos) << r.err;
+    EXPECT_EQ(Names(dir), Names(old));
+  }
+}
+
+// A file-size limit fails the files over it, named with the reason, and the
+// others are written.
+TEST_F(CommandProcessTest, AFileSizeLimitFailsOnlyTheFilesOverIt) {
+  auto r = Run(root_, "Demo", "ulimit -f 4 &&");
+  EXPECT_EQ(r.status, 74) << r.err;
+  std::size_t tooLarge = 0;
+  for (std::size_t at = r.err.find(": File too large\n"); at != std::string::npos; at = r.err.find(": File too large\n", at + 1))
+    ++tooLarge;
+  EXPECT_GT(tooLarge, 0u) << r.err;
+  std::size_t written = 0;
+  for (const auto& name : Names(root_)) {
+    if (fs::is_directory(root_ / name)) continue;
+    EXPECT_LE(fs::file_size(root_ / name), 4096u) << name;
+    ++written;
+  }
+  EXPECT_EQ(written + tooLarge, GeneratedFiles().size());
+}
+
+// Out of memory at any point ends with a message and a report: a whole
+// project, nothing written (70), or the files written and those that failed
+// (74); never an abort. Limits too small for the program to start at all
+// are skipped.
+TEST_F(CommandProcessTest, RunningOutOfMemoryEndsWithAReport) {
+  const fs::path reference = root_ / "reference";
+  fs::create_directories(reference);
+  ASSERT_EQ(Run(reference, "Demo").status, 0);
+  std::set<int> seen;
+  for (int limit = 2000; limit <= 4000; limit += 50) {
+    const std::string ulimit = "ulimit -v " + std::to_string(limit) + " &&";
+    if (std::system(("(" + ulimit + " " + VANTREL_PROGRAM + " --view-bases >/dev/null 2>&1)").c_str()) != 0) continue;
+    SCOPED_TRACE(limit);
+    const fs::path dir = root_ / ("run" + std::to_string(limit));
+    fs::create_directories(dir);
+    auto r = Run(dir, "Demo", ulimit);
+    seen.insert(r.status);
+    EXPECT_TRUE(r.status == 0 || r.status == 70 || r.status == 74) << r.status << r.err;
+    EXPECT_EQ(r.err.find("terminate"), std::string::npos) << r.err;
+    std::size_t written = 0;
+    for (const auto& name : Names(dir)) {
+      if (fs::is_directory(dir / name)) continue;
+      EXPECT_EQ(Slurp(dir / name), Slurp(reference / name)) << name;
+      ++written;
+      EXPECT_NE(r.out.find("/" + name + "\n"), std::string::npos) << name;
+    }
+    if (r.status == 0) {
+      EXPECT_EQ(written, GeneratedFiles().size());
+    } else if (r.status == 70) {
+      EXPECT_EQ(written, 0u);
+    } else {
+      EXPECT_NE(r.err.find("Cannot allocate memory"), std::string::npos) << r.err;
+    }
+  }
+  // A sanitized build reserves more address space than any of these limits.
+  if (seen.empty()) GTEST_SKIP() << "the program does not start under any of these limits";
+  EXPECT_TRUE(seen.count(0)) << "no limit was large enough";
+}
+
+// A killed run's temporaries are removed by the next run into the location,
+// which says so; a run killed outright, then run again, leaves a whole
+// project and nothing else.
+TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
+  const fs::path dir = root_ / "p";
+  fs::create_directories(dir / "res");
+  for (const char* left : {".vantrel-abcdefghij", "res/.vantrel-0123401234"}) std::ofstream(dir / left) << "half";
+  std::ofstream(dir / ".vantrel-mine") << "not ours";
+  auto r = Run(dir, "Demo");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "vantrel: removed " + (dir / ".vantrel-abcdefghij").string() +
+                       ", a temporary file an interrupted run had left\nvantrel: removed " +
+                       (dir / "res/.vantrel-0123401234").string() + ", a temporary file an interrupted run had left\n");
+  EXPECT_EQ(Names(dir).size(), GeneratedFiles().size() + 2);
+  for (int files : {0, 4, 11, 22}) {
+    SCOPED_TRACE(files);
+    auto killed = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files));
+    EXPECT_EQ(killed.status, 128 + SIGKILL);  // As the shell reports it.
+    auto again = Run(dir, "Demo --force");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(Names(dir).size(), GeneratedFiles().size() + 2);
+  }
+}
+
+// The run writes into the directory it locked and checked: renamed and
+// replaced by a link while the run is paused, it still gets every file and
+// the link's target gets none.
+TEST_F(CommandProcessTest, TheLocationSwappedMidRunStillGetsTheFiles) {
+  fs::create_directories(root_ / "loc");
+  fs::create_directories(root_ / "elsewhere");
+  const pid_t run = fork();
+  ASSERT_GE(run, 0);
+  if (run == 0) {
+    setenv("VANTREL_TEST_INTERRUPT", "19:3", 1);  // SIGSTOP
+    if (chdir(root_.c_str()) != 0 || !freopen("/dev/null", "w", stdout)) _exit(127);
+    execl(VANTREL_PROGRAM, "vantrel", "new", "Foo", "--location", "loc", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(run, &status, WUNTRACED), run);
+  ASSERT_TRUE(WIFSTOPPED(status));
+  fs::rename(root_ / "loc", root_ / "moved");
+  fs::create_directory_symlink(root_ / "elsewhere", root_ / "loc");
+  kill(run, SIGCONT);
+  ASSERT_EQ(waitpid(run, &status, 0), run);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(Names(root_ / "moved").size(), GeneratedFiles().size() + 1);
+  EXPECT_TRUE(fs::is_empty(root_ / "elsewhere"));
+}
+
+// A "res" that is a link is refused before writing, in a dry run too.
+TEST_F(CommandProcessTest, ALinkedResIsRefusedUpFront) {
+  fs::create_directories(root_ / "elsewhere");
+  for (const char* target : {"nowhere", "elsewhere"})
+    for (const char* args : {"Demo", "Demo --force", "Demo --dry-run"}) {
+      SCOPED_TRACE(std::string(target) + " " + args);
+      const fs::path dir = root_ / "p";
+      fs::remove_all(dir);
+      fs::create_directories(dir);
+      fs::create_directory_symlink(root_ / target, dir / "res");
+      auto r = Run(dir, args);
+      EXPECT_EQ(r.status, 73);
+      EXPECT_EQ(r.err, "vantrel: Cannot write into directory " + (dir / "res").string() +
+                           ": a symbolic link, which a run never writes through\nvantrel: nothing was written\n");
+      EXPECT_EQ(Names(dir), std::set<std::string>{"res"});
+      EXPECT_TRUE(fs::is_empty(root_ / "elsewhere"));
+    }
+}
+
+// Paths are limited where the system limits them: a location whose "res"
+// would pass PATH_MAX refuses the name with the count, in a dry run too; one
+// just short of it is written whole, with --force as well.
+TEST_F(CommandProcessTest, PathLimitsAreCheckedForThePathsTheRunUses) {
+  auto locationOf = [&](std::size_t length) {
+    std::string location = root_.string();
+    while (location.size() < length)
+      location += "/" + std::string(std::min<std::size_t>(200, length - location.size() - 1), 'l');
+    fs::create_directories(location);
+    return location;
+  };
+  const std::string tooLong = locationOf(PATH_MAX - 3);  // "/res" and its zero: 2 over.
+  for (const char* options : {"", " --dry-run"}) {
+    auto r = Run(root_, "Demo --location " + Quote(tooLong) + options);
+    EXPECT_EQ(r.status, 64);
+    EXPECT_EQ(r.err, "vantrel: The project name is 2 characters too long for this location: the longest path the "
+                     "project needs, temporary names included, would be longer than the system allows.\n");
+  }
+  const std::string fits = locationOf(4079);
+  for (const char* options : {"", " --force", " --force --dry-run"}) {
+    auto r = Run(root_, "Demo --location " + Quote(fits) + options);
+    EXPECT_EQ(r.status, 0) << options << r.err;
+  }
+  EXPECT_EQ(Names(fits).size(), GeneratedFiles().size() + 1);
+}
+
+// A "res" that cannot be made for want of space is reported as that, for
+// each file in it, not as a missing directory. Needs a small tmpfs of its
+// own (as root): room for the directory and four files.
+TEST_F(CommandProcessTest, ResThatCannotBeMadeGivesItsOwnReason) {
+  const fs::path mount = root_ / "small";
+  fs::create_directories(mount);
+  if (std::system(("mount -t tmpfs -o size=1m,nr_inodes=5 none " + Quote(mount) + " 2>/dev/null").c_str()) != 0)
+    GTEST_SKIP() << "cannot mount a tmpfs here";
+  auto r = Run(mount, "Demo");
+  std::system(("umount " + Quote(mount)).c_str());
+  EXPECT_EQ(r.status, 74);
+  EXPECT_NE(r.err.find("Cannot create file " + (mount / "res/Demo.rc2").string() + ": No space left on device\n"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(r.err.find("No such file or directory"), std::string::npos) << r.err;
+}
+
+// A report into a pipe nobody reads is a failure named on standard error,
+// not a death by SIGPIPE.
+TEST_F(CommandProcessTest, AReportIntoAClosedPipeIsAFailure) {
+  int pipe_[2];
+  ASSERT_EQ(pipe(pipe_), 0);
+  close(pipe_[0]);
+  const fs::path err = root_ / "stderr.txt";
+  const pid_t run = fork();
+  ASSERT_GE(run, 0);
+  if (run == 0) {
+    if (chdir(root_.c_str()) != 0 || dup2(pipe_[1], 1) < 0 || !freopen(err.c_str(), "w", stderr)) _exit(127);
+    execl(VANTREL_PROGRAM, "vantrel", "new", "Demo", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(pipe_[1]);
+  int status = 0;
+  ASSERT_EQ(waitpid(run, &status, 0), run);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 74) << status;
+  EXPECT_EQ(Slurp(err), "vantrel: cannot write the report to standard output: Broken pipe\n");
 }
 
 TEST_F(CommandProcessTest, AReportThatCannotBePrintedIsAFailure) {

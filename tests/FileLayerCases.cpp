@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace vantrel::test {
 namespace {
 
@@ -103,6 +105,64 @@ void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, co
   EXPECT_EQ(ErrorOf([&] { files.LockDirectory(dir.Path("none")); }),
             "Cannot write into directory " + dir.Path("none") + ": " + reasons.missingDirectory);
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"file", "in.txt"})) << "no lock file";
+}
+
+void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons) {
+  const std::string here = dir.Path("");
+  const std::string top = here.substr(0, here.size() - dir.Separator().size());
+  const std::string inRes = dir.Path("res") + dir.Separator() + "a.txt";
+  dir.Put("file", "");
+  auto locked = files.OpenLocked(top, dir.Separator());
+  EXPECT_EQ(locked->PathOf(""), top);
+  EXPECT_EQ(locked->PathOf("res\\a.txt"), inRes);
+  EXPECT_FALSE(locked->CheckDirectory("", false).has_value());
+  EXPECT_FALSE(locked->CheckDirectory("res", true).has_value());
+  for (int i = 0; i < 2; ++i) locked->MakeDirectory("res");  // Made once, then found.
+  auto file = locked->CreateFile("res\\a.txt", ExistingFile::Keep);
+  file->Write("in res");
+  file->Finish();
+  EXPECT_EQ(files.ReadFile(inRes).value_or("<none>"), "in res");
+  auto again = locked->CheckNewFile("res\\a.txt", ExistingFile::Keep);
+  EXPECT_EQ(again ? std::string(again->what()) : "", "Cannot create file " + inRes + ": the file exists already");
+  EXPECT_EQ(ErrorOf([&] { locked->MakeDirectory("file"); }),
+            "Cannot write into directory " + dir.Path("file") + ": " + reasons.fileAsDirectory);
+  EXPECT_EQ(ErrorOf([&] { files.LockDirectory(top); }),
+            "Cannot write into directory " + top + ": another run is writing into it");
+  locked.reset();
+  EXPECT_NE(files.LockDirectory(top), nullptr);
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"file", "res"}));
+}
+
+void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
+                            const std::vector<std::string>& nearMisses) {
+  const std::string here = dir.Path("");
+  const std::string top = here.substr(0, here.size() - dir.Separator().size());
+  dir.MakeDirectory("res");
+  std::vector<std::string> kept = nearMisses;
+  kept.push_back("res");
+  std::sort(kept.begin(), kept.end());
+  for (const bool throughLockedDirectory : {false, true}) {
+    SCOPED_TRACE(throughLockedDirectory ? "locked directory" : "file system");
+    std::vector<std::string> expected;
+    for (const auto& name : leftovers)
+      for (const std::string& relative : {name, "res" + dir.Separator() + name}) {
+        dir.Put(relative, "half");
+        expected.push_back(dir.Path(relative));
+      }
+    for (const auto& name : nearMisses) dir.Put(name, "mine");
+    std::vector<std::string> removed;
+    if (throughLockedDirectory) {
+      removed = files.OpenLocked(top, dir.Separator())->RemoveLeftovers();
+    } else {
+      auto lock = files.LockDirectory(top);
+      removed = files.RemoveLeftovers(top);
+    }
+    std::sort(removed.begin(), removed.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(removed, expected);
+    EXPECT_EQ(dir.Entries(), kept);
+    for (const auto& name : nearMisses) EXPECT_EQ(Content(files, dir, name), "mine") << name;
+  }
 }
 
 }  // namespace vantrel::test

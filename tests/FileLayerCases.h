@@ -47,6 +47,18 @@ void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& d
 // The directory checks before writing, and one lock per directory.
 void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
+// A run's directory, opened and locked: names below it, "res" made and made
+// again, a file written in it, a file in place of a directory refused with
+// the reason, and other runs kept out.
+void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
+
+// The temporaries a killed run left (leftovers: names of the layer's own
+// pattern, in the directory and in "res") are removed by the next run that
+// holds the lock, through the file system and through a locked directory;
+// names that only look alike (nearMisses) stay.
+void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
+                            const std::vector<std::string>& nearMisses);
+
 // The message of the FileError that action raises; empty when none.
 template <typename Action>
 std::string ErrorOf(Action action) {

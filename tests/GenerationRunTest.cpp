@@ -180,7 +180,7 @@ TEST(GenerationRun, AStopLeavesOnlyWholeFilesAndOpensNothing) {
   const struct {
     int asked;
     std::size_t written;
-  } cases[] = {{1, 0}, {2, 0}, {5, 2}, {6, 2}, {46, 22}};
+  } cases[] = {{1, 0}, {2, 0}, {5, 2}, {6, 2}, {46, 22}, {47, 23}};  // 47: after the last file.
   for (const auto& c : cases) {
     SCOPED_TRACE(c.asked);
     test::Generated g;
@@ -221,6 +221,53 @@ TEST(GenerationRun, AFailedFileCanBeWrittenAgainAtOnce) {
   RunReport again = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
   EXPECT_TRUE(again.Succeeded());
   EXPECT_EQ(g.opener.calls.size(), 2u);
+}
+
+// What a killed run left in the location and in "res" is removed before
+// anything is written, and reported.
+TEST(GenerationRun, AKilledRunsTemporariesAreRemovedFirst) {
+  test::Generated g;
+  g.fs.AddFile("C:\\Work\\~vantrel-1", "half");
+  g.fs.AddFile("C:\\Work\\res\\~vantrel-2", "half");
+  g.fs.AddFile("C:\\Work\\Other\\~vantrel-3", "not in this project");
+  auto settings = test::Settings("Demo");
+  g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
+  EXPECT_TRUE(g.report.Succeeded());
+  EXPECT_EQ(g.report.leftoversRemoved, (std::vector<std::string>{"C:\\Work\\res\\~vantrel-2", "C:\\Work\\~vantrel-1"}));
+  EXPECT_EQ(g.fs.Find("C:\\Work\\~vantrel-1"), nullptr);
+  EXPECT_NE(g.fs.Find("C:\\Work\\Other\\~vantrel-3"), nullptr);
+}
+
+// Paths the system cannot take are refused before anything is written, each
+// with its count; the name check at the dialog's OK and in the command
+// gives the largest.
+TEST(GenerationRun, PathsTooLongAreRefusedBeforeWriting) {
+  const struct {
+    std::size_t limit;
+    std::vector<std::string> refused;  // Relative, in the order of the run, each 1 over.
+    std::string fit;
+  } cases[] = {
+      {sizeof "C:\\Work\\res\\toolbar.bmp", {}, ""},
+      {sizeof "C:\\Work\\res\\toolbar.bmp" - 1, {"res\\toolbar.bmp", "res\\DemoDoc.ico"},
+       "The project name is 1 character too long for this location: the longest path the project needs, temporary "
+       "names included, would be longer than the system allows."},
+  };
+  for (const auto& c : cases) {
+    test::Generated g;
+    g.fs.AddDirectory("C:\\Work");
+    g.fs.SetPathLimit(c.limit);
+    auto settings = test::Settings("Demo");
+    settings.ComputeSeparator(codepage::kWestern);
+    EXPECT_EQ(NameFitProblem(settings, g.fs).value_or(""), c.fit);
+    g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
+    std::vector<std::string> expected;
+    for (const auto& relative : c.refused)
+      expected.push_back("Cannot create file C:\\Work\\" + relative +
+                         ": File name too long: the longest path used for it, temporary names included, is 1 "
+                         "character over the system's limit");
+    EXPECT_EQ(g.report.Errors(), expected);
+    EXPECT_EQ(g.fs.Files().size(), c.refused.empty() ? GeneratedFiles().size() : 0u);
+  }
 }
 
 TEST(GenerationRun, RunsWithoutAHost) {

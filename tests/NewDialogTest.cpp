@@ -134,6 +134,26 @@ TEST(NewDialog, RefusesANameTheGeneratorWouldRefuse) {
   }
 }
 
+// A name whose files could never be written in the location is refused at
+// OK, with the count, before the six steps.
+TEST(NewDialog, RefusesANameThatCannotFitTheLocation) {
+  Ui ui;
+  ui.fs.SetPathLimit(sizeof "C:\\Work\\res\\Demo12345Doc.ico" - 3);
+  ui.Expect("TNewDlg", [&](UserDriver& user) {
+    user.Type("Demo12345");
+    user.Click("OkBtn");
+    EXPECT_EQ(user.Form().ModalResult(), mrNone);
+    EXPECT_EQ(user.Focused(), "ProjectName");
+    user.Click("CancelBtn");
+  });
+  ui.RunNewProject();
+  ASSERT_EQ(ui.backend.Messages().size(), 1u);
+  EXPECT_EQ(ui.backend.Messages()[0].text,
+            "The project name is 3 characters too long for this location: the longest path the project needs, "
+            "temporary names included, would be longer than the system allows.");
+  EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
+}
+
 TEST(NewDialog, AnErrorInsideTheWizardIsDroppedByRunWizard) {
   Ui ui;
   ui.Expect("TNewDlg", [](UserDriver& user) {

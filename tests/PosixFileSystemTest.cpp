@@ -1,8 +1,16 @@
+#include <acl/libacl.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <limits.h>
 
 #include <algorithm>
 #include <csignal>
@@ -11,6 +19,7 @@
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/PosixFileSystem.h"
+#include "platform/fs/PosixOutputFile.h"
 #include "tests/FileLayerCases.h"
 
 namespace vantrel {
@@ -167,6 +176,232 @@ TEST_F(PosixFileSystemTest, AReplacedFileKeepsItsOwner) {
   EXPECT_EQ(Status("theirs.txt").st_uid, 4321u);
   EXPECT_EQ(Status("theirs.txt").st_gid, 8765u);
   EXPECT_EQ(Status("theirs.txt").st_mode & 07777, 0775u);
+}
+
+// The access control list as text, "" when there is none to read.
+std::string AclOf(const std::string& path) {
+  acl_t acl = acl_get_file(path.c_str(), ACL_TYPE_ACCESS);
+  if (acl == nullptr) return "";
+  char* text = acl_to_any_text(acl, nullptr, ',', TEXT_NUMERIC_IDS);
+  std::string result = text ? text : "";
+  acl_free(text);
+  acl_free(acl);
+  return result;
+}
+
+std::string AttributeOf(const std::string& path, const char* name) {
+  char value[64] = {};
+  const ssize_t n = lgetxattr(path.c_str(), name, value, sizeof value);
+  return n < 0 ? "<none>" : std::string(value, static_cast<std::size_t>(n));
+}
+
+// A replacement is a new file that carries what the old one carried: the
+// named user keeps access, the owning group gets none (its bits are the
+// mask), the user's attributes stay. Another hard link keeps the old file.
+TEST_F(PosixFileSystemTest, AReplacementKeepsTheAccessControlListAndTheAttributes) {
+  for (const auto& [name, methods] : kMethods) {
+    SCOPED_TRACE(name);
+    SetUp();
+    PutWithMode("old.txt", "old", 0640);
+    acl_t acl = acl_from_text("u::rw-,u:65534:rw-,g::---,m::rw-,o::---");
+    const bool withAcl = acl_set_file(Path("old.txt").c_str(), ACL_TYPE_ACCESS, acl) == 0;
+    acl_free(acl);
+    if (!withAcl || lsetxattr(Path("old.txt").c_str(), "user.origin", "mine", 4, 0) != 0)
+      GTEST_SKIP() << "the file system of " << dir_ << " has no access control lists or user attributes";
+    ASSERT_EQ(link(Path("old.txt").c_str(), Path("other.txt").c_str()), 0);
+    const std::string before = AclOf(Path("old.txt"));
+    PosixFileSystem files(methods);
+    Write(files, Path("old.txt"), "new");
+    EXPECT_EQ(AclOf(Path("old.txt")), before);
+    EXPECT_EQ(before, "user::rw-,user:65534:rw-,group::---,mask::rw-,other::---");
+    EXPECT_EQ(Status("old.txt").st_mode & 07777, 0660u);
+    EXPECT_EQ(AttributeOf(Path("old.txt"), "user.origin"), "mine");
+    EXPECT_EQ(Content("other.txt"), "old");
+    EXPECT_EQ(Content("old.txt"), "new");
+    EXPECT_EQ(Status("old.txt").st_nlink, 1u);
+  }
+}
+
+// Everything of a run happens below the directory it opened: renamed and
+// replaced by a link meanwhile, it still gets the files; a "res" that is a
+// link (dangling, or to a directory elsewhere) is refused, never followed.
+TEST_F(PosixFileSystemTest, NothingIsWrittenThroughALink) {
+  PosixFileSystem files;
+  MakeDirectory("elsewhere");
+  MakeDirectory("loc");
+  auto locked = files.OpenLocked(Path("loc"), "\\");
+  ASSERT_EQ(rename(Path("loc").c_str(), Path("moved").c_str()), 0);
+  fs::create_directory_symlink(Path("elsewhere"), Path("loc"));
+  locked->MakeDirectory("res");
+  for (const char* relative : {"a.txt", "res\\b.txt"}) {
+    auto file = locked->CreateFile(relative, ExistingFile::Keep);
+    file->Write("x");
+    file->Finish();
+  }
+  EXPECT_TRUE(fs::exists(Path("moved/a.txt")) && fs::exists(Path("moved/res/b.txt")));
+  EXPECT_TRUE(fs::is_empty(Path("elsewhere")));
+  locked.reset();
+
+  const struct {
+    const char* target;
+  } links[] = {{"nowhere"}, {"elsewhere"}};
+  for (const auto& l : links) {
+    SCOPED_TRACE(l.target);
+    MakeDirectory("p");
+    fs::create_directory_symlink(Path(l.target), Path("p/res"));
+    auto project = files.OpenLocked(Path("p"), "\\");
+    const std::string res = Path("p/res");
+    EXPECT_EQ(project->CheckDirectory("res", true)->what(),
+              "Cannot write into directory " + res + ": a symbolic link, which a run never writes through");
+    EXPECT_EQ(test::ErrorOf([&] { project->MakeDirectory("res"); }), std::string(project->CheckDirectory("res", true)->what()));
+    EXPECT_EQ(test::ErrorOf([&] { project->CreateFile("res\\x.ico", ExistingFile::Replace); }),
+              "Cannot create file " + res + "/x.ico: its directory is a symbolic link, which a run never writes through");
+    EXPECT_TRUE(fs::is_empty(Path("elsewhere")));
+    project.reset();
+    fs::remove_all(Path("p"));
+  }
+}
+
+// A pipe, a socket or a device at a file's name is refused as what it is,
+// whether files may be replaced or not.
+TEST_F(PosixFileSystemTest, OddObjectsAtAFilesNameAreNamedAsSuch) {
+  ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0666), 0);
+  const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = Path("socket");
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  socketPath.copy(address.sun_path, socketPath.size());
+  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  std::vector<std::string> names = {"fifo", "socket"};
+  if (mknod(Path("device").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) names.push_back("device");
+  PosixFileSystem files;
+  for (const auto& name : names)
+    for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace}) {
+      const std::string expected = "Cannot create file " + Path(name) + ": not a regular file";
+      auto problem = files.CheckNewFile(Path(name), existing);
+      EXPECT_EQ(problem ? std::string(problem->what()) : "", expected);
+      EXPECT_EQ(problem ? problem->kind() : FileError::Kind::Exists, FileError::Kind::CannotCreate);
+      if (existing == ExistingFile::Replace) {
+        EXPECT_EQ(test::ErrorOf([&] { files.CreateFile(Path(name), existing); }), expected);
+      }
+    }
+  close(sock);
+}
+
+// The layer opens a file's directory by its path and then uses names in it,
+// the file's own and its temporary's: those are what must fit. A location
+// whose temporaries' full paths pass PATH_MAX is written, replacing too.
+TEST_F(PosixFileSystemTest, PathLimitsCountTheNamesTheLayerUses) {
+  const std::string directory(PATH_MAX - 1, 'd');  // With its zero, exactly PATH_MAX.
+  const struct {
+    std::string path;
+    std::size_t overrun;
+  } cases[] = {
+      {"/a/" + std::string(NAME_MAX, 'x'), 0},
+      {"/a/" + std::string(NAME_MAX + 3, 'x'), 3},
+      {"/a/x", 0},
+      {directory + "/x", 0},
+      {directory + "dd/x", 2},
+  };
+  PosixFileSystem files;
+  for (const auto& c : cases) EXPECT_EQ(files.PathOverrun(c.path), c.overrun) << c.path.size();
+
+  std::string location = dir_.string();
+  while (location.size() < 4079) location += "/" + std::string(std::min<std::size_t>(200, 4079 - location.size() - 1), 'l');
+  fs::create_directories(location);
+  fs::create_directories(location + "/res");
+  std::ofstream(location + "/res/Demo.ico") << "old";
+  for (const auto& [name, methods] : kMethods) {
+    SCOPED_TRACE(name);
+    PosixFileSystem layer(methods);
+    EXPECT_EQ(layer.PathOverrun(location + "/res/Demo.ico"), 0u);
+    auto locked = layer.OpenLocked(location, "");
+    auto file = locked->CreateFile("res\\Demo.ico", ExistingFile::Replace);
+    file->Write(name);
+    file->Finish();
+    EXPECT_EQ(layer.ReadFile(location + "/res/Demo.ico"), name);
+  }
+}
+
+TEST_F(PosixFileSystemTest, LockedDirectoryAndLeftovers) {
+  PosixFileSystem files;
+  test::ExpectLockedDirectoryWorksBelowIt(files, *this, reasons_);
+  SetUp();
+  test::ExpectLeftoversRemoved(files, *this, {".vantrel-abcdefghij", ".vantrel-0123455555"},
+                               {".vantrel-abcdefghi", ".vantrel-abcdefghijk", ".vantrel-ABCDEFGHIJ", "vantrel-abcdefghij"});
+  EXPECT_TRUE(IsTemporaryName(".vantrel-zz00000000"));
+}
+
+// A directory one may write into but not read cannot be locked; the message
+// says so instead of a bare "Permission denied".
+TEST_F(PosixFileSystemTest, AnUnreadableLocationSaysWhyItCannotBeLocked) {
+  MakeDirectory("w");
+  chmod(Path("w").c_str(), 0733);
+  int pipe_[2];
+  ASSERT_EQ(pipe(pipe_), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
+    const std::string error = test::ErrorOf([&] { PosixFileSystem().LockDirectory(Path("w")); });
+    (void)!write(pipe_[1], error.data(), error.size());
+    _exit(0);
+  }
+  close(pipe_[1]);
+  char buffer[512];
+  const ssize_t n = read(pipe_[0], buffer, sizeof buffer);
+  close(pipe_[0]);
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (geteuid() != 0 || WEXITSTATUS(status) == 77) GTEST_SKIP() << "needs root to try it as another user";
+  EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0),
+            "Cannot write into directory " + Path("w") + ": Permission denied to read it, which locking it against "
+            "other runs needs");
+}
+
+// A file one may write but not read is not replaced: what it carries could
+// not be kept. The message says so; the file stays.
+TEST_F(PosixFileSystemTest, AFileThatCannotBeReadIsNotReplacedWithLess) {
+  chmod(dir_.c_str(), 0777);
+  PutWithMode("wo.txt", "theirs", 0622);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(77);
+    const std::string error = test::ErrorOf([&] { Write(*std::make_unique<PosixFileSystem>(), Path("wo.txt"), "new"); });
+    _exit(error == "Cannot create file " + Path("wo.txt") +
+                       ": Permission denied to read it, which keeping its access control list and attributes needs"
+              ? 0
+              : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (geteuid() != 0 || WEXITSTATUS(status) == 77) GTEST_SKIP() << "needs root to try it as another user";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Content("wo.txt"), "theirs");
+  EXPECT_EQ(Entries(), std::vector<std::string>{"wo.txt"});
+}
+
+// Every control a terminal obeys is escaped: C0, DEL, and C1 both as UTF-8
+// and as stray bytes; valid UTF-8 and printable ASCII stay.
+TEST(EscapeControls, EscapesEveryControlATerminalObeys) {
+  const struct {
+    const char* text;
+    const char* escaped;
+  } cases[] = {
+      {"plain \\ path", "plain \\ path"},
+      {"a\x1b[2Jb\x7f", "a\\x1B[2Jb\\x7F"},
+      {"csi\xc2\x9b" "31m", "csi\\xC2\\x9B31m"},
+      {"nbsp\xc2\xa0", "nbsp\xc2\xa0"},
+      {"raw\x9b" "31m", "raw\\x9B31m"},
+      {"raw\x85", "raw\\x85"},
+      {"Pr\xc3\xb8ject \xe2\x82\xac", "Pr\xc3\xb8ject \xe2\x82\xac"},
+      {"stray \xf8 lead", "stray \xf8 lead"},
+      {"cut \xc2", "cut \xc2"},
+      {"overlong \xc1\x9b", "overlong \xc1\\x9B"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(EscapeControls(c.text), c.escaped) << c.text;
 }
 
 // Only generated names are turned into native form; a backslash in the

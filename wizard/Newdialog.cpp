@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "generator/CodePage.h"
+#include "generator/GenerationRun.h"
 #include "generator/NameCheck.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
@@ -84,6 +85,15 @@ void TNewDlg::CancelBtnClick(TControl*) { Close(); }
 
 bool TNewDlg::NameAccepted() {
   std::optional<std::string> problem = ProjectNameProblem(ProjectName->Text());
+  if (!problem) {
+    // A name that can never be written in this location is refused now,
+    // not after the six steps.
+    ProjectSettings settings;
+    settings.Name = ProjectName->Text();
+    settings.Location = ProjectDir->Text();
+    settings.ComputeSeparator(codePage_);
+    problem = NameFitProblem(settings, Application()->Files());
+  }
   if (!problem) return true;
   Application()->MessageBox(*problem, Application()->Title(), MessageIcon::Warning,
                             MessageButtons::Ok);

@@ -6,7 +6,8 @@
 
 namespace vantrel::cli {
 
-// Ends a run cleanly on SIGINT, SIGTERM or SIGHUP. The handlers only note
+// Ends a run cleanly on SIGINT, SIGTERM, SIGHUP or any other signal that
+// would end the process (see InstallSignalHandler). The handlers only note
 // the signal; the run asks before each file and before putting each in
 // place, drops the file in hand (so no temporary file stays behind) and
 // returns its report, which the command prints before it exits with 128 +
@@ -32,8 +33,9 @@ class Interruption : public RunObserver {
   int filesDone_ = 0;
 };
 
-// What differs per system: the signals that end a run (SIGINT, SIGTERM and
-// SIGHUP on Linux; SIGINT, SIGTERM and SIGBREAK on Windows) and their names.
+// What differs per system: the signals that end a run (on Linux every
+// catchable one that would end the process; SIGINT, SIGTERM and SIGBREAK on
+// Windows) and their names.
 void InstallSignalHandler(void (*handler)(int));
 
 // The system's name for a signal ("Terminated").

@@ -1,6 +1,8 @@
 #include "apps/vantrel/NewCommand.h"
 
 #include <algorithm>
+#include <new>
+#include <system_error>
 #include <string>
 
 #include "apps/vantrel/PrintingOpener.h"
@@ -27,6 +29,14 @@ const char* WordFor(FileOutcome::Status status) {
   return kFailed;
 }
 
+// The words for an error the run did not expect, running out of memory
+// included.
+std::string Described(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+    return std::make_error_code(std::errc::not_enough_memory).message();
+  return error.what();
+}
+
 int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
   for (const auto& refusal : refusals) err << "vantrel: " << refusal.what() << "\n";
   if (std::any_of(refusals.begin(), refusals.end(),
@@ -36,10 +46,30 @@ int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
   return kExitRefused;
 }
 
+int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
+           std::ostream& err, Interruption* interruption, bool& writing);
+
 }  // namespace
 
 int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
                   std::ostream& err, Interruption* interruption) {
+  bool writing = false;
+  try {
+    return RunNew(options, fs, ansiCodePage, out, err, interruption, writing);
+  } catch (const std::exception& error) {
+    // Errors of single files are the run's to report; this is any other,
+    // before the files or after them.
+    err << "vantrel: internal error: " << Described(error) << "\n";
+    if (!writing) return kExitInternal;
+    err << "vantrel: the project was not opened, and the files written may not all be listed\n";
+    return kExitWriteFailed;
+  }
+}
+
+namespace {
+
+int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
+           std::ostream& err, Interruption* interruption, bool& writing) {
   if (auto problem = ProjectNameProblem(options.name)) {
     err << "vantrel: " << *problem << "\n";
     return kExitUsage;
@@ -58,6 +88,13 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
   // Any code page gives the same separator unless the last byte is a
   // backslash, which no code page uses as the first byte of a character.
   const int codePage = settings.Location.ends_with('\\') ? ansiCodePage() : codepage::kWestern;
+  // A name whose paths can never fit the system is the name's fault, like a
+  // name of a forbidden character.
+  settings.ComputeSeparator(codePage);
+  if (auto problem = NameFitProblem(settings, fs)) {
+    err << "vantrel: " << *problem << "\n";
+    return kExitUsage;
+  }
   // The lock is held from the checks to the last file, so that no other run
   // can write into the location in between.
   LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep);
@@ -75,7 +112,10 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
   }
 
   PrintingOpener opener;
+  writing = true;
   RunReport report = run.Write(&opener, interruption);
+  for (const auto& path : report.leftoversRemoved)
+    err << "vantrel: removed " << EscapeControls(path) << ", a temporary file an interrupted run had left\n";
   for (const auto& file : report.files) out << WordFor(file.status) << EscapeControls(file.path) << "\n";
   for (const auto& line : opener.lines()) out << line << "\n";
   for (const auto& error : report.Errors()) err << "vantrel: " << error << "\n";
@@ -88,5 +128,7 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
   err << "vantrel: the project was not opened, because not every file was written\n";
   return kExitWriteFailed;
 }
+
+}  // namespace
 
 }  // namespace vantrel::cli

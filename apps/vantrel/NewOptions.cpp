@@ -125,7 +125,9 @@ resource extension script, the tool bar bitmap and the two icons.
 )" + std::string(kOption) + viewBases + R"(
   --single-document  show the single-document interface in the summary (the
                      generated files are the same either way)
-  --force            replace files that exist already (never read-only ones)
+  --force            replace files that exist already (never read-only ones);
+                     a replaced file keeps its owner, group, permissions,
+                     access control list and extended attributes
   --dry-run          list what would be created or overwritten; write nothing
   --list-files       print only the name of each file below the location, in
                      the order they are written; look at nothing, write nothing
@@ -139,16 +141,23 @@ new makefile; they are only made when every file was written.
 
 Exit status:
   0   every file was written
-  64  bad usage or a refused project name; nothing was written
-  73  refused before writing, with the reason: the location is missing or
-      not writable, another run is writing into it, a file's path is taken
-      by a directory or a read-only file, or files exist (use --force);
+  64  bad usage or a refused project name (also a name too long for the
+      location); nothing was written
+  70  an internal error (such as running out of memory) before writing;
       nothing was written
+  73  refused before writing, with the reason: the location is missing or
+      not writable, another run is writing into it, "res" is not a
+      directory or is a link, a file's path is taken by a directory, a pipe,
+      a device or a read-only file, a path is too long, or files exist (use
+      --force); nothing was written
   74  some files could not be written (each is named on standard error with
       the reason, and the others were written), or this report could not be
       written to standard output
   128+N  interrupted by signal N: the files listed were written, no other
       file was touched, and no temporary file is left
+
+A run that is killed outright may leave a hidden temporary file
+(.vantrel-*); the next run into the location removes it and says so.
 )";
 }
 

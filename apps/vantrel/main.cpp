@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <iostream>
+#include <new>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -75,5 +76,11 @@ int main(int argc, char** argv) {
   vantrel::SystemFileSystem fs;
   std::ostringstream out;
   const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage, out, std::cerr, &interruption);
-  return Print(out.str(), status);
+  try {
+    return Print(out.str(), status);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "vantrel: cannot write the report to standard output: "
+              << std::make_error_code(std::errc::not_enough_memory).message() << "\n";
+    return status == kExitOk ? kExitWriteFailed : status;
+  }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -42,10 +43,32 @@ inline constexpr std::string_view kReadOnlyFile = "read-only file";
 inline constexpr std::string_view kFileExists = "the file exists already";
 inline constexpr std::string_view kAnotherRun = "another run is writing into it";
 inline constexpr std::string_view kNotRegularFile = "not a regular file";
+inline constexpr std::string_view kLinkedDirectory = "a symbolic link, which a run never writes through";
+inline constexpr std::string_view kInLinkedDirectory =
+    "its directory is a symbolic link, which a run never writes through";
+inline constexpr std::string_view kCannotReadOldFile =
+    "Permission denied to read it, which keeping its access control list and attributes needs";
+inline constexpr std::string_view kCannotLockUnreadable =
+    "Permission denied to read it, which locking it against other runs needs";
+
+// The reason a path is refused for its length: by how many characters the
+// longest path used for it (temporaries included) is over the system's limit.
+std::string PathTooLongReason(std::size_t overrun);
+
+// Whether text is shown as UTF-8 here (on Windows it is in the ANSI code
+// page, whose bytes 0x80 to 0x9F are characters or lead bytes).
+#if defined(_WIN32)
+inline constexpr bool kTextIsUtf8 = false;
+#else
+inline constexpr bool kTextIsUtf8 = true;
+#endif
 
 // Text as it may be echoed to a terminal or a message box: each control
-// character (bytes below 0x20, and 0x7F) becomes "\xNN". Other bytes, the
-// backslash and bytes of a code page's multi-byte characters included, stay.
+// character becomes "\xNN": bytes below 0x20 and 0x7F, and where text is
+// UTF-8 the C1 controls U+0080 to U+009F (each byte of their encoding) and
+// the bytes 0x80 to 0x9F that are not part of a valid UTF-8 sequence. Other
+// bytes, the backslash and bytes of a code page's multi-byte characters
+// included, stay.
 std::string EscapeControls(std::string_view text);
 
 }  // namespace vantrel

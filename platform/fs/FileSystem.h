@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,38 @@ class DirectoryLock {
   virtual ~DirectoryLock() = default;
 };
 
+// The directory a run writes into, opened and locked once. Every name below
+// it is a generated name (backslash-separated, "res\Demo.rc2"; "" is the
+// directory itself) and is found from the directory that was opened, never
+// again from its path: a directory renamed or replaced by a link meanwhile
+// does not send the files elsewhere. No name below it is followed through a
+// link: a link at a file's name is replaced, and a link in place of a
+// directory is refused. Failures raise FileError naming the full path.
+class LockedDirectory : public DirectoryLock {
+ public:
+  // The native full path of a name below the directory, for messages and for
+  // others (the IDE) to use.
+  virtual std::string PathOf(std::string_view relative) const = 0;
+
+  // Why files cannot be created in the directory relative (see
+  // FileSystem::CheckDirectory); a link there is refused.
+  virtual std::optional<FileError> CheckDirectory(std::string_view relative, bool mayBeMissing) const = 0;
+
+  // Why CreateFile(relative, existing) would fail; see FileSystem::CheckNewFile.
+  virtual std::optional<FileError> CheckNewFile(std::string_view relative, ExistingFile existing) const = 0;
+
+  // Starts a file; see FileSystem::CreateFile.
+  virtual std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) = 0;
+
+  // Makes the directory relative unless it exists already. Throws FileError
+  // (BadDirectory) with the system's reason when it cannot.
+  virtual void MakeDirectory(std::string_view relative) = 0;
+
+  // Removes the temporaries that a run killed before it could remove them
+  // left in the directory and in its "res"; see FileSystem::RemoveLeftovers.
+  virtual std::vector<std::string> RemoveLeftovers() = 0;
+};
+
 // The file system as the wizard sees it. Every path is a native path of the
 // platform, used exactly as given: only the names of generated files below a
 // location ("res\Demo.rc2") are in the generator's own form, and ProjectPath
@@ -35,7 +68,9 @@ class DirectoryLock {
 //   its path meanwhile;
 // - a read-only file (one nobody may write) is never replaced, and a
 //   replaced file keeps its owner, group and permissions, less the set-ID
-//   and sticky bits;
+//   and sticky bits, its access control list and its extended attributes
+//   (a hard link to it keeps the old content: the replacement is a new
+//   file);
 // - a failure raises FileError naming the full path and the reason.
 class FileSystem {
  public:
@@ -65,6 +100,24 @@ class FileSystem {
   // CheckDirectory's business.
   virtual std::optional<FileError> CheckNewFile(const std::string& path,
                                                 ExistingFile existing) const = 0;
+
+  // Opens the directory at location, takes its lock (as LockDirectory) and
+  // returns it for a run to work in. separator is the run's separator for
+  // location (see ProjectPath). This default works by path through the
+  // other operations; a layer that can hold a directory open works from the
+  // open directory instead.
+  virtual std::unique_ptr<LockedDirectory> OpenLocked(const std::string& location, const std::string& separator);
+
+  // By how many characters the longest path the layer uses for a file at
+  // path (the path itself, or a temporary beside it) exceeds what the system
+  // accepts; 0 when every one fits.
+  virtual std::size_t PathOverrun(const std::string& path) const = 0;
+
+  // Removes the temporaries this layer names its unfinished files by, left
+  // in directory and in its "res" by a run that was killed before it could
+  // remove them. Only to be called while holding the directory's lock, when
+  // no live run can own them. Returns the paths removed.
+  virtual std::vector<std::string> RemoveLeftovers(const std::string& directory) = 0;
 
   // Starts a file at path, to be written and finished through the result.
   // Throws FileError (CannotCreate, or Exists) when it cannot be started;

@@ -66,6 +66,27 @@ std::unique_ptr<DirectoryLock> MemoryFileSystem::LockDirectory(const std::string
   return std::make_unique<MemoryDirectoryLock>(*this, dir);
 }
 
+std::size_t MemoryFileSystem::PathOverrun(const std::string& path) const {
+  const std::size_t length = path.size() + 1;
+  return length > pathLimit_ ? length - pathLimit_ : 0;
+}
+
+std::vector<std::string> MemoryFileSystem::RemoveLeftovers(const std::string& directory) {
+  std::vector<std::string> removed;
+  const std::string top = Normalized(directory);
+  for (auto it = files_.begin(); it != files_.end();) {
+    const std::string parent = ParentOf(it->first);
+    const bool inPlace = parent == top || parent == top + "\\res";
+    if (inPlace && it->first.substr(parent.size() + 1).starts_with(kLeftoverPrefix)) {
+      removed.push_back(it->first);
+      it = files_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  return removed;
+}
+
 std::optional<FileError> MemoryFileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
   const std::string dir = Normalized(path);
   if (directories_.count(dir)) return std::nullopt;

@@ -17,6 +17,9 @@ namespace vantrel {
 // give the reasons a POSIX system gives.
 class MemoryFileSystem : public FileSystem {
  public:
+  // The start of the name of a temporary a killed run left behind.
+  static constexpr std::string_view kLeftoverPrefix = "~vantrel-";
+
   struct Entry {
     std::string content;
     bool readOnly = false;
@@ -32,6 +35,9 @@ class MemoryFileSystem : public FileSystem {
   void RefuseCreate(const std::string& path);
   void SetFreeSpace(std::size_t bytes);
   void SetCurrentDirectory(const std::string& path) { current_ = path; }
+  // The longest path the system takes, its terminating zero included
+  // (unlimited unless set). Temporaries are named as long as their file.
+  void SetPathLimit(std::size_t characters) { pathLimit_ = characters; }
 
   // Looking at the result.
   const Entry* Find(const std::string& path) const;
@@ -47,6 +53,9 @@ class MemoryFileSystem : public FileSystem {
   std::string ProjectPath(const std::string& location, const std::string& separator,
                           std::string_view relative) const override;
   std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  std::size_t PathOverrun(const std::string& path) const override;
+  // Removes the files named kLeftoverPrefix... in directory and its "res".
+  std::vector<std::string> RemoveLeftovers(const std::string& directory) override;
   std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
@@ -73,6 +82,7 @@ class MemoryFileSystem : public FileSystem {
   std::vector<std::string> createLog_;
   std::string current_ = "C:\\";
   std::size_t freeSpace_ = static_cast<std::size_t>(-1);
+  std::size_t pathLimit_ = static_cast<std::size_t>(-1);
   int openFiles_ = 0;
 };
 

@@ -6,26 +6,20 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <limits.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <sstream>
 
 #include "platform/fs/PosixDescriptor.h"
+#include "platform/fs/PosixLockedDirectory.h"
 
 namespace vantrel {
 namespace {
 
 using Kind = FileError::Kind;
-
-// The lock of a run: an open descriptor of the directory with flock on it.
-class PosixDirectoryLock : public DirectoryLock {
- public:
-  explicit PosixDirectoryLock(PosixDescriptor fd) : fd_(std::move(fd)) {}
-
- private:
-  PosixDescriptor fd_;
-};
 
 std::string ParentOf(const std::string& path) {
   std::string trimmed = path;
@@ -33,6 +27,19 @@ std::string ParentOf(const std::string& path) {
   auto slash = trimmed.find_last_of('/');
   if (slash == std::string::npos) return ".";
   return slash == 0 ? "/" : trimmed.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The directory of the file at path, opened to work from; null with errno
+// set when it cannot be.
+PosixDirectory OpenParent(const std::string& path) {
+  PosixDescriptor fd(open(ParentOf(path).c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+  if (!fd.valid()) return nullptr;
+  return std::make_shared<const PosixDescriptor>(std::move(fd));
 }
 
 }  // namespace
@@ -52,15 +59,30 @@ std::string PosixFileSystem::ProjectPath(const std::string& location, const std:
 }
 
 std::unique_ptr<DirectoryLock> PosixFileSystem::LockDirectory(const std::string& path) {
-  PosixDescriptor fd(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (!fd.valid()) throw FileError(Kind::BadDirectory, path, PosixReason(errno));
-  if (flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EWOULDBLOCK)
-      throw FileError(Kind::Busy, path, std::string(kAnotherRun));
-    // A file system without locks (some network file systems) is written
-    // without one; creating files without replacing still holds there.
+  return OpenLocked(path, "");
+}
+
+std::unique_ptr<LockedDirectory> PosixFileSystem::OpenLocked(const std::string& location, const std::string&) {
+  return std::make_unique<PosixLockedDirectory>(location, methods_);
+}
+
+std::size_t PosixFileSystem::PathOverrun(const std::string& path) const {
+  // The layer opens the file's directory by its path and then uses only
+  // names in it: the file's own and a temporary's, of a fixed length.
+  const std::size_t name = std::max(NameOf(path).size(), kTemporaryPrefix.size() + kTemporarySuffixLength);
+  const std::size_t directory = ParentOf(path).size() + 1;  // With its terminating zero.
+  return std::max(name > NAME_MAX ? name - NAME_MAX : 0, directory > PATH_MAX ? directory - PATH_MAX : 0);
+}
+
+std::vector<std::string> PosixFileSystem::RemoveLeftovers(const std::string& directory) {
+  std::vector<std::string> removed;
+  const std::string base = directory.ends_with('/') && directory.size() > 1 ? directory.substr(0, directory.size() - 1) : directory;
+  for (const std::string& path : {base, base + "/res"}) {
+    PosixDescriptor fd(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (path == base ? 0 : O_NOFOLLOW)));
+    std::set<std::string> names;
+    if (fd.valid() && PosixReadNames(fd.get(), names)) PosixRemoveTemporaries(fd.get(), path, names, removed);
   }
-  return std::make_unique<PosixDirectoryLock>(std::move(fd));
+  return removed;
 }
 
 std::optional<FileError> PosixFileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
@@ -79,12 +101,17 @@ std::optional<FileError> PosixFileSystem::CheckDirectory(const std::string& path
 }
 
 std::optional<FileError> PosixFileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {
+  PosixDirectory directory = OpenParent(path);
+  // A missing parent is left to the directory check.
+  if (!directory) return errno == ENOENT ? std::nullopt : std::optional(FileError(Kind::CannotCreate, path, PosixReason(errno)));
   PosixTarget target;
-  return PosixOutputFile::Examine(path, existing, target);
+  return PosixOutputFile::Examine(directory->get(), NameOf(path), path, existing, target);
 }
 
 std::unique_ptr<OutputFile> PosixFileSystem::CreateFile(const std::string& path, ExistingFile existing) {
-  return std::make_unique<PosixOutputFile>(path, existing, methods_);
+  PosixDirectory directory = OpenParent(path);
+  if (!directory) throw FileError(Kind::CannotCreate, path, PosixReason(errno));
+  return std::make_unique<PosixOutputFile>(std::move(directory), NameOf(path), path, existing, methods_);
 }
 
 bool PosixFileSystem::MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }

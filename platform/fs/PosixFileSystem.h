@@ -8,7 +8,8 @@ namespace vantrel {
 // The file system of this machine. Paths are used exactly as given: a
 // backslash is an ordinary character of a file name here. Only the names of
 // generated files, which separate their parts with backslashes, are turned
-// into native form by ProjectPath.
+// into native form by ProjectPath. A run works in a PosixLockedDirectory;
+// the operations by path open the file's directory and work from there too.
 class PosixFileSystem : public FileSystem {
  public:
   // Uses every write method the machine offers, less those methods turns off.
@@ -17,6 +18,9 @@ class PosixFileSystem : public FileSystem {
   std::string ProjectPath(const std::string& location, const std::string& separator,
                           std::string_view relative) const override;
   std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  std::unique_ptr<LockedDirectory> OpenLocked(const std::string& location, const std::string& separator) override;
+  std::size_t PathOverrun(const std::string& path) const override;
+  std::vector<std::string> RemoveLeftovers(const std::string& directory) override;
   std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;

@@ -1,6 +1,9 @@
 #include "platform/fs/PosixOutputFile.h"
 
+#include <acl/libacl.h>
+#include <attr/libattr.h>
 #include <fcntl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,21 +16,13 @@ namespace {
 
 using Kind = FileError::Kind;
 
-std::string DirectoryOf(const std::string& path) {
-  auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
-// A hidden name in directory for a file being written; the caller creates it
+// A fresh hidden name for a file being written; the caller creates it
 // exclusively and tries another name when it is taken.
-std::string TemporaryName(const std::string& directory) {
+std::string TemporaryName() {
   static thread_local std::mt19937_64 random{std::random_device{}()};
-  static constexpr char kDigits[] = "abcdefghijklmnopqrstuvwxyz012345";
-  std::string name = directory + "/.vantrel-";
+  std::string name(kTemporaryPrefix);
   auto bits = random();
-  for (int i = 0; i < 10; ++i, bits >>= 5) name += kDigits[bits & 31];
+  for (std::size_t i = 0; i < kTemporarySuffixLength; ++i, bits >>= 5) name += kTemporaryCharacters[bits & 31];
   return name;
 }
 
@@ -38,43 +33,83 @@ bool Unsupported(int error) {
          error == EISDIR;
 }
 
+// Whether the open file has extended attributes (an access control list
+// beyond the permission bits is one). A file system without them has none.
+bool HasAttributes(int fd) {
+  char names[256];
+  const ssize_t size = flistxattr(fd, names, sizeof names);
+  return size > 0 || (size < 0 && errno == ERANGE);
+}
+
 }  // namespace
 
 std::string PosixReason(int error) { return std::error_code(error, std::generic_category()).message(); }
 
-std::optional<FileError> PosixOutputFile::Examine(const std::string& path, ExistingFile existing,
-                                                  PosixTarget& target) {
+bool IsTemporaryName(std::string_view name) {
+  if (!name.starts_with(kTemporaryPrefix) || name.size() != kTemporaryPrefix.size() + kTemporarySuffixLength)
+    return false;
+  return name.substr(kTemporaryPrefix.size()).find_first_not_of(kTemporaryCharacters) == std::string_view::npos;
+}
+
+std::optional<FileError> PosixOutputFile::Examine(int directory, const std::string& name, const std::string& path,
+                                                  ExistingFile existing, PosixTarget& target) {
   target = {};
-  if (lstat(path.c_str(), &target.status) != 0) {
+  if (fstatat(directory, name.c_str(), &target.status, AT_SYMLINK_NOFOLLOW) != 0) {
     // A missing parent is left to the directory check and to the creation.
     if (errno == ENOENT) return std::nullopt;
     return FileError(Kind::CannotCreate, path, PosixReason(errno));
   }
   target.exists = true;
-  const mode_t mode = target.status.st_mode;
+  return Judge(target.status, path, existing);
+}
+
+std::optional<FileError> PosixOutputFile::Judge(const struct stat& status, const std::string& path,
+                                                ExistingFile existing) {
+  const mode_t mode = status.st_mode;
   if (S_ISDIR(mode)) return FileError(Kind::CannotCreate, path, PosixReason(EISDIR));
+  // A pipe, socket or device is refused whether files may be replaced or
+  // not, so it is named as what it is rather than as a file to keep.
+  if (!S_ISREG(mode) && !S_ISLNK(mode)) return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
   if (existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
   // A link is replaced by a regular file; what it points to is not touched.
   if (S_ISLNK(mode)) return std::nullopt;
-  if (!S_ISREG(mode)) return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
   // A read-only file is one nobody may write, whoever runs the wizard: the
   // meaning of the read-only attribute of the target platform.
   if ((mode & 0222) == 0) return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
   return std::nullopt;
 }
 
-PosixOutputFile::PosixOutputFile(std::string path, ExistingFile existing, const PosixWriteMethods& methods)
-    : path_(std::move(path)), directory_(DirectoryOf(path_)), methods_(methods) {
+PosixOutputFile::PosixOutputFile(PosixDirectory directory, std::string name, std::string path, ExistingFile existing,
+                                 const PosixWriteMethods& methods, bool seenRegular)
+    : directory_(std::move(directory)), name_(std::move(name)), path_(std::move(path)), methods_(methods) {
   // A file to be kept is never looked at here: whatever is at its name,
   // file, link or directory, makes the placement fail with "exists", since
   // no way of putting a new file in place replaces anything. That saves the
   // run, which has examined every name before writing, a second look.
   PosixTarget target;
-  if (existing == ExistingFile::Replace)
-    if (auto problem = Examine(path_, existing, target)) throw *problem;
+  PosixDescriptor old;
+  if (existing == ExistingFile::Replace) {
+    // A regular file the run's checks have just seen is opened at once and
+    // judged by what was opened; anything else is looked at first, so that
+    // no pipe or device is opened.
+    if (seenRegular) old = OpenOld(target);
+    auto problem = old.valid() ? Judge(target.status, path_, existing)
+                               : Examine(directory_->get(), name_, path_, existing, target);
+    if (problem) throw *problem;
+  }
   replaces_ = target.exists;
   OpenTemporary();
-  if (replaces_ && S_ISREG(target.status.st_mode)) KeepOwnerAndMode(target);
+  if (replaces_ && S_ISREG(target.status.st_mode)) KeepWhatTheOldFileCarries(old, target);
+}
+
+PosixDescriptor PosixOutputFile::OpenOld(PosixTarget& target) const {
+  // Without following a link and without waiting on a device, so that what
+  // is judged and copied is the very file to be replaced.
+  PosixDescriptor old(openat(directory_->get(), name_.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  target = {};
+  if (old.valid() && fstat(old.get(), &target.status) != 0) old.Close();
+  target.exists = old.valid();
+  return old;
 }
 
 PosixOutputFile::~PosixOutputFile() {
@@ -83,7 +118,7 @@ PosixOutputFile::~PosixOutputFile() {
 
 int PosixOutputFile::ClaimTemporaryName(const std::function<int(const char*)>& attempt) {
   for (int tries = 0; tries < 64; ++tries) {
-    std::string name = TemporaryName(directory_);
+    std::string name = TemporaryName();
     if (attempt(name.c_str()) == 0) {
       temporary_ = std::move(name);
       return 0;
@@ -94,28 +129,53 @@ int PosixOutputFile::ClaimTemporaryName(const std::function<int(const char*)>& a
 }
 
 void PosixOutputFile::OpenTemporary() {
+  const int dir = directory_->get();
   if (methods_.anonymousFiles) {
-    fd_ = PosixDescriptor(open(directory_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    fd_ = PosixDescriptor(openat(dir, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (fd_.valid()) return;
     if (!Unsupported(errno)) Fail(Kind::CannotCreate, errno);
   }
   // The mode asked for is reduced by the umask, as for any new file.
-  const int error = ClaimTemporaryName([this](const char* name) {
-    fd_ = PosixDescriptor(open(name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  const int error = ClaimTemporaryName([this, dir](const char* name) {
+    fd_ = PosixDescriptor(openat(dir, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     return fd_.valid() ? 0 : -1;
   });
   if (error != 0) Fail(Kind::CannotCreate, error);
 }
 
-void PosixOutputFile::KeepOwnerAndMode(const PosixTarget& target) {
-  const struct stat& old = target.status;
+void PosixOutputFile::KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarget& target) {
+  if (!old.valid()) {
+    old = OpenOld(target);
+    if (!old.valid() && errno == EACCES) {
+      // What the old file carries cannot be read, so it could not be kept:
+      // the file is not replaced rather than replaced with less.
+      Discard();
+      throw FileError(Kind::CannotCreate, path_, std::string(kCannotReadOldFile));
+    }
+    if (!old.valid()) Fail(Kind::CannotCreate, errno);
+  }
+  const struct stat& st = target.status;
+  if (!S_ISREG(st.st_mode)) {
+    Discard();
+    throw FileError(Kind::CannotCreate, path_, std::string(kNotRegularFile));
+  }
   // Only a privileged process may give a file away; the group alone may
   // still be settable. Where neither is allowed the file is the writer's.
-  if (fchown(fd_.get(), old.st_uid, old.st_gid) != 0)
-    (void)fchown(fd_.get(), static_cast<uid_t>(-1), old.st_gid);
-  // Set after the owner, which clears set-ID bits; those and the sticky bit
-  // are not carried over.
-  if (fchmod(fd_.get(), old.st_mode & 0777) != 0) Fail(Kind::CannotCreate, errno);
+  if (fchown(fd_.get(), st.st_uid, st.st_gid) != 0) (void)fchown(fd_.get(), static_cast<uid_t>(-1), st.st_gid);
+  // The access control list (which also sets the permission bits) and the
+  // extended attributes, after the owner, whose change clears set-ID bits.
+  // Both are kept as attributes: a file without any (the common case) needs
+  // neither copy.
+  if (HasAttributes(old.get())) {
+    if (perm_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr) != 0)
+      Fail(Kind::CannotCreate, errno);
+    if (attr_copy_fd(path_.c_str(), old.get(), path_.c_str(), fd_.get(), nullptr, nullptr) != 0)
+      Fail(Kind::CannotCreate, errno);
+  }
+  // The permission bits once more, without the set-ID and sticky bits,
+  // which are not carried over; with an access control list the group
+  // bits are its mask, which this leaves as it was.
+  if (fchmod(fd_.get(), st.st_mode & 0777) != 0) Fail(Kind::CannotCreate, errno);
 }
 
 void PosixOutputFile::Write(std::string_view bytes) {
@@ -148,39 +208,42 @@ void PosixOutputFile::Finish() {
 
 void PosixOutputFile::PlaceAnonymous() {
   const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
-  auto link = [&self](const char* name) {
-    return linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW);
+  const int dir = directory_->get();
+  auto link = [&self, dir](const char* name) {
+    return linkat(AT_FDCWD, self.c_str(), dir, name, AT_SYMLINK_FOLLOW);
   };
   if (replaces_) {
     // A file without a name cannot replace another: it gets a temporary name
-    // first, which the rename then takes away again.
+    // only now, complete, for as short a time as the rename takes.
     if (const int error = ClaimTemporaryName(link)) Fail(Kind::CannotCreate, error);
     if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
     if (const int error = Replace()) Fail(Kind::CannotCreate, error);
     return;
   }
   // Linking never replaces: a file that appeared meanwhile stays.
-  if (link(path_.c_str()) != 0) Fail(errno == EEXIST ? Kind::Exists : Kind::CannotCreate, errno);
+  if (link(name_.c_str()) != 0) Fail(errno == EEXIST ? Kind::Exists : Kind::CannotCreate, errno);
   if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
 }
 
 int PosixOutputFile::Replace() {
-  if (rename(temporary_.c_str(), path_.c_str()) != 0) return errno;
+  const int dir = directory_->get();
+  if (renameat(dir, temporary_.c_str(), dir, name_.c_str()) != 0) return errno;
   temporary_.clear();
   return 0;
 }
 
 int PosixOutputFile::PlaceWithoutReplacing() {
+  const int dir = directory_->get();
   if (methods_.noReplaceRename) {
-    if (renameat2(AT_FDCWD, temporary_.c_str(), AT_FDCWD, path_.c_str(), RENAME_NOREPLACE) == 0) {
+    if (renameat2(dir, temporary_.c_str(), dir, name_.c_str(), RENAME_NOREPLACE) == 0) {
       temporary_.clear();
       return 0;
     }
     if (!Unsupported(errno)) return errno;
   }
   if (methods_.hardLinks) {
-    if (link(temporary_.c_str(), path_.c_str()) == 0) {
-      unlink(temporary_.c_str());
+    if (linkat(dir, temporary_.c_str(), dir, name_.c_str(), 0) == 0) {
+      unlinkat(dir, temporary_.c_str(), 0);
       temporary_.clear();
       return 0;
     }
@@ -189,11 +252,11 @@ int PosixOutputFile::PlaceWithoutReplacing() {
   // A file system with neither: the name is claimed with an empty file made
   // exclusively, which the rename then replaces. Only a kill between the two
   // steps could leave that empty file behind.
-  PosixDescriptor claim(open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  PosixDescriptor claim(openat(dir, name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
   if (!claim.valid()) return errno;
   claim.Close();
   if (const int error = Replace()) {
-    unlink(path_.c_str());
+    unlinkat(dir, name_.c_str(), 0);
     return error;
   }
   return 0;
@@ -201,7 +264,7 @@ int PosixOutputFile::PlaceWithoutReplacing() {
 
 void PosixOutputFile::Discard() {
   fd_.Close();
-  if (!temporary_.empty()) unlink(temporary_.c_str());
+  if (!temporary_.empty()) unlinkat(directory_->get(), temporary_.c_str(), 0);
   temporary_.clear();
 }
 

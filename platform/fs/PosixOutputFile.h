@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -25,33 +26,51 @@ struct PosixWriteMethods {
 // The system's own words for an error number ("Permission denied").
 std::string PosixReason(int error);
 
-// What is at a path a file is to be written to, as lstat sees it (a link is
+// An open directory that the files written into it share.
+using PosixDirectory = std::shared_ptr<const PosixDescriptor>;
+
+// The temporaries: a hidden name of this prefix and kTemporarySuffixLength
+// further characters from kTemporaryCharacters. A later run removes the
+// names of exactly this pattern that a killed run left behind.
+inline constexpr std::string_view kTemporaryPrefix = ".vantrel-";
+inline constexpr std::size_t kTemporarySuffixLength = 10;
+inline constexpr std::string_view kTemporaryCharacters = "abcdefghijklmnopqrstuvwxyz012345";
+bool IsTemporaryName(std::string_view name);
+
+// What is at a name a file is to be written to, as lstat sees it (a link is
 // looked at, not followed).
 struct PosixTarget {
   bool exists = false;
   struct stat status {};
 };
 
-// A file written on this machine. Its content goes to a file beside the
-// target, without a name when the file system allows, else under a hidden
-// temporary name; Finish then puts it in place in one step: for a new file
-// without replacing anything that appeared meanwhile, for an existing one by
-// a rename over it, after giving the new file the old one's owner, group and
-// permissions. A file dropped before Finish leaves nothing behind.
+// A file written on this machine, named by a directory held open and a name
+// in it (path is the full path, for messages). Its content goes to a file
+// beside the target, without a name when the file system allows, else under
+// a hidden temporary name; Finish then puts it in place in one step: for a
+// new file without replacing anything that appeared meanwhile, for an
+// existing one by a rename over it, after giving the new file the old one's
+// owner, group, permissions, access control list and extended attributes.
+// No name is followed through a link. A file dropped before Finish leaves
+// nothing behind.
 class PosixOutputFile : public OutputFile {
  public:
-  // Opens the file; throws FileError (CannotCreate or Exists).
-  PosixOutputFile(std::string path, ExistingFile existing, const PosixWriteMethods& methods);
+  // Opens the file; throws FileError (CannotCreate or Exists). seenRegular:
+  // the caller has just seen a regular file at the name.
+  PosixOutputFile(PosixDirectory directory, std::string name, std::string path, ExistingFile existing,
+                  const PosixWriteMethods& methods, bool seenRegular = false);
   ~PosixOutputFile() override;
 
   void Write(std::string_view bytes) override;
   void Finish() override;
   bool ReplacesExisting() const override { return replaces_; }
 
-  // Looks at path: fills target and returns the problem creating a file
-  // there would meet, if any.
-  static std::optional<FileError> Examine(const std::string& path, ExistingFile existing,
-                                          PosixTarget& target);
+  // Looks at name in directory: fills target and returns the problem
+  // creating a file there would meet, if any (path names it in messages).
+  static std::optional<FileError> Examine(int directory, const std::string& name, const std::string& path,
+                                          ExistingFile existing, PosixTarget& target);
+  // The problem creating a file over what status describes would meet.
+  static std::optional<FileError> Judge(const struct stat& status, const std::string& path, ExistingFile existing);
 
  private:
   // Tries fresh hidden names with attempt (0 on success, else errno set)
@@ -59,7 +78,11 @@ class PosixOutputFile : public OutputFile {
   // the error.
   int ClaimTemporaryName(const std::function<int(const char*)>& attempt);
   void OpenTemporary();
-  void KeepOwnerAndMode(const PosixTarget& target);
+  // Opens the file to be replaced and reads its status into target; not
+  // valid (errno set) when it cannot be opened.
+  PosixDescriptor OpenOld(PosixTarget& target) const;
+  // Gives the new file what the old one carries, opening it if old is not.
+  void KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarget& target);
   void PlaceAnonymous();
   // Rename the named temporary over the target; 0 or the error.
   int Replace();
@@ -68,8 +91,9 @@ class PosixOutputFile : public OutputFile {
   void Discard();
   [[noreturn]] void Fail(FileError::Kind kind, int error);
 
+  PosixDirectory directory_;
+  std::string name_;
   std::string path_;
-  std::string directory_;
   std::string temporary_;  // The temporary's name, when it has one.
   PosixDescriptor fd_;
   PosixWriteMethods methods_;

@@ -17,8 +17,9 @@ namespace {
 using Kind = FileError::Kind;
 
 // The lock of a run: the directory held open for adding files, shared with
-// readers and deleters but not with another opening of that kind, so that
-// a second run's lock is refused while files can still be made in it.
+// readers only, so that a second run's lock is refused while files can
+// still be made in it, and so that nobody can move or remove the directory
+// meanwhile: the location's path names the locked directory to the end.
 class Win32DirectoryLock : public DirectoryLock {
  public:
   explicit Win32DirectoryLock(HANDLE handle) : handle_(handle) {}
@@ -32,37 +33,90 @@ class Win32DirectoryLock : public DirectoryLock {
 
 DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
+// The reasons of this layer's own refusals of a directory.
+constexpr std::string_view kInUse = "in use by another program";
+constexpr std::string_view kLinkedDirectory = "a link (reparse point), which the run does not write through";
+
+HANDLE OpenDirectory(const std::string& path, DWORD access, DWORD sharing) {
+  return ::CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Whether the lock of directory was refused for another run's lock or for
+// another program's. A run holds the directory for adding files and lets
+// everyone read it; a program that keeps others from adding files either
+// lets readers in while it adds none itself, or keeps readers out too.
+bool HeldByAnotherRun(const std::string& directory) {
+  const auto readable = [&](DWORD sharing) {
+    HANDLE handle = OpenDirectory(directory, FILE_LIST_DIRECTORY, sharing);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(handle);
+    return true;
+  };
+  // Readable while sharing no writing: nobody adds files, so no run holds it.
+  if (readable(FILE_SHARE_READ | FILE_SHARE_DELETE)) return false;
+  return readable(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+}
+
+// Why no file can be made in directory, found by making an empty hidden
+// temporary there that the system removes as soon as it is closed (even
+// when the process is killed). Only a try shows what the directory's
+// security, a read-only volume or a host file system under Wine allow.
+std::optional<DWORD> CannotAddFiles(const std::string& directory) {
+  std::string probe;
+  HANDLE handle = static_cast<HANDLE>(Win32OutputFile::CreateTemporary(
+      EndsInSeparator(directory) ? directory : directory + "\\", FILE_FLAG_DELETE_ON_CLOSE, probe));
+  if (handle == INVALID_HANDLE_VALUE) return GetLastError();
+  CloseHandle(handle);
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::string Win32FileSystem::ProjectPath(const std::string& location, const std::string& separator,
+Win32FileSystem::Win32FileSystem(const Win32WriteMethods& methods) : methods_(methods) {}
+
+std::string Win32FileSystem::ProjectPath(const std::string& location, const std::string&,
                                          std::string_view relative) const {
-  return location + separator + std::string(relative);
+  // The separator is decided on the resolved location, which may end in
+  // one where the location as typed does not ("Y:" for a drive's root).
+  if (location.empty()) return std::string(relative);
+  const std::string full = FullPath(location);
+  return full + (EndsInSeparator(full) ? "" : "\\") + std::string(relative);
 }
 
 std::unique_ptr<DirectoryLock> Win32FileSystem::LockDirectory(const std::string& path) {
   if (auto problem = CheckDirectory(path, false)) throw *problem;
-  HANDLE handle = ::CreateFileA(path.c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  const std::string full = FullPath(path);
+  HANDLE handle = OpenDirectory(full, FILE_ADD_FILE, FILE_SHARE_READ);
   if (handle == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
-    if (error == ERROR_SHARING_VIOLATION) throw FileError(Kind::Busy, path, std::string(kAnotherRun));
-    throw FileError(Kind::BadDirectory, path, Win32Reason(error));
+    if (error != ERROR_SHARING_VIOLATION) throw FileError(Kind::BadDirectory, path, Win32Reason(error));
+    if (HeldByAnotherRun(full)) throw FileError(Kind::Busy, path, std::string(kAnotherRun));
+    throw FileError(Kind::BadDirectory, path, std::string(kInUse));
   }
-  return std::make_unique<Win32DirectoryLock>(handle);
+  auto lock = std::make_unique<Win32DirectoryLock>(handle);
+  // A directory no file can be made in is one refusal, not one per file.
+  if (auto error = CannotAddFiles(full)) throw FileError(Kind::BadDirectory, path, Win32Reason(*error));
+  return lock;
 }
 
 std::optional<FileError> Win32FileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
-  const DWORD attributes = AttributesOf(path);
+  const std::string full = FullPath(path);
+  const DWORD attributes = AttributesOf(full);
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && mayBeMissing)
-      return CheckDirectory(ParentOf(path), false);
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    if (missing && mayBeMissing && IsUnseenEntry(full))
+      return FileError(Kind::BadDirectory, path, std::string(kLinkedDirectory));
+    if (missing && mayBeMissing) return CheckDirectory(ParentOf(full), false);
     return FileError(Kind::BadDirectory, path, Win32Reason(error));
   }
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
     return FileError(Kind::BadDirectory, path, Win32Reason(ERROR_DIRECTORY));
-  // Whether this process may add files is in the directory's security
-  // descriptor; a refusal there shows when the first file is made.
+  // A directory the run would make itself is never a link: files are not
+  // written through one. The location, which the user chose, may be one.
+  if (mayBeMissing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+    return FileError(Kind::BadDirectory, path, std::string(kLinkedDirectory));
+  // Whether this process may add files shows when the lock is taken.
   return std::nullopt;
 }
 
@@ -72,7 +126,33 @@ std::optional<FileError> Win32FileSystem::CheckNewFile(const std::string& path, 
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::CreateFile(const std::string& path, ExistingFile existing) {
-  return std::make_unique<Win32OutputFile>(path, existing);
+  return std::make_unique<Win32OutputFile>(path, existing, methods_);
+}
+
+std::size_t Win32FileSystem::PathOverrun(const std::string& path) const { return Win32OutputFile::PathOverrun(path); }
+
+std::vector<std::string> Win32FileSystem::RemoveLeftovers(const std::string& directory) {
+  std::vector<std::string> removed;
+  const std::string location = ProjectPath(directory, "", "");
+  // Nothing is removed through a "res" that is a link (which a run refuses
+  // anyway); the location itself may be one.
+  const DWORD resources = AttributesOf(location + "res");
+  const bool resourcesOwn = resources != INVALID_FILE_ATTRIBUTES && (resources & FILE_ATTRIBUTE_REPARSE_POINT) == 0;
+  for (const std::string& in : {location, location + "res\\"}) {
+    if (in != location && !resourcesOwn) continue;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((in + "~vt*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) continue;
+    do {
+      // The pattern also matches short (8.3) names; the long name decides.
+      const bool plainFile = (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+      const std::string path = in + found.cFileName;
+      if (plainFile && Win32OutputFile::IsTemporaryName(found.cFileName) && DeleteFileA(path.c_str()))
+        removed.push_back(path);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  return removed;
 }
 
 bool Win32FileSystem::MakeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -16,52 +17,107 @@ using Kind = FileError::Kind;
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-// A new, empty file beside path, opened for writing by this process alone;
-// its name is kept in name. Names are made from the process id and a
-// counter, and a name that is taken is skipped. The handle, or
-// INVALID_HANDLE_VALUE with the error left for GetLastError.
-HANDLE CreateTemporaryBeside(const std::string& path, std::string& name) {
-  static std::atomic<unsigned> counter{0};
+// The longest path the ANSI calls take, without the terminating zero.
+constexpr std::size_t kLongestPath = MAX_PATH - 1;
+
+
+using ReplaceFileFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
+using CreateHardLinkFunction = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPSECURITY_ATTRIBUTES);
+
+// A function of kernel32 that older systems lack, or null.
+template <typename Function>
+Function Kernel32Function(const char* name) {
+  HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  FARPROC address = kernel != nullptr ? GetProcAddress(kernel, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
+}
+
+ReplaceFileFunction ReplaceFileA_(const Win32WriteMethods& methods) {
+  static const auto function = Kernel32Function<ReplaceFileFunction>("ReplaceFileA");
+  if (!methods.replaceFile || (RunsUnderWine() && !methods.replaceFileUnderWine)) return nullptr;
+  return function;
+}
+
+CreateHardLinkFunction CreateHardLinkA_() {
+  static const auto function = Kernel32Function<CreateHardLinkFunction>("CreateHardLinkA");
+  return function;
+}
+
+bool IsExistsError(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS; }
+
+bool IsMissingError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+// The directory part of path with its separator, or "" for a bare name.
+std::string DirectoryOf(const std::string& path) {
   const std::size_t separator = LastSeparator(path);
-  const std::string directory = separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    char suffix[48];
-    std::snprintf(suffix, sizeof suffix, "~vantrel-%lx-%x.tmp", GetCurrentProcessId(), counter++);
-    name = directory + suffix;
-    HANDLE handle = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// The next temporary name. Names start at a point of their own per process
+// so that two processes rarely try the same ones; a name that is taken is
+// skipped by the caller.
+std::string NextTemporaryName() {
+  static std::atomic<unsigned> counter{GetCurrentProcessId() * 2654435761u + GetTickCount()};
+  char name[16];
+  std::snprintf(name, sizeof name, "~vt%05x", counter++ & 0xFFFFFu);
+  return name;
+}
+
+}  // namespace
+
+bool Win32OutputFile::IsTemporaryName(std::string_view name) {
+  return name.size() == kTemporaryNameLength && name.starts_with("~vt") &&
+         std::all_of(name.begin() + 3, name.end(),
+                     [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+void* Win32OutputFile::CreateTemporary(const std::string& directory, unsigned long flags, std::string& path) {
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    path = directory + NextTemporaryName();
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN | flags,
+                                nullptr);
     if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return handle;
   }
   SetLastError(ERROR_FILE_EXISTS);
   return INVALID_HANDLE_VALUE;
 }
 
-}  // namespace
+std::size_t Win32OutputFile::PathOverrun(const std::string& path) {
+  const std::string full = FullPath(path);
+  const std::size_t longest = std::max(SystemLength(full), SystemLength(DirectoryOf(full)) + kTemporaryNameLength);
+  return longest > kLongestPath ? longest - kLongestPath : 0;
+}
 
 std::optional<FileError> Win32OutputFile::Examine(const std::string& path, ExistingFile existing,
                                                   Win32Target& target) {
   target = {};
-  if (path.size() >= MAX_PATH) return FileError(Kind::CannotCreate, path, Win32Reason(ERROR_FILENAME_EXCED_RANGE));
+  if (PathOverrun(path) > 0) return FileError(Kind::CannotCreate, path, Win32Reason(ERROR_FILENAME_EXCED_RANGE));
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
+    if (!IsMissingError(error)) return FileError(Kind::CannotCreate, path, Win32Reason(error));
     // A missing parent is left to the directory check and to the creation.
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
-    return FileError(Kind::CannotCreate, path, Win32Reason(error));
+    if (!IsUnseenEntry(path)) return std::nullopt;
+    target.exists = target.link = true;
+  } else {
+    target.exists = true;
+    target.attributes = attributes;
+    target.link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    // A directory, or a link to one, which no file can replace in one step.
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+      return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
   }
-  target.exists = true;
-  target.attributes = attributes;
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
   if (existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
-  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0)
+  // A link's own attributes say nothing of a file to keep: it is replaced.
+  if (!target.link && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
     return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
   return std::nullopt;
 }
 
-Win32OutputFile::Win32OutputFile(std::string path, ExistingFile existing)
-    : path_(std::move(path)), handle_(INVALID_HANDLE_VALUE) {
+Win32OutputFile::Win32OutputFile(std::string path, ExistingFile existing, const Win32WriteMethods& methods)
+    : path_(std::move(path)), handle_(INVALID_HANDLE_VALUE), methods_(methods) {
   if (auto problem = Examine(path_, existing, target_)) throw *problem;
-  handle_ = CreateTemporaryBeside(path_, temporary_);
+  handle_ = CreateTemporary(DirectoryOf(path_), 0, temporary_);
   if (handle_ == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     temporary_.clear();
@@ -98,31 +154,90 @@ void Win32OutputFile::Write(std::string_view bytes) {
 
 void Win32OutputFile::Finish() {
   if (handle_ == INVALID_HANDLE_VALUE) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
+  // What the system gave the temporary (archive, and what its directory
+  // passes on, such as not being indexed), less the hidden attribute that
+  // marked it as one: a new file gets just that.
+  BY_HANDLE_FILE_INFORMATION information{};
+  newAttributes_ = GetFileInformationByHandle(handle_, &information) != FALSE
+                       ? information.dwFileAttributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}
+                       : DWORD{FILE_ATTRIBUTE_ARCHIVE};
+  if (newAttributes_ == 0) newAttributes_ = FILE_ATTRIBUTE_NORMAL;
   const bool closed = CloseHandle(handle_) != FALSE;
   handle_ = INVALID_HANDLE_VALUE;
   if (!closed) Fail(Kind::Incomplete, GetLastError());
-  if (target_.exists) {
-    // Made read-only since the start: still never replaced.
-    const DWORD now = GetFileAttributesA(path_.c_str());
-    if (now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_READONLY) != 0) {
-      Discard();
-      throw FileError(Kind::CannotCreate, path_, std::string(kReadOnlyFile));
-    }
-    const DWORD kept = target_.attributes & kKeptAttributes;
-    if (!SetFileAttributesA(temporary_.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
+  if (!target_.exists) {
+    PlaceNew();
+  } else if (target_.link) {
+    // The link itself is replaced, as a name; whatever it points to stays.
+    if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
+    if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       Fail(Kind::CannotCreate, GetLastError());
+  } else {
+    PlaceOverExisting();
   }
-  const DWORD flags = MOVEFILE_WRITE_THROUGH | (target_.exists ? MOVEFILE_REPLACE_EXISTING : 0);
-  if (!MoveFileExA(temporary_.c_str(), path_.c_str(), flags)) {
+  temporary_.clear();
+  finished_ = true;
+}
+
+void Win32OutputFile::PlaceNew() {
+  // The temporary was hidden only while it was one.
+  if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
+  // A second name for the written file never replaces anything, not even a
+  // link whose target is missing (which a move over it does under Wine).
+  if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr) {
+    if (link(path_.c_str(), temporary_.c_str(), nullptr)) {
+      // A temporary name that cannot be removed is left for the next run's
+      // clean-up; the file itself is in place.
+      DeleteFileA(temporary_.c_str());
+      return;
+    }
+    if (IsExistsError(GetLastError())) {
+      Discard();
+      throw FileError(Kind::Exists, path_, std::string(kFileExists));
+    }
+    // A file system without hard links (FAT, many network shares) takes
+    // the move below.
+  }
+  if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH)) {
     const DWORD error = GetLastError();
-    if (!target_.exists && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) {
+    if (IsExistsError(error)) {
       Discard();
       throw FileError(Kind::Exists, path_, std::string(kFileExists));
     }
     Fail(Kind::CannotCreate, error);
   }
-  temporary_.clear();
-  finished_ = true;
+}
+
+void Win32OutputFile::PlaceOverExisting() {
+  const DWORD now = GetFileAttributesA(path_.c_str());
+  if (now == INVALID_FILE_ATTRIBUTES && IsMissingError(GetLastError())) {
+    // Gone since the start: put in place as a new file, which replaces
+    // nothing that appeared since.
+    PlaceNew();
+    return;
+  }
+  // Made read-only since the start: still never replaced.
+  if (now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_READONLY) != 0) {
+    Discard();
+    throw FileError(Kind::CannotCreate, path_, std::string(kReadOnlyFile));
+  }
+  const DWORD kept = target_.attributes & kKeptAttributes;
+  if (!SetFileAttributesA(temporary_.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
+    Fail(Kind::CannotCreate, GetLastError());
+  if (const auto replace = ReplaceFileA_(methods_)) {
+    // No backup name: the old file would then have to be deleted by name,
+    // which under Wine deletes what a link there points to.
+    if (replace(path_.c_str(), temporary_.c_str(), nullptr, 0, nullptr, nullptr)) return;
+    const DWORD error = GetLastError();
+    // The system may have removed the old file and then failed to move the
+    // new one in: the new one then goes in as a new file, not lost too.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES &&
+        MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH))
+      return;
+    Fail(Kind::CannotCreate, error);
+  }
+  if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    Fail(Kind::CannotCreate, GetLastError());
 }
 
 }  // namespace vantrel

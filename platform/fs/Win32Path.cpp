@@ -10,27 +10,27 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 // The offsets at which the characters of path start, lead bytes of
 // double-byte characters taken with their second byte.
 template <typename Visit>
-void ForEachCharacter(const std::string& path, Visit visit) {
-  const UINT codePage = GetACP();
+void ForEachCharacter(const std::string& path, unsigned codePage, Visit visit) {
+  const UINT page = codePage != 0 ? codePage : GetACP();
   for (std::size_t i = 0; i < path.size(); ++i) {
     visit(i);
-    if (IsDBCSLeadByteEx(codePage, static_cast<BYTE>(path[i])) && i + 1 < path.size()) ++i;
+    if (IsDBCSLeadByteEx(page, static_cast<BYTE>(path[i])) && i + 1 < path.size()) ++i;
   }
 }
 
 }  // namespace
 
-std::size_t LastSeparator(const std::string& path) {
+std::size_t LastSeparator(const std::string& path, unsigned codePage) {
   std::size_t last = std::string::npos;
-  ForEachCharacter(path, [&](std::size_t i) {
+  ForEachCharacter(path, codePage, [&](std::size_t i) {
     if (IsSeparator(path[i])) last = i;
   });
   return last;
 }
 
-bool EndsInSeparator(const std::string& path) {
+bool EndsInSeparator(const std::string& path, unsigned codePage) {
   std::size_t lastStart = std::string::npos;
-  ForEachCharacter(path, [&](std::size_t i) { lastStart = i; });
+  ForEachCharacter(path, codePage, [&](std::size_t i) { lastStart = i; });
   return lastStart != std::string::npos && lastStart == path.size() - 1 && IsSeparator(path.back());
 }
 
@@ -44,6 +44,48 @@ std::string ParentOf(const std::string& path) {
   // "C:\Demo" lies in the root "C:\", which keeps its separator.
   const std::string parent = trimmed.substr(0, separator);
   return parent.empty() || parent.back() == ':' ? trimmed.substr(0, separator + 1) : parent;
+}
+
+std::string FullPath(const std::string& path) {
+  if (path.empty()) return path;
+  // The size asked for first counts the terminating zero; the current
+  // directory may change between the two calls, so ask until it fits.
+  std::string full;
+  for (DWORD size = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr); size > 0;) {
+    full.resize(size);
+    const DWORD length = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+    if (length == 0) break;
+    if (length < size) {
+      full.resize(length);
+      return full;
+    }
+    size = length;
+  }
+  return path;
+}
+
+std::size_t SystemLength(const std::string& path) {
+  if (path.empty()) return 0;
+  const int length = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  return length > 0 ? static_cast<std::size_t>(length) : path.size();
+}
+
+bool RunsUnderWine() {
+  static const bool underWine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+  return underWine;
+}
+
+bool IsUnseenEntry(const std::string& path) {
+  if (!RunsUnderWine()) return false;
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    FindClose(search);
+    return false;
+  }
+  // A name that is not there at all is "not found"; one that is there but
+  // was passed over leaves the search with "no more files".
+  return GetLastError() == ERROR_NO_MORE_FILES;
 }
 
 std::string Win32Reason(unsigned long error) {

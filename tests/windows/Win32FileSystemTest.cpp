@@ -1,13 +1,17 @@
 // The Windows file layer against a real directory (under Wine in the
-// build): the fault cases every file layer passes (tests/FileLayerCases.h)
-// and what is Windows' own: attributes, files held open by others, paths
-// with a trailing backslash, drives.
+// build): the fault cases every file layer passes (tests/FileLayerCases.h),
+// through each way of putting files in place, and what is Windows' own:
+// attributes, files and directories held open by others, locations resolved
+// as the system resolves them, the temporaries' path lengths and their
+// clean-up, links, double-byte characters, drives.
 
 #include <gtest/gtest.h>
 #include <windows.h>
 #undef CreateFile  // The layer's own operation, not the system's macro.
 
 #include <algorithm>
+#include <functional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +24,24 @@
 namespace vantrel {
 namespace {
 
+// Each way of putting a file in place that a system may lack. Under Wine,
+// the first is the second; the last takes Wine's own ReplaceFileA, which
+// the layer leaves alone there, so that the call is tested all the same.
+struct Methods {
+  const char* name;
+  Win32WriteMethods methods;
+} const kMethods[] = {
+    {"as the system offers", {}},
+    {"hard links, replacements moved", {false, true}},
+    {"moves only", {false, false}},
+    {"ReplaceFileA, Wine's too", {true, true, true}},
+};
+// The methods whose calls keep a link's target and leave nothing behind
+// when they fail.
+const auto kSoundMethods = std::span(kMethods).first(3);
+
+bool UnderWine() { return RunsUnderWine(); }
+
 class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory {
  protected:
   void SetUp() override {
@@ -29,7 +51,11 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
     Remove(dir_);
     ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
   }
-  void TearDown() override { Remove(dir_); }
+  void TearDown() override {
+    Remove(dir_);
+    // Links whose target is missing are seen by the host alone.
+    if (GetFileAttributesA(dir_.c_str()) != INVALID_FILE_ATTRIBUTES) OnHost("/bin/rm -rf", "--", "", false);
+  }
 
   // Removes a directory tree, read-only files included.
   static void Remove(const std::string& path) {
@@ -90,16 +116,78 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
   const test::NativeReasons reasons_{"not a regular file", Win32Reason(ERROR_FILENAME_EXCED_RANGE),
                                      Win32Reason(ERROR_PATH_NOT_FOUND), Win32Reason(ERROR_FILE_NOT_FOUND),
                                      Win32Reason(ERROR_DIRECTORY)};
+  // Whether the directory has an entry of that name, even one Wine shows
+  // nothing else of.
+  bool HasEntry(const std::string& relative) const {
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(Path(relative).c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    return search != INVALID_HANDLE_VALUE || GetLastError() == ERROR_NO_MORE_FILES;
+  }
+  // Runs a program of the machine Wine runs on, as its user would, on a
+  // path of the directory (Wine cannot make links itself), and waits until
+  // the entry of that path is there or gone, as present says. false when
+  // not under Wine.
+  bool OnHost(const std::string& program, const std::string& argument, const std::string& relative,
+              bool present) const {
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    const auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr) return false;
+    wchar_t wide[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, Path(relative).c_str(), -1, wide, MAX_PATH);
+    char* hostPath = unixName(wide);
+    // The arguments are split as Windows splits a command line.
+    std::string command = program + " \"" + argument + "\" \"" + hostPath + "\"";
+    HeapFree(GetProcessHeap(), 0, hostPath);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+      return false;
+    // Wine neither waits for a host program nor gives its exit status: the
+    // entry tells when it is done.
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int wait = 0; wait < 500 && HasEntry(relative) != present; ++wait) Sleep(10);
+    return HasEntry(relative) == present;
+  }
   std::string dir_;
   Win32FileSystem files_;
 };
 
-TEST_F(Win32FileSystemTest, WritesWholeFilesAndKeepsAttributes) {
-  test::ExpectWholeFilesOrNone(files_, *this);
-  PutWithAttributes("hidden.txt", "old content", FILE_ATTRIBUTE_HIDDEN);
-  EXPECT_TRUE(Write(Path("hidden.txt"), "new"));
-  EXPECT_EQ(Content("hidden.txt"), "new");
-  EXPECT_NE(GetFileAttributesA(Path("hidden.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesItsTemporaries) {
+  for (const auto& [name, methods] : kMethods) {
+    SCOPED_TRACE(name);
+    TearDown();
+    SetUp();
+    Win32FileSystem files(methods);
+    test::ExpectWholeFilesOrNone(files, *this);
+    // A new file gets the attributes any new file gets here, although its
+    // temporary was hidden.
+    CloseHandle(::CreateFileA(Path("made.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
+    EXPECT_EQ(GetFileAttributesA(Path("new.txt").c_str()), GetFileAttributesA(Path("made.txt").c_str()));
+    EXPECT_EQ(GetFileAttributesA(Path("new.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    PutWithAttributes("marked.txt", "old content", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    PutWithAttributes("plain.txt", "old content", FILE_ATTRIBUTE_NORMAL);
+    auto file = files.CreateFile(Path("marked.txt"), ExistingFile::Replace);
+    file->Write("new");
+    // While it is written, only the temporary's hidden name is beside it.
+    const auto temporaries = Names(Path("~vt*"), false);
+    ASSERT_EQ(temporaries.size(), 1u);
+    EXPECT_TRUE(Win32OutputFile::IsTemporaryName(temporaries[0])) << temporaries[0];
+    EXPECT_NE(GetFileAttributesA(Path(temporaries[0]).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    file->Finish();
+    auto plain = files.CreateFile(Path("plain.txt"), ExistingFile::Replace);
+    plain->Write("new");
+    plain->Finish();
+    EXPECT_EQ(Content("marked.txt"), "new");
+    EXPECT_EQ(GetFileAttributesA(Path("marked.txt").c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
+    EXPECT_EQ(GetFileAttributesA(Path("plain.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(Names(Path("~vt*"), false), std::vector<std::string>{}) << "no temporary or backup is left";
+  }
 }
 
 TEST_F(Win32FileSystemTest, RefusalsNameThePathAndTheSystemsReason) {
@@ -111,11 +199,20 @@ TEST_F(Win32FileSystemTest, AFileHeldOpenIsReportedWithTheSystemsReasonAndKept) 
   Put("held.txt", "theirs");
   HANDLE held = ::CreateFileA(Path("held.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const std::string message = test::ErrorOf([&] { Write(Path("held.txt"), "ours"); });
+  for (const auto& [name, methods] : kSoundMethods) {
+    Win32FileSystem files(methods);
+    const std::string message = test::ErrorOf([&] {
+      auto file = files.CreateFile(Path("held.txt"), ExistingFile::Replace);
+      file->Write("ours");
+      file->Finish();
+    });
+    const std::string start = "Cannot create file " + Path("held.txt") + ": ";
+    EXPECT_TRUE(message == start + Win32Reason(ERROR_SHARING_VIOLATION) ||
+                message == start + Win32Reason(ERROR_ACCESS_DENIED) ||
+                message == start + Win32Reason(ERROR_UNABLE_TO_REMOVE_REPLACED))
+        << name << ": " << message;
+  }
   CloseHandle(held);
-  EXPECT_TRUE(message == "Cannot create file " + Path("held.txt") + ": " + Win32Reason(ERROR_SHARING_VIOLATION) ||
-              message == "Cannot create file " + Path("held.txt") + ": " + Win32Reason(ERROR_ACCESS_DENIED))
-      << message;
   EXPECT_EQ(Content("held.txt"), "theirs");
   EXPECT_EQ(Entries(), std::vector<std::string>{"held.txt"});
 }
@@ -126,6 +223,8 @@ TEST_F(Win32FileSystemTest, DirectoryChecksAndOneLock) {
   for (const auto& [path, mayBeMissing] : {std::pair(dir_ + "\\", false), std::pair(Path("res\\"), true)})
     EXPECT_FALSE(files_.CheckDirectory(path, mayBeMissing).has_value()) << path;
 }
+
+TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksBelowIt(files_, *this, reasons_); }
 
 TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory) {
   // The backslash is the separator here: generated names join as they are.
@@ -153,6 +252,258 @@ TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory)
   ASSERT_TRUE(SetCurrentDirectoryA(Path("a").c_str()));
   EXPECT_EQ(files_.CurrentDirectory(), Path("a"));
   SetCurrentDirectoryA(saved);
+}
+
+}  // namespace
+}  // namespace vantrel
+
+namespace vantrel {
+namespace {
+
+// Another run holds the directory for adding files; another program that
+// keeps writers out is named as that, not as a run.
+TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
+  const struct {
+    const char* holder;
+    DWORD access, sharing;
+    FileError::Kind kind;
+    std::string_view reason;
+  } cases[] = {
+      {"another run", FILE_ADD_FILE, FILE_SHARE_READ, FileError::Kind::Busy, kAnotherRun},
+      {"a reader keeping writers out", FILE_LIST_DIRECTORY, FILE_SHARE_READ, FileError::Kind::BadDirectory,
+       "in use by another program"},
+      {"a program sharing nothing", FILE_LIST_DIRECTORY, 0, FileError::Kind::BadDirectory,
+       "in use by another program"},
+  };
+  for (const auto& c : cases) {
+    HANDLE held = ::CreateFileA(dir_.c_str(), c.access, c.sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.holder;
+    try {
+      files_.LockDirectory(dir_);
+      ADD_FAILURE() << c.holder << ": locked";
+    } catch (const FileError& error) {
+      EXPECT_EQ(error.kind(), c.kind) << c.holder;
+      EXPECT_EQ(error.what(), "Cannot write into directory " + dir_ + ": " + std::string(c.reason)) << c.holder;
+    }
+    CloseHandle(held);
+  }
+  EXPECT_NE(files_.LockDirectory(dir_), nullptr);
+  EXPECT_EQ(Entries(), std::vector<std::string>{}) << "the lock's try at adding a file leaves nothing";
+}
+
+// While a run holds the lock, its location cannot be moved, removed, or
+// replaced by another directory of that name: every file made by path
+// lands in the directory that was locked and checked.
+TEST_F(Win32FileSystemTest, TheLockedLocationStaysWhereItIs) {
+  MakeDirectory("location");
+  const std::string location = Path("location"), moved = Path("moved");
+  {
+    auto lock = files_.LockDirectory(location);
+    EXPECT_FALSE(MoveFileExA(location.c_str(), moved.c_str(), 0));
+    EXPECT_FALSE(RemoveDirectoryA(location.c_str()));
+    EXPECT_FALSE(Write(location + "\\Demo.h", "x", ExistingFile::Keep));
+  }
+  EXPECT_EQ(Entries(), std::vector<std::string>{"location"});
+  EXPECT_TRUE(MoveFileExA(location.c_str(), moved.c_str(), 0)) << "the lock is gone with its run";
+}
+
+// "Y:", a relative name, or trailing spaces and dots name the directory
+// the system makes of them, for the lock, the checks and every file alike.
+TEST_F(Win32FileSystemTest, ALocationIsTheFullPathTheSystemMakesOfIt) {
+  MakeDirectory("proj");
+  char saved[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, saved);
+  ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
+  const std::string drive = dir_.substr(0, 2);  // "C:": the current directory of that drive.
+  const struct {
+    std::string typed;
+    std::string directory;
+  } cases[] = {
+      {drive, dir_},
+      {".", dir_},
+      {"proj", Path("proj")},
+      {Path("proj "), Path("proj")},
+      {Path("proj.."), Path("proj")},
+      {Path("proj\\"), Path("proj")},
+      {Path("x\\..\\proj"), Path("proj")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(files_.ProjectPath(c.typed, "\\", "res\\Demo.rc2"), c.directory + "\\res\\Demo.rc2") << c.typed;
+    EXPECT_FALSE(files_.CheckDirectory(c.typed, false).has_value()) << c.typed;
+    auto lock = files_.LockDirectory(c.typed);
+    EXPECT_EQ(test::ErrorOf([&] { files_.LockDirectory(c.directory); }),
+              "Cannot write into directory " + c.directory + ": " + std::string(kAnotherRun))
+        << c.typed;
+  }
+  // A drive's root ends in its separator already.
+  EXPECT_EQ(files_.ProjectPath(drive + "\\", "", "Demo.h"), drive + "\\Demo.h");
+  EXPECT_EQ(files_.ProjectPath("", "", "res\\Demo.rc2"), "res\\Demo.rc2");
+  SetCurrentDirectoryA(saved);
+}
+
+// The temporary beside a file counts: a path that fits while its
+// temporary's does not is refused up front, by the check and the creation
+// alike, and one whose every path fits is written.
+TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
+  const std::size_t limit = MAX_PATH - 1;
+  const std::size_t temporary = Win32OutputFile::kTemporaryNameLength;
+  const struct {
+    std::size_t directoryLength;  // Without the separator.
+    const char* name;
+    std::size_t overrun;
+  } cases[] = {
+      {limit - 1 - temporary, "A.h", 0},
+      {limit - temporary, "A.h", 1},            // The file's path fits; its temporary's does not.
+      {limit - 1 - temporary, "Demo.bpr", 0},   // As long as its temporary.
+      {limit - 12, "DemoView.cpp", 1},          // The file's own path is the longest.
+      {limit - 1 - temporary - 40, "A.h", 0},
+  };
+  for (const auto& c : cases) {
+    const std::string path = "C:\\" + std::string(c.directoryLength - 3, 'd') + "\\" + c.name;
+    EXPECT_EQ(files_.PathOverrun(path), c.overrun) << c.directoryLength << " " << c.name;
+    auto problem = files_.CheckNewFile(path, ExistingFile::Replace);
+    EXPECT_EQ(problem ? problem->reason() : "", c.overrun > 0 ? Win32Reason(ERROR_FILENAME_EXCED_RANGE) : "")
+        << c.directoryLength << " " << c.name;
+  }
+  // In a real directory whose path leaves room for the temporary and no
+  // more, the file is written; one character more and it is refused whole.
+  for (const std::size_t overrun : {0u, 1u}) {
+    const std::size_t length = limit - 1 - temporary + overrun;
+    std::string directory = dir_ + "\\" + std::string(length - dir_.size() - 1, 'd');
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr)) << directory.size();
+    const std::string path = directory + "\\A.h";
+    EXPECT_EQ(test::ErrorOf([&] { Write(path, "x"); }),
+              overrun == 0 ? "" : "Cannot create file " + path + ": " + Win32Reason(ERROR_FILENAME_EXCED_RANGE));
+    EXPECT_EQ(files_.FileExists(path), overrun == 0);
+    Remove(directory);
+  }
+}
+
+// What a killed run leaves (its temporaries, hidden or not yet, in the
+// location and in "res") is removed; nothing else is, however alike.
+TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
+  MakeDirectory("res");
+  PutWithAttributes("~vt0a1b2", "half", FILE_ATTRIBUTE_HIDDEN);
+  Put("res\\~vt12345", "whole, not yet linked");
+  const char* kept[] = {"~vt0a1b", "~vt0a1b23", "~vtxyz12", "Demo.h", "~vantrel-1-2.tmp", "vt01234"};
+  for (const char* name : kept) Put(name, "theirs");
+  MakeDirectory("~vt00000");
+  {
+    auto lock = files_.LockDirectory(dir_);
+    EXPECT_EQ(files_.RemoveLeftovers(dir_), (std::vector<std::string>{Path("~vt0a1b2"), Path("res\\~vt12345")}));
+  }
+  std::vector<std::string> expected(std::begin(kept), std::end(kept));
+  expected.insert(expected.end(), {"res", "~vt00000"});
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Entries(), expected);
+  EXPECT_EQ(Names(Path("res\\*"), false), std::vector<std::string>{});
+  EXPECT_EQ(files_.RemoveLeftovers(dir_ + "\\"), std::vector<std::string>{}) << "nothing left to remove";
+}
+
+// The links every file layer must treat alike, written to join the shared
+// cases (tests/FileLayerCases.h) once every platform's directory can make
+// links: a link at a file's name, dangling or to a file, is a file there,
+// kept unless files may be replaced, then replaced itself while its target
+// stays as it was; a link where the run would make "res" is refused with
+// linkedDirectory as the reason; the location itself may be a link.
+// makeLink(target, relative) makes one, removeLink(relative) removes it.
+using LinkAction = std::function<bool(const std::string&, const std::string&)>;
+void ExpectLinksAreNeverFollowed(FileSystem& files, test::NativeDirectory& dir, const LinkAction& makeLink,
+                                 const std::function<bool(const std::string&)>& removeLink,
+                                 const std::string& linkedDirectory) {
+  const auto write = [&](const std::string& path, ExistingFile existing) {
+    return test::ErrorOf([&] {
+      auto file = files.CreateFile(path, existing);
+      file->Write("generated");
+      file->Finish();
+    });
+  };
+  dir.Put("target.txt", "precious");
+  dir.MakeDirectory("elsewhere");
+  for (const char* target : {"nowhere", "target.txt"}) {
+    ASSERT_TRUE(makeLink(target, "Demo.h")) << target;
+    const std::string path = dir.Path("Demo.h");
+    const std::string exists = "Cannot create file " + path + ": " + std::string(kFileExists);
+    auto problem = files.CheckNewFile(path, ExistingFile::Keep);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "", exists) << target;
+    EXPECT_EQ(write(path, ExistingFile::Keep), exists) << target;
+    EXPECT_FALSE(files.CheckNewFile(path, ExistingFile::Replace).has_value()) << target;
+    EXPECT_EQ(write(path, ExistingFile::Replace), "") << target;
+    EXPECT_EQ(files.ReadFile(path).value_or("<none>"), "generated") << target;
+    ASSERT_TRUE(removeLink("Demo.h"));
+  }
+  EXPECT_EQ(files.ReadFile(dir.Path("target.txt")).value_or("<none>"), "precious");
+  for (const char* target : {"nowhere", "elsewhere"}) {
+    ASSERT_TRUE(makeLink(target, "res")) << target;
+    auto problem = files.CheckDirectory(dir.Path("res"), true);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "",
+              "Cannot write into directory " + dir.Path("res") + ": " + linkedDirectory)
+        << target;
+    ASSERT_TRUE(removeLink("res"));
+  }
+  ASSERT_TRUE(makeLink("elsewhere", "location"));
+  EXPECT_FALSE(files.CheckDirectory(dir.Path("location"), false).has_value()) << "a location may be a link";
+  EXPECT_NE(files.LockDirectory(dir.Path("location")), nullptr);
+  ASSERT_TRUE(removeLink("location"));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"elsewhere", "target.txt"})) << "no temporary is left";
+}
+
+// Links through each way of putting files in place, and what is Windows'
+// own: a link to a directory at a file's name, which no file replaces in
+// one step, is refused as a directory is, and leftovers are not looked for
+// through a "res" that is a link. Wine cannot make links, and sees those of
+// its host only in part: a link to a directory as a reparse point, one to a
+// file as that file, a dangling one not at all but for a search of its
+// name. Junctions cannot be made under Wine and are not tested.
+TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
+  if (!UnderWine()) GTEST_SKIP() << "links are made through Wine's host here";
+  const LinkAction makeLink = [&](const std::string& target, const std::string& relative) {
+    return OnHost("/bin/ln -s", target, relative, true);
+  };
+  const auto removeLink = [&](const std::string& relative) { return OnHost("/bin/rm -f", "--", relative, false); };
+  const std::string linkedDirectory = "a link (reparse point), which the run does not write through";
+  for (const auto& [name, methods] : kSoundMethods) {
+    SCOPED_TRACE(name);
+    TearDown();
+    SetUp();
+    Win32FileSystem files(methods);
+    ExpectLinksAreNeverFollowed(files, *this, makeLink, removeLink, linkedDirectory);
+  }
+  ASSERT_TRUE(makeLink("elsewhere", "todir.h"));
+  const std::string notRegular = "Cannot create file " + Path("todir.h") + ": " + std::string(kNotRegularFile);
+  for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace}) {
+    auto problem = files_.CheckNewFile(Path("todir.h"), existing);
+    EXPECT_EQ(problem ? std::string(problem->what()) : "", notRegular);
+    EXPECT_EQ(test::ErrorOf([&] { Write(Path("todir.h"), "generated", existing); }), notRegular);
+  }
+  ASSERT_TRUE(makeLink("elsewhere", "res"));
+  Put("elsewhere\\~vt0a1b2", "theirs");
+  EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{});
+  EXPECT_EQ(Content("elsewhere\\~vt0a1b2"), "theirs");
+  EXPECT_EQ(Names(Path("elsewhere\\*"), false), std::vector<std::string>{"~vt0a1b2"});
+}
+
+// A double-byte character whose second byte has the backslash's value
+// (0x5C, as in code page 932's 0x95 0x5C) is a character, not a separator.
+TEST(Win32Path, TheSecondByteOfADoubleByteCharacterIsNoSeparator) {
+  const struct {
+    std::string path;
+    unsigned codePage;
+    bool endsInSeparator;
+    std::size_t lastSeparator;
+  } cases[] = {
+      {"C:\\\x95\x5C", 932, false, 2},
+      {"C:\\\x95\x5C\\", 932, true, 5},
+      {"C:\\a\x95\x5C", 932, false, 2},
+      {"C:\\\x95\x5C", 1252, true, 4},  // Two characters in a single-byte code page.
+      {"C:\\a\\", 932, true, 4},
+      {"\x95", 932, false, std::string::npos},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(EndsInSeparator(c.path, c.codePage), c.endsInSeparator) << c.path << " in " << c.codePage;
+    EXPECT_EQ(LastSeparator(c.path, c.codePage), c.lastSeparator) << c.path << " in " << c.codePage;
+  }
 }
 
 }  // namespace

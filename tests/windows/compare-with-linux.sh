@@ -105,5 +105,109 @@ else
   echo "note: the full-disk case needs root (to mount a small file system); left out"
 fi
 
+# windows_only CASE ARGS...: runs the Windows command alone, in its case's
+# directory, with "@" standing for it; prints its exit status.
+windows_only() {
+  local case=$1 args=()
+  shift
+  for arg in "$@"; do args+=("${arg//@/$(windows_path "$work/windows/$case")}"); done
+  "$wine_run" "$prefix" "$windows" "${args[@]}" > "$work/$case.windows.log" 2>&1
+  echo $?
+}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+count_files() { find "$1" -type f | wc -l; }
+
+# A location is what the system makes of it: "Z:" is the current directory
+# of drive Z: (Wine's current directory is the one the command starts in),
+# and trailing spaces and dots are dropped. The dry run plans, and the run
+# writes and reports, the files in that directory.
+mkdir -p "$work/windows/here" "$work/windows/trail" "$work/linux/here"
+"$linux" new Demo --location "$work/linux/here" > /dev/null 2>&1
+(cd "$work/windows/here" && "$wine_run" "$prefix" "$windows" new Demo --location Z: --dry-run) > "$work/here.dry.log" 2>&1
+grep -qF "created     $(windows_path "$work/windows/here")\Demo.bpr" "$work/here.dry.log" ||
+  { fail "--dry-run --location Z: does not plan the files in the current directory:"; head -12 "$work/here.dry.log"; }
+(cd "$work/windows/here" && "$wine_run" "$prefix" "$windows" new Demo --location Z:) > "$work/here.windows.log" 2>&1 ||
+  { fail "--location Z: fails:"; cat "$work/here.windows.log"; }
+grep -qF "created     $(windows_path "$work/windows/here")\res\Demo.ico" "$work/here.windows.log" ||
+  fail "the report does not name the resolved location"
+diff -r "$work/linux/here" "$work/windows/here" > /dev/null ||
+  fail "--location Z: does not write the project into the current directory"
+for typed in "trail " "trail.." "trail. ."; do
+  status=$(windows_only trail new Demo --location "@${typed#trail}" --force --dry-run)
+  [ "$status" -eq 0 ] || { fail "--dry-run --location '$typed' exits with $status"; cat "$work/trail.windows.log"; }
+  status=$(windows_only trail new Demo --location "@${typed#trail}" --force)
+  [ "$status" -eq 0 ] || { fail "--location '$typed' exits with $status"; cat "$work/trail.windows.log"; }
+done
+[ "$(count_files "$work/windows/trail")" -eq 23 ] || fail "trailing spaces and dots: not 23 files in the directory"
+
+# Long locations: every path the run uses counts, temporaries included, so
+# the run writes all 23 files or refuses before writing (73), and the dry
+# run says the same. The longest file, res\toolbar.bmp, fits up to 243.
+for length in 238 239 240 241 242 243 244 245; do
+  base="$work/windows/long$length"
+  pad=$((length - ${#base} - 3))  # "Z:" and the separator before the pad.
+  mkdir -p "$base/$(printf '%*s' "$pad" '' | tr ' ' d)"
+  location="$(windows_path "$base")\\$(printf '%*s' "$pad" '' | tr ' ' d)"
+  [ ${#location} -eq "$length" ] || fail "the long location is ${#location} characters, not $length"
+  expected=$((length <= 243 ? 0 : 73))
+  for dry in --dry-run ""; do
+    status=$(windows_only "long$length" new Demo --location "$location" $dry)
+    [ "$status" -eq "$expected" ] ||
+      { fail "a location of $length characters ${dry:+(dry run) }exits with $status, not $expected"
+        tail -3 "$work/long$length.windows.log"; }
+  done
+  written=$(count_files "$base")
+  [ "$written" -eq $((expected == 0 ? 23 : 0)) ] || fail "a location of $length characters: $written files written"
+done
+
+# Links at file names (a dangling one, one to a file elsewhere): without
+# --force both commands refuse and keep them, the dangling one alone too;
+# with --force each link itself is replaced by the generated file and its
+# target stays as it was.
+for side in linux windows; do
+  mkdir -p "$work/$side/links" "$work/$side/dangling"
+  echo precious > "$work/$side/target.txt"
+  ln -s nowhere "$work/$side/dangling/Demo.h"
+  ln -s nowhere "$work/$side/links/Demo.h"
+  ln -s ../target.txt "$work/$side/links/Demo.cpp"
+done
+run dangling new Demo --location @
+[ -L "$work/windows/dangling/Demo.h" ] && [ "$(count_files "$work/windows/dangling")" -eq 0 ] ||
+  fail "a run without --force writes over a dangling link or beside it"
+run links new Demo --location @
+[ -L "$work/windows/links/Demo.h" ] && [ -L "$work/windows/links/Demo.cpp" ] ||
+  fail "a run without --force does not keep the links"
+run links new Demo --location @ --force
+[ -L "$work/windows/links/Demo.h" ] || [ -L "$work/windows/links/Demo.cpp" ] &&
+  fail "a run with --force leaves a link at a file name"
+[ "$(cat "$work/windows/target.txt")" = precious ] || fail "a link's target is written"
+diff -r "$work/linux/links" "$work/windows/links" > /dev/null || fail "the links are replaced by other files"
+
+# A link where the run makes "res", dangling or to a directory elsewhere,
+# is refused before anything is written.
+for target in nowhere elsewhere; do
+  mkdir -p "$work/windows/reslink-$target" "$work/windows/elsewhere"
+  ln -s "$target" "$work/windows/reslink-$target/res"
+  status=$(windows_only "reslink-$target" new Demo --location @)
+  [ "$status" -eq 73 ] || { fail "res as a link to $target: exit $status"; cat "$work/reslink-$target.windows.log"; }
+  grep -q 'res: a link' "$work/reslink-$target.windows.log" || fail "res as a link to $target: no reason given"
+  [ "$(count_files "$work/windows/reslink-$target")" -eq 0 ] && [ "$(count_files "$work/windows/elsewhere")" -eq 0 ] ||
+    fail "res as a link to $target: files written"
+done
+
+# A location nothing can be written into (a read-only file system here) is
+# one refusal, before anything is written, not one per file. Mounting needs
+# root.
+mkdir -p "$work/linux/readonly" "$work/windows/readonly"
+if mount -t tmpfs -o size=64k,ro vantrel-readonly "$work/linux/readonly" 2>/dev/null; then
+  mounted+=("$work/linux/readonly")
+  mount -t tmpfs -o size=64k,ro vantrel-readonly "$work/windows/readonly" && mounted+=("$work/windows/readonly")
+  run readonly new Demo --location @
+  [ "$(grep -c 'vantrel: Cannot' "$work/readonly.windows.log")" -eq 1 ] ||
+    { fail "a read-only location is not one refusal on Windows:"; cat "$work/readonly.windows.log"; }
+else
+  echo "note: the read-only location needs root (to mount a file system); left out"
+fi
+
 [ $failures -eq 0 ] && echo "the Windows command writes what the Linux one writes"
 exit $((failures > 0))
