@@ -43,9 +43,17 @@ inline constexpr std::string_view kReadOnlyFile = "read-only file";
 inline constexpr std::string_view kFileExists = "the file exists already";
 inline constexpr std::string_view kAnotherRun = "another run is writing into it";
 inline constexpr std::string_view kNotRegularFile = "not a regular file";
+// A link is named as each system names it: on Windows a directory link is
+// a reparse point (a symbolic link or a junction).
+#ifdef _WIN32
+inline constexpr std::string_view kLinkedDirectory = "a link (reparse point), which a run never writes through";
+inline constexpr std::string_view kInLinkedDirectory =
+    "its directory is a link (reparse point), which a run never writes through";
+#else
 inline constexpr std::string_view kLinkedDirectory = "a symbolic link, which a run never writes through";
 inline constexpr std::string_view kInLinkedDirectory =
     "its directory is a symbolic link, which a run never writes through";
+#endif
 inline constexpr std::string_view kCannotReadOldFile =
     "Permission denied to read it, which keeping its access control list and attributes needs";
 inline constexpr std::string_view kCannotLockUnreadable =

@@ -33,9 +33,8 @@ class Win32DirectoryLock : public DirectoryLock {
 
 DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
 
-// The reasons of this layer's own refusals of a directory.
+// The reason of this layer's own refusal of a directory another program holds.
 constexpr std::string_view kInUse = "in use by another program";
-constexpr std::string_view kLinkedDirectory = "a link (reparse point), which the run does not write through";
 
 HANDLE OpenDirectory(const std::string& path, DWORD access, DWORD sharing) {
   return ::CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);

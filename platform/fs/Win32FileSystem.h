@@ -23,10 +23,6 @@ class Win32FileSystem : public FileSystem {
   std::string ProjectPath(const std::string& location, const std::string& separator,
                           std::string_view relative) const override;
   std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
-  // Placeholders until this layer knows its own limits and temporaries:
-  // nothing is found too long here, and nothing is left to remove.
-  std::size_t PathOverrun(const std::string&) const override { return 0; }
-  std::vector<std::string> RemoveLeftovers(const std::string&) override { return {}; }
   std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
@@ -41,13 +37,13 @@ class Win32FileSystem : public FileSystem {
   // By how many characters the longest path the layer uses for a file at
   // path (the path itself, or its temporary beside it) exceeds what the
   // system takes; 0 when all fit. CheckNewFile refuses such a path.
-  std::size_t PathOverrun(const std::string& path) const;
+  std::size_t PathOverrun(const std::string& path) const override;
 
   // Removes what a killed run left in directory and in its "res": files
   // with the layer's temporary names (hidden, of fixed length), which no
   // live run can own while the caller holds the directory's lock. Returns
   // the paths removed.
-  std::vector<std::string> RemoveLeftovers(const std::string& directory);
+  std::vector<std::string> RemoveLeftovers(const std::string& directory) override;
 
  private:
   Win32WriteMethods methods_;
