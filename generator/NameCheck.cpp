@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 #include <set>
 
 #include "generator/GeneratedFile.h"
 #include "generator/LibraryClasses.h"
+#include "platform/fs/HexDigits.h"
 
 namespace vantrel {
 namespace {
@@ -20,9 +20,7 @@ std::string Describe(unsigned char c) {
   if (c == ' ') return "a blank";
   if (c == '\t') return "a tab";
   if (c >= 0x21 && c < 0x7f) return std::string("'") + static_cast<char>(c) + "'";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "the byte 0x%02X", c);
-  return buf;
+  return "the byte 0x" + HexDigits(c, 2);
 }
 
 // Names the target platform keeps for devices, in any letter case. COM and
