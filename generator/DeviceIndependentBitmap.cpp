@@ -9,13 +9,13 @@ std::uint32_t RowBytes(int width, int bitsPerPixel) {
   return (static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) / 32 * 4;
 }
 
-void PutInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes) {
+void PutInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes, Compression compression) {
   le::Put32(out, kInfoHeaderSize);
   le::Put32(out, static_cast<std::uint32_t>(width));
   le::Put32(out, static_cast<std::uint32_t>(height));
   le::Put16(out, 1);  // Planes.
   le::Put16(out, 4);  // Bits per pixel.
-  le::Put32(out, 0);  // No compression.
+  le::Put32(out, static_cast<std::uint32_t>(compression));
   le::Put32(out, imageBytes);
   le::Put32(out, 0);  // Horizontal and vertical resolution: not given.
   le::Put32(out, 0);

@@ -19,9 +19,13 @@ inline constexpr std::uint32_t kColourTableSize = 16 * 4;
 // padded to a whole number of 32-bit words.
 std::uint32_t RowBytes(int width, int bitsPerPixel);
 
-// Appends a BITMAPINFOHEADER: one plane, 4 bits per pixel, no compression,
-// no resolution, the whole colour table in use.
-void PutInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes);
+// The compressions a header may name: none, or BI_RLE4 (platform/resources/Rle4.h).
+enum class Compression : std::uint32_t { kNone = 0, kRle4 = 2 };
+
+// Appends a BITMAPINFOHEADER: one plane, 4 bits per pixel, no resolution,
+// the whole colour table in use.
+void PutInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes,
+                   Compression compression = Compression::kNone);
 
 // Appends the 16 entries of the standard palette (blue, green, red, 0).
 void PutColourTable(std::string& out);

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cstdio>
 #include <set>
 
 #include "generator/CodePage.h"
 #include "generator/GeneratedFile.h"
 #include "generator/LibraryClasses.h"
+#include "platform/fs/HexDigits.h"
 
 namespace vantrel {
 namespace {
@@ -26,9 +26,7 @@ std::string Describe(std::string_view text) {
   if (c == '\t') return "a tab";
   const std::size_t length = ShownCharacterLength(text);
   if (c >= 0x21 && c != 0x7f && length > 0) return "'" + std::string(text.substr(0, length)) + "'";
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "\\x%02X", c);
-  return buf;
+  return "\\x" + HexDigits(c, 2);
 }
 
 // Names the target platform keeps for devices, in any letter case. COM and

@@ -2,6 +2,7 @@
 
 #include "generator/DeviceIndependentBitmap.h"
 #include "generator/LittleEndian.h"
+#include "platform/resources/Rle4.h"
 
 namespace vantrel {
 namespace {
@@ -47,6 +48,17 @@ std::string EncodeBitmapFile(const ModulePicture& picture) {
   dib::PutInfoHeader(out, picture.width, picture.height, imageBytes);
   dib::PutColourTable(out);
   dib::PutColourRows(out, picture);
+  return out;
+}
+
+std::string EncodeCompressedBitmapFile(const ModulePicture& picture) {
+  const std::uint32_t rowsOffset = dib::kInfoHeaderSize + dib::kColourTableSize;
+  const std::string rows = rle4::Encode(picture);
+  const auto imageBytes = static_cast<std::uint32_t>(rows.size());
+  std::string out = BitmapFileHeader(rowsOffset + imageBytes, rowsOffset);
+  dib::PutInfoHeader(out, picture.width, picture.height, imageBytes, dib::Compression::kRle4);
+  dib::PutColourTable(out);
+  out += rows;
   return out;
 }
 

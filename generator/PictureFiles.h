@@ -28,6 +28,11 @@ std::string IconFileHeader(int width, int height, std::uint32_t imageBytes);
 // bytes with the pixels from byte 118 on.
 std::string EncodeBitmapFile(const ModulePicture& picture);
 
+// The same bitmap file with its rows compressed (BI_RLE4, see
+// platform/resources/Rle4.h); the picture must have no transparent pixels.
+// The Windows module carries the pictures that only the dialogs show so.
+std::string EncodeCompressedBitmapFile(const ModulePicture& picture);
+
 // The icon file holding a picture as its one image at 4 bits per pixel: the
 // 6-byte header, one 16-byte directory entry, then the image (its
 // BITMAPINFOHEADER with the height doubled, the colour table, the colour

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 #include "apps/vantrel/NewCommand.h"
 #include "apps/vantrel/NewOptions.h"
@@ -25,10 +25,8 @@ Result RunNew(MemoryFileSystem& fs, const std::vector<std::string>& args) {
     result.err = error;
     return result;
   }
-  std::ostringstream out, err;
+  TextOutput out(result.out), err(result.err);
   result.status = RunNewCommand(*options, fs, [] { return codepage::kJapanese; }, out, err);
-  result.out = out.str();
-  result.err = err.str();
   return result;
 }
 

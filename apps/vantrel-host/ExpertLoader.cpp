@@ -1,7 +1,5 @@
 #include "apps/vantrel-host/ExpertLoader.h"
 
-#include <filesystem>
-
 #include "apps/vantrel-host/HostOptions.h"
 #include "apps/vantrel-host/LibraryModule.h"
 
@@ -50,26 +48,26 @@ bool ExpertLoader::Load(const std::string& path, std::string& error) {
   return true;
 }
 
-bool ExpertLoader::LoadAll(const std::vector<std::string>& named, std::ostream& errors) {
+bool ExpertLoader::LoadAll(const std::vector<std::string>& named, std::string& errors) {
   std::vector<std::string> paths = named;
   if (paths.empty()) {
     for (const auto& candidate : DefaultLibraryPaths(ProgramDirectory()))
-      if (std::filesystem::exists(candidate)) {
+      if (PathExists(candidate)) {
         paths.push_back(candidate);
         break;
       }
-    if (paths.empty()) errors << "vantrel-host: cannot find the wizard's library; name it with --expert\n";
+    if (paths.empty()) errors += "vantrel-host: cannot find the wizard's library; name it with --expert\n";
   }
   for (const auto& path : paths) {
     std::string error;
-    if (!Load(path, error)) errors << "vantrel-host: " << error << "\n";
+    if (!Load(path, error)) errors += "vantrel-host: " + error + "\n";
   }
   return !gallery_.Entries().empty();
 }
 
-int ExpertLoader::PrintGallery(const std::vector<std::string>& named, std::ostream& out, std::ostream& errors) {
+int ExpertLoader::PrintGallery(const std::vector<std::string>& named, std::string& out, std::string& errors) {
   if (!LoadAll(named, errors)) return kExitNoExpert;
-  for (const auto& line : gallery_.ListLines()) out << line << "\n";
+  for (const auto& line : gallery_.ListLines()) out += line + "\n";
   return kExitOk;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,13 +26,13 @@ class ExpertLoader {
   bool Load(const std::string& path, std::string& error);
 
   // Loads the named libraries, or else the wizard's own from where it is
-  // built or installed, writing each failure to errors. False when no expert
-  // got registered.
-  bool LoadAll(const std::vector<std::string>& named, std::ostream& errors);
+  // built or installed, adding a line to errors for each failure. False when
+  // no expert got registered.
+  bool LoadAll(const std::vector<std::string>& named, std::string& errors);
 
-  // Loads as LoadAll does and prints the gallery's lines on out (--list);
+  // Loads as LoadAll does and adds the gallery's lines to out (--list);
   // returns the host's exit status.
-  int PrintGallery(const std::vector<std::string>& named, std::ostream& out, std::ostream& errors);
+  int PrintGallery(const std::vector<std::string>& named, std::string& out, std::string& errors);
 
  private:
   struct Loaded {

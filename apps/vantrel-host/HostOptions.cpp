@@ -28,26 +28,31 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
   return options;
 }
 
-std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::ostream& out,
-                                               std::ostream& errors, int& status) {
+std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::string& out,
+                                               std::string& errors, int& status) {
   std::string error;
   auto options = ParseHostOptions(args, error);
   if (!options) {
-    errors << "vantrel-host: " << error << "; try vantrel-host --help\n";
+    errors += "vantrel-host: " + error + "; try vantrel-host --help\n";
     status = kExitUsage;
     return std::nullopt;
   }
   if (options->help) {
-    out << HostHelpText();
+    out += HostHelpText();
     status = kExitOk;
     return std::nullopt;
   }
   if (options->version) {
-    out << HostVersionText();
+    out += HostVersionText();
     status = kExitOk;
     return std::nullopt;
   }
   return options;
+}
+
+void Print(std::FILE* stream, const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fflush(stream);
 }
 
 std::string HostVersionText() { return "vantrel " VANTREL_VERSION "\n"; }

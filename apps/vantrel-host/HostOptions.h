@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdio>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,9 +28,15 @@ std::string HostHelpText();
 std::string HostVersionText();
 
 // Reads the command line (the arguments after the program name) and answers
-// what needs no expert: bad usage on errors, --help and --version on out. Returns the
-// options to go on with, or nothing with status set to the exit status.
-std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::ostream& out,
-                                               std::ostream& errors, int& status);
+// what needs no expert: bad usage added to errors, --help and --version to
+// out. Returns the options to go on with, or nothing with status set to the
+// exit status.
+std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::string& out,
+                                               std::string& errors, int& status);
+
+// Writes text to a standard stream (stdout, stderr) and flushes it, so that
+// each line of the host's record shows at once. Plain C output keeps the
+// C++ streams, some 1 MB in a static Windows program, out of the host.
+void Print(std::FILE* stream, const std::string& text);
 
 }  // namespace vantrel::hostapp

@@ -14,6 +14,9 @@ void* OpenLibrary(const std::string& path, std::string& error);
 void* FindExport(void* library, const char* name);
 void CloseLibrary(void* library);
 
+// True when something is at path.
+bool PathExists(const std::string& path);
+
 // The directory of the running program.
 std::string ProgramDirectory();
 

@@ -18,6 +18,8 @@ void* FindExport(void* library, const char* name) { return dlsym(library, name);
 
 void CloseLibrary(void* library) { dlclose(library); }
 
+bool PathExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
 std::string ProgramDirectory() {
   std::string buffer(4096, '\0');
   const ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);

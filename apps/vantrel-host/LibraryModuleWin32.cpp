@@ -32,6 +32,8 @@ void* FindExport(void* library, const char* name) {
 
 void CloseLibrary(void* library) { FreeLibrary(static_cast<HMODULE>(library)); }
 
+bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 std::string ProgramDirectory() {
   char buffer[MAX_PATH];
   const DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);

@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -42,13 +41,16 @@ bool OpenDisplay() {
 
 int main(int argc, char** argv) {
   int status = kExitOk;
-  const auto options =
-      ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, status);
+  std::string out, errors;
+  const auto options = ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), out, errors, status);
+  Print(stdout, out);
+  Print(stderr, errors);
   if (!options) return status;
   if (!options->list && !OpenDisplay()) {
-    std::cerr << "vantrel-host: no display to open windows on (DISPLAY is not set or cannot be reached).\n"
-                 "To write a project without windows, use: vantrel new NAME --location DIR\n"
-                 "To see the gallery without windows, use: vantrel-host --list\n";
+    Print(stderr,
+          "vantrel-host: no display to open windows on (DISPLAY is not set or cannot be reached).\n"
+          "To write a project without windows, use: vantrel new NAME --location DIR\n"
+          "To see the gallery without windows, use: vantrel-host --list\n");
     return kExitNoDisplay;
   }
 
@@ -56,22 +58,31 @@ int main(int argc, char** argv) {
   Gallery gallery;
   ExpertLoader loader(services, gallery);  // Declared last: unloads first.
 
-  if (options->list) return loader.PrintGallery(options->experts, std::cout, std::cerr);
+  if (options->list) {
+    std::string listing, problems;
+    status = loader.PrintGallery(options->experts, listing, problems);
+    Print(stdout, listing);
+    Print(stderr, problems);
+    return status;
+  }
 
   std::function<void()> openGallery = [&gallery] {
     if (const GalleryEntry* entry = PickFromGallery(gallery)) entry->expert->Execute();
   };
   HostMainWindow window(openGallery);
   services.OnRecord = [&window, &services](const std::string& entry) {
-    std::cout << "vantrel-host: " << entry << std::endl;
+    Print(stdout, "vantrel-host: " + entry + "\n");
     window.AddRecord(entry);
     const auto& project = services.CurrentProject();
     window.ShowProject(project ? &*project : nullptr);
   };
   window.Show();
   services.SetParentWindow(window.Handle());
-  if (!loader.LoadAll(options->experts, std::cerr)) return kExitNoExpert;
-  std::cout << "vantrel-host: ready" << std::endl;
+  std::string problems;
+  const bool loaded = loader.LoadAll(options->experts, problems);
+  Print(stderr, problems);
+  if (!loaded) return kExitNoExpert;
+  Print(stdout, "vantrel-host: ready\n");
   if (options->gallery)
     Fl::add_timeout(0.0, [](void* open) { (*static_cast<std::function<void()>*>(open))(); }, &openGallery);
   Fl::run();

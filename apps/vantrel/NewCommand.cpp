@@ -37,7 +37,7 @@ std::string Described(const std::exception& error) {
   return error.what();
 }
 
-int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
+int Refuse(const std::vector<FileError>& refusals, TextOutput& err) {
   for (const auto& refusal : refusals) err << "vantrel: " << refusal.what() << "\n";
   if (std::any_of(refusals.begin(), refusals.end(),
                   [](const FileError& e) { return e.kind() == FileError::Kind::Exists; }))
@@ -46,13 +46,13 @@ int Refuse(const std::vector<FileError>& refusals, std::ostream& err) {
   return kExitRefused;
 }
 
-int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
-           std::ostream& err, Interruption* interruption, bool& writing);
+int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), TextOutput& out,
+           TextOutput& err, Interruption* interruption, bool& writing);
 
 }  // namespace
 
-int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
-                  std::ostream& err, Interruption* interruption) {
+int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), TextOutput& out,
+                  TextOutput& err, Interruption* interruption) {
   bool writing = false;
   try {
     return RunNew(options, fs, ansiCodePage, out, err, interruption, writing);
@@ -68,8 +68,8 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
 
 namespace {
 
-int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
-           std::ostream& err, Interruption* interruption, bool& writing) {
+int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), TextOutput& out,
+           TextOutput& err, Interruption* interruption, bool& writing) {
   if (auto problem = ProjectNameProblem(options.name)) {
     err << "vantrel: " << *problem << "\n";
     return kExitUsage;

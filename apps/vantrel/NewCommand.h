@@ -1,9 +1,8 @@
 #pragma once
 
-#include <ostream>
-
 #include "apps/vantrel/Interruption.h"
 #include "apps/vantrel/NewOptions.h"
+#include "apps/vantrel/TextOutput.h"
 #include "platform/fs/FileSystem.h"
 
 namespace vantrel::cli {
@@ -15,7 +14,7 @@ namespace vantrel::cli {
 // stopped the run, 128 + its signal. The user's ANSI code page is asked of
 // ansiCodePage only when the location ends in a backslash byte: only then
 // can it change the separator, and finding it reads the locale's files.
-int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std::ostream& out,
-                  std::ostream& err, Interruption* interruption = nullptr);
+int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), TextOutput& out,
+                  TextOutput& err, Interruption* interruption = nullptr);
 
 }  // namespace vantrel::cli

@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <iostream>
+#include <cstdio>
 #include <new>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "apps/vantrel/Interruption.h"
 #include "apps/vantrel/NewCommand.h"
 #include "apps/vantrel/NewOptions.h"
+#include "apps/vantrel/TextOutput.h"
 #include "generator/CodePage.h"
 #include "generator/ViewBases.h"
 #include "platform/fs/SystemFileSystem.h"
@@ -36,8 +36,8 @@ int WriteStandardOutput(const std::string& text) {
 int Print(const std::string& text, int status) {
   const int error = WriteStandardOutput(text);
   if (error == 0) return status;
-  std::cerr << "vantrel: cannot write the report to standard output: "
-            << std::error_code(error, std::generic_category()).message() << "\n";
+  vantrel::cli::TextOutput(stderr) << "vantrel: cannot write the report to standard output: "
+                                   << std::error_code(error, std::generic_category()).message() << "\n";
   return status == vantrel::cli::kExitOk ? vantrel::cli::kExitWriteFailed : status;
 }
 
@@ -45,21 +45,23 @@ int Print(const std::string& text, int status) {
 
 int main(int argc, char** argv) {
   using namespace vantrel::cli;
+  TextOutput errors(stderr);
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     if (args.empty()) {
-      std::cerr << HelpText();
+      errors << HelpText();
       return kExitUsage;
     }
     return Print(HelpText(), kExitOk);
   }
   if (args[0] == "--version") return Print(VersionText(), kExitOk);
   if (args[0] == "--view-bases") {
-    for (const auto& base : vantrel::OfferedViewBaseNames()) std::cout << base << "\n";
+    TextOutput out(stdout);
+    for (const auto& base : vantrel::OfferedViewBaseNames()) out << base << "\n";
     return kExitOk;
   }
   if (args[0] != "new") {
-    std::cerr << "vantrel: unknown command '" << vantrel::EscapeControls(args[0]) << "'; try vantrel --help\n";
+    errors << "vantrel: unknown command '" << vantrel::EscapeControls(args[0]) << "'; try vantrel --help\n";
     return kExitUsage;
   }
   args.erase(args.begin());
@@ -68,19 +70,20 @@ int main(int argc, char** argv) {
   std::string error;
   auto options = ParseNewOptions(args, error);
   if (!options) {
-    std::cerr << "vantrel: " << vantrel::EscapeControls(error) << "; try vantrel --help\n";
+    errors << "vantrel: " << vantrel::EscapeControls(error) << "; try vantrel --help\n";
     return kExitUsage;
   }
   Interruption interruption;
   interruption.Install();
   vantrel::SystemFileSystem fs;
-  std::ostringstream out;
-  const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage, out, std::cerr, &interruption);
+  std::string report;
+  TextOutput out(report);
+  const int status = RunNewCommand(*options, fs, vantrel::AnsiCodePage, out, errors, &interruption);
   try {
-    return Print(out.str(), status);
+    return Print(report, status);
   } catch (const std::bad_alloc&) {
-    std::cerr << "vantrel: cannot write the report to standard output: "
-              << std::make_error_code(std::errc::not_enough_memory).message() << "\n";
+    errors << "vantrel: cannot write the report to standard output: "
+           << std::make_error_code(std::errc::not_enough_memory).message() << "\n";
     return status == kExitOk ? kExitWriteFailed : status;
   }
 }

@@ -5,19 +5,33 @@
 //   write_picture_resources OUT.rc
 //
 // The files go beside OUT.rc, named after their resources (TOOLBAR.bmp,
-// MFCVANTREL.ico...). They are encoded exactly as the generator writes
-// pictures into a project, so a program that decodes its resources and
-// encodes them again writes the same bytes.
+// MFCVANTREL.ico...). The pictures a project gets are encoded exactly as
+// the generator writes them, since a run writes the resource's bytes behind
+// a file header; the bitmaps that only the dialogs show are compressed,
+// which takes about 165 KB off each Windows module.
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "generator/GeneratedFile.h"
 #include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
 
 namespace {
+
+// True when a generated project gets the picture as one of its files.
+bool IsProjectPicture(const vantrel::ModulePicture& picture) {
+  for (const auto& file : vantrel::GeneratedFiles())
+    if (file.text == nullptr && file.picture.resource == picture.name && file.picture.icon == picture.icon) return true;
+  return false;
+}
+
+std::string Encode(const vantrel::ModulePicture& picture) {
+  if (picture.icon) return vantrel::EncodeIconFile(picture);
+  return IsProjectPicture(picture) ? vantrel::EncodeBitmapFile(picture) : vantrel::EncodeCompressedBitmapFile(picture);
+}
 
 bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
@@ -38,7 +52,7 @@ int main(int argc, char** argv) {
   for (const auto& picture : vantrel::ModulePictures()) {
     const std::string name(picture.name);
     const std::filesystem::path file = directory / (name + (picture.icon ? ".ico" : ".bmp"));
-    if (!WriteFile(file, picture.icon ? vantrel::EncodeIconFile(picture) : vantrel::EncodeBitmapFile(picture))) {
+    if (!WriteFile(file, Encode(picture))) {
       std::cerr << "write_picture_resources: cannot write " << file.string() << "\n";
       return 1;
     }

@@ -1,7 +1,8 @@
 #include "platform/fs/FileError.h"
 
-#include <cstdio>
 #include <string>
+
+#include "platform/fs/HexDigits.h"
 
 namespace vantrel {
 namespace {
@@ -38,9 +39,7 @@ std::string PathTooLongReason(std::size_t overrun) {
 namespace {
 
 void AppendEscaped(std::string& out, unsigned char byte) {
-  char code[8];
-  std::snprintf(code, sizeof code, "\\x%02X", byte);
-  out += code;
+  out += "\\x" + HexDigits(byte, 2);
 }
 
 // The length of the valid UTF-8 sequence that starts text, 0 when none does.

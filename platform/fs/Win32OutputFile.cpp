@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstdio>
 
+#include "platform/fs/HexDigits.h"
 #include "platform/fs/Win32Path.h"
 
 namespace vantrel {
@@ -58,9 +58,7 @@ std::string DirectoryOf(const std::string& path) {
 // skipped by the caller.
 std::string NextTemporaryName() {
   static std::atomic<unsigned> counter{GetCurrentProcessId() * 2654435761u + GetTickCount()};
-  char name[16];
-  std::snprintf(name, sizeof name, "~vt%05x", counter++ & 0xFFFFFu);
-  return name;
+  return "~vt" + HexDigits(counter++, 5, kLowerHexDigits);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The module's pictures as Windows resources: bitmaps (RT_BITMAP) and icons
 // (RT_GROUP_ICON with one RT_ICON image each), all 4 bits per pixel in the
 // standard palette, decoded into the pixel form the rest of the program
-// uses. They are read from this module's own handle, never the host's.
+// uses. A bitmap may be compressed (BI_RLE4, see Rle4.h). They are read from
+// this module's own handle, never the host's.
 
 #include <windows.h>
 
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "platform/resources/ModulePicture.h"
+#include "platform/resources/PictureText.h"
+#include "platform/resources/Rle4.h"
 #include "platform/resources/Win32Module.h"
 
 namespace vantrel {
@@ -25,17 +28,24 @@ std::uint32_t RowBytes(LONG width, int bitsPerPixel) {
 
 // The pixels of a 4-bit device-independent bitmap, rows top first. An
 // icon's image holds the colour rows and then the transparency mask, and its
-// header counts both in its height. Empty when the image is not of that form.
+// header counts both in its height; a bitmap's rows may be compressed.
+// Empty when the image is not of that form.
 std::string DecodePixels(std::string_view dib, bool icon, int& width, int& height) {
   BITMAPINFOHEADER header{};
   if (dib.size() < sizeof header) return {};
   std::memcpy(&header, dib.data(), sizeof header);
-  if (header.biBitCount != 4 || header.biCompression != BI_RGB || header.biWidth <= 0 || header.biHeight <= 0)
+  const bool compressed = !icon && header.biCompression == BI_RLE4;
+  if (header.biBitCount != 4 || (header.biCompression != BI_RGB && !compressed) || header.biWidth <= 0 ||
+      header.biHeight <= 0 || header.biWidth > kMaxPictureSide || header.biHeight > 2 * kMaxPictureSide)
     return {};
   width = static_cast<int>(header.biWidth);
   height = static_cast<int>(icon ? header.biHeight / 2 : header.biHeight);
   const std::size_t colours = header.biClrUsed != 0 ? header.biClrUsed : 16;
   const std::size_t colourStart = header.biSize + colours * sizeof(RGBQUAD);
+  if (compressed) {
+    if (dib.size() < colourStart) return {};
+    return rle4::Decode(dib.substr(colourStart), width, height).value_or(std::string());
+  }
   const std::size_t colourRow = RowBytes(width, 4);
   const std::size_t maskStart = colourStart + colourRow * static_cast<std::size_t>(height);
   const std::size_t maskRow = RowBytes(width, 1);

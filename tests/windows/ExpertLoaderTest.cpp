@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "apps/vantrel-host/ExpertLoader.h"
@@ -19,9 +18,9 @@ TEST(ExpertLoader, LoadsTheWizardFromBesideTheProgramAndReleasesItOnUnload) {
   Gallery gallery;
   {
     ExpertLoader loader(services, gallery);
-    std::ostringstream errors;
-    ASSERT_TRUE(loader.LoadAll({}, errors)) << errors.str();
-    EXPECT_EQ(errors.str(), "");
+    std::string errors;
+    ASSERT_TRUE(loader.LoadAll({}, errors)) << errors;
+    EXPECT_EQ(errors, "");
     ASSERT_EQ(gallery.Entries().size(), 1u);
     EXPECT_EQ(gallery.Entries()[0].id, "MFCVantrel.VC42");
     EXPECT_NE(gallery.Entries()[0].glyph, nullptr);

@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -20,14 +19,22 @@ using namespace vantrel::hostapp;
 
 int main(int argc, char** argv) {
   int status = kExitOk;
-  const auto options =
-      ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr, status);
+  std::string out, errors;
+  const auto options = ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), out, errors, status);
+  Print(stdout, out);
+  Print(stderr, errors);
   if (!options) return status;
 
   HostToolServices services;
   Gallery gallery;
   ExpertLoader loader(services, gallery);  // Declared last: unloads first.
-  if (options->list) return loader.PrintGallery(options->experts, std::cout, std::cerr);
+  if (options->list) {
+    std::string listing, problems;
+    status = loader.PrintGallery(options->experts, listing, problems);
+    Print(stdout, listing);
+    Print(stderr, problems);
+    return status;
+  }
 
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
@@ -37,18 +44,21 @@ int main(int argc, char** argv) {
   });
   mainWindow = window.Handle();
   if (mainWindow == nullptr) {
-    std::cerr << "vantrel-host: cannot open the main window\n";
+    Print(stderr, "vantrel-host: cannot open the main window\n");
     return kExitNoDisplay;
   }
   services.OnRecord = [&window, &services](const std::string& entry) {
-    std::cout << "vantrel-host: " << entry << std::endl;
+    Print(stdout, "vantrel-host: " + entry + "\n");
     window.AddRecord(entry);
     const auto& project = services.CurrentProject();
     window.ShowProject(project ? &*project : nullptr);
   };
   services.SetParentWindow(reinterpret_cast<HostWindow>(mainWindow));
-  if (!loader.LoadAll(options->experts, std::cerr)) return kExitNoExpert;
-  std::cout << "vantrel-host: ready" << std::endl;
+  std::string problems;
+  const bool loaded = loader.LoadAll(options->experts, problems);
+  Print(stderr, problems);
+  if (!loaded) return kExitNoExpert;
+  Print(stdout, "vantrel-host: ready\n");
   if (options->gallery) window.OpenGalleryLater();
   return window.Run();
 }
