@@ -9,6 +9,7 @@
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/HeadlessBackend.h"
+#include "platform/toolkit/ModuleBitmaps.h"
 #include "platform/toolkit/UserDriver.h"
 #include "tests/TestSupport.h"
 #include "wizard/Mfcvantrel.h"
@@ -17,6 +18,16 @@
 #include "wizard/Dirchoose.h"
 
 namespace vantrel::test {
+
+// Installs another source of module bitmaps for its lifetime, so that a
+// failing expectation cannot leave the next test without the real pictures.
+class BitmapSourceScope {
+ public:
+  explicit BitmapSourceScope(BitmapSource source) { SetModuleBitmapSource(std::move(source)); }
+  ~BitmapSourceScope() { SetModuleBitmapSource(nullptr); }
+  BitmapSourceScope(const BitmapSourceScope&) = delete;
+  BitmapSourceScope& operator=(const BitmapSourceScope&) = delete;
+};
 
 // A screenless application over an in-memory file system whose current
 // directory is "C:\Work", with a recording host. On destruction it checks

@@ -85,9 +85,10 @@ TEST(WizardSteps, AnErrorInNextIsSwallowedAndLeavesWhatWasDone) {
   ui.Expect("TVantrel", [](UserDriver& user) {
     for (int i = 0; i < 4; ++i) user.Click("NextBtn");
     // Without the final picture, Next stops after showing page 6.
-    SetModuleBitmapSource([](std::string_view) { return std::optional<Pixmap>(); });
-    user.Click("NextBtn");
-    SetModuleBitmapSource(nullptr);
+    {
+      BitmapSourceScope noPictures([](std::string_view) { return std::optional<Pixmap>(); });
+      user.Click("NextBtn");
+    }
     auto& w = static_cast<TVantrel&>(user.Form());
     EXPECT_EQ(w.PageControl->ActivePage(), w.Step6);
     EXPECT_EQ(w.Caption(), "MFC Vantrel - Step 5 of 6");

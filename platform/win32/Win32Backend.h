@@ -18,7 +18,7 @@ class Win32Fonts;
 // innermost modal form's window or, for the first, by the host's window
 // (the application's handle), with one native control per toolkit control.
 // A modal form disables its owner while it runs. Keys reach the toolkit
-// before any control (see Win32Keys.h); native notifications become the
+// before any control (the message loop in Win32Backend.cpp); native notifications become the
 // toolkit's user actions; the toolkit's state is copied back into the
 // controls after every message. Nothing here decides what an action does:
 // the controls do.
