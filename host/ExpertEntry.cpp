@@ -3,6 +3,7 @@
 #include <type_traits>
 
 #include "host/ExpertLibrary.h"
+#include "platform/toolkit/DroppedErrors.h"
 
 // On Windows the name is exported undecorated through host/expert.def;
 // elsewhere it is the one visible symbol besides the dialog instances.
@@ -16,11 +17,9 @@ extern "C" VANTREL_ENTRY_VISIBLE vantrel::host::HostBool HOST_CALL INITEXPERT001
     vantrel::host::TIToolServices* toolServices, vantrel::host::RegisterExpertProc registerProc,
     vantrel::host::TerminateProc* terminate) {
   // The host is not C++: nothing may be thrown back into it.
-  try {
+  return vantrel::DropErrors(vantrel::host::HostBool(false), [&] {
     return vantrel::host::TheExpertLibrary().Register(toolServices, registerProc, terminate);
-  } catch (...) {
-    return false;
-  }
+  });
 }
 
 // The entry point has exactly the type the host calls it through.

@@ -4,6 +4,7 @@
 #include "host/ExpertLibrary.h"
 #include "host/HostString.h"
 #include "host/RunNewProject.h"
+#include "platform/toolkit/DroppedErrors.h"
 
 namespace vantrel::host {
 
@@ -35,11 +36,10 @@ void HOST_CALL MFCVantrel::GetMenuText(HostStr* /*result*/) {}
 
 void HOST_CALL MFCVantrel::Execute() {
   // Nothing may escape into the host, which knows nothing of our errors.
-  try {
+  DropErrors([] {
     if (ExpertLibrary* library = ExpertLibrary::Active())
       RunNewProject(library->Application(), library->Opener());
-  } catch (...) {
-  }
+  });
 }
 
 }  // namespace vantrel::host

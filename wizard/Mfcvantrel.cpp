@@ -9,6 +9,7 @@
 #include "generator/GenerationRun.h"
 #include "generator/Summary.h"
 #include "platform/toolkit/Application.h"
+#include "platform/toolkit/DroppedErrors.h"
 #include "platform/toolkit/ItemIndex.h"
 #include "wizard/DrawPicture.h"
 #include "wizard/FileLists.h"
@@ -76,20 +77,13 @@ void TVantrel::GoToStep(int index) {
   if (index == last) FinishBtn->SetFocus();
 }
 
+// A failed step change leaves the wizard as far as it got.
 void TVantrel::NextBtnClick(TControl*) {
-  try {
-    GoToStep(PageControl->ActivePageIndex() + 1);
-  } catch (...) {
-    // A failed step change leaves the wizard as far as it got.
-  }
+  DropErrors([this] { GoToStep(PageControl->ActivePageIndex() + 1); });
 }
 
 void TVantrel::BackBtnClick(TControl*) {
-  try {
-    GoToStep(PageControl->ActivePageIndex() - 1);
-  } catch (...) {
-    // A failed step change leaves the wizard as far as it got.
-  }
+  DropErrors([this] { GoToStep(PageControl->ActivePageIndex() - 1); });
 }
 
 void TVantrel::FillClassList() {

@@ -7,6 +7,7 @@
 #include "generator/NameCheck.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/toolkit/Application.h"
+#include "platform/toolkit/DroppedErrors.h"
 #include "wizard/Dirchoose.h"
 #include "wizard/DrawPicture.h"
 #include "wizard/FormDescriptions.h"
@@ -108,12 +109,9 @@ void TNewDlg::RunWizard() {
   wizard->SetCodePage(codePage_);
   wizard->Settings().Name = ProjectName->Text();
   wizard->Settings().Location = ProjectDir->Text();
-  try {
-    wizard->ShowModal();
-  } catch (...) {
-    // Whether anything was generated is the wizard's business; an error
-    // escaping it ends the run quietly.
-  }
+  // Whether anything was generated is the wizard's business; an error
+  // escaping it ends the run quietly.
+  DropErrors([&wizard] { wizard->ShowModal(); });
 }
 
 }  // namespace vantrel
