@@ -22,7 +22,7 @@
 #include "platform/resources/ModulePicture.h"
 #include "platform/resources/Palette.h"
 #include "platform/toolkit/Application.h"
-#include "platform/toolkit/HeadlessBackend.h"
+#include "platform/testing/HeadlessBackend.h"
 
 namespace vantrel::host {
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/Form.h"
-#include "platform/toolkit/HeadlessBackend.h"
+#include "platform/testing/HeadlessBackend.h"
 #include "platform/toolkit/Layout.h"
 #include "wizard/FormDescriptions.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/toolkit/Backend.h"
-#include "platform/toolkit/UserDriver.h"  // Every script acts through one.
+#include "platform/testing/UserDriver.h"  // Every script acts through one.
 
 namespace vantrel {
 

@@ -1,8 +1,8 @@
-#include "platform/toolkit/UserDriver.h"
+#include "platform/testing/UserDriver.h"
 
 #include <stdexcept>
 
-#include "platform/toolkit/HeadlessBackend.h"
+#include "platform/testing/HeadlessBackend.h"
 #include "platform/toolkit/UserInput.h"
 
 namespace vantrel {

@@ -1,7 +1,7 @@
-#include "platform/toolkit/HeadlessBackend.h"
+#include "platform/testing/HeadlessBackend.h"
 
 #include "platform/toolkit/Form.h"
-#include "platform/toolkit/UserDriver.h"
+#include "platform/testing/UserDriver.h"
 
 namespace vantrel {
 
