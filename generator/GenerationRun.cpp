@@ -65,22 +65,19 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
     else if (auto problem = location_->CheckNewFile(relative, existing_))
       refusals_.push_back(*problem);
   }
+  // Every file is held open until all are written.
+  if (auto problem = location_->CheckOpenFiles(GeneratedFiles().size())) refusals_.push_back(*problem);
 }
 
-bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
-                         RunObserver* observer, FileOutcome& outcome) {
+std::unique_ptr<OutputFile> LockedRun::StageOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
+                                                FileOutcome& outcome) {
   const GeneratedFile& file = GeneratedFiles()[index];
   const std::string relative = RelativePath(file, settings_);
   if (file.text) {
     writer.Start(location_->CreateFile(relative, existing_));
     WriteTemplate(*file.text, values, writer);
     outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-    if (Stopping(observer)) {
-      writer.Abandon();
-      return false;
-    }
-    writer.Commit();
-    return true;
+    return writer.Stage();
   }
   // A module without the picture cannot write the file at all; nothing is
   // created rather than an empty picture.
@@ -90,10 +87,23 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceVa
                     "the library carries no picture " + std::string(file.picture.resource));
   auto out = location_->CreateFile(relative, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-  if (Stopping(observer)) return false;
   out->Write(bytes);
-  out->Finish();
-  return true;
+  out->Stage();
+  return out;
+}
+
+void LockedRun::Undo(std::vector<std::unique_ptr<OutputFile>>& placed, const std::vector<FileOutcome>& outcomes,
+                     RunReport& report) {
+  for (std::size_t i = placed.size(); i-- > 0;) {
+    bool undone = false;
+    try {
+      undone = placed[i]->Undo();
+    } catch (const std::exception&) {
+      // Reported below, like any placement that stays.
+    }
+    if (!undone) report.notRestored.push_back(outcomes[i].path);
+  }
+  placed.clear();
 }
 
 RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
@@ -105,37 +115,24 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   OutputWriter writer;
   const SpliceValues values(settings_);
   const auto files = GeneratedFiles();
-  report.files.reserve(files.size());
-  // Why the resource directory could not be made, for the files in it.
-  std::optional<std::string> resourcesMissing;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (Stopping(observer)) {
-      report.stopped = true;
-      break;
-    }
-    FileOutcome outcome;
+  std::vector<FileOutcome> outcomes;
+  std::vector<std::unique_ptr<OutputFile>> staged;
+  outcomes.reserve(files.size());
+  staged.reserve(files.size());
+  bool madeResources = false;
+  bool failed = false;
+  // Runs step for the file in hand; any error fails that file and the run.
+  auto attempt = [&](FileOutcome& outcome, auto&& step) {
     auto fail = [&](FileError::Kind kind, const std::string& reason) {
       writer.Abandon();
       outcome.status = FileOutcome::Status::Failed;
       outcome.error = FileError::MessageFor(kind, outcome.path, reason);
       outcome.failure = kind;
+      failed = true;
+      report.files.push_back(outcome);
     };
     try {
-      const std::string relative = RelativePath(files[i], settings_);
-      outcome.path = location_->PathOf(relative);
-      if (files[i].makesResourceDirectory) {
-        try {
-          location_->MakeDirectory(kResourceDirectory);
-        } catch (const FileError& error) {
-          resourcesMissing = error.reason();
-        }
-      }
-      if (resourcesMissing && relative.starts_with(kInResourceDirectory))
-        throw FileError(FileError::Kind::CannotCreate, outcome.path, *resourcesMissing);
-      if (!WriteOne(i, writer, values, observer, outcome)) {
-        report.stopped = true;
-        break;
-      }
+      step();
     } catch (const FileError& error) {
       fail(error.kind(), error.reason());
     } catch (const std::bad_alloc&) {
@@ -143,13 +140,58 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     } catch (const std::exception& error) {
       fail(FileError::Kind::Incomplete, error.what());
     }
-    report.files.push_back(std::move(outcome));
-    if (observer) observer->FileDone(report.files.back());
+  };
+
+  // Every file is written whole before any is put in place.
+  for (std::size_t i = 0; i < files.size() && !failed; ++i) {
+    if (Stopping(observer)) {
+      report.stopped = true;
+      break;
+    }
+    FileOutcome outcome;
+    attempt(outcome, [&] {
+      const std::string relative = RelativePath(files[i], settings_);
+      outcome.path = location_->PathOf(relative);
+      if (files[i].makesResourceDirectory) {
+        try {
+          madeResources = location_->MakeDirectory(kResourceDirectory);
+        } catch (const FileError& error) {
+          throw FileError(FileError::Kind::CannotCreate, outcome.path, error.reason());
+        }
+      }
+      staged.push_back(StageOne(i, writer, values, outcome));
+      outcomes.push_back(outcome);
+    });
+    if (observer) observer->FileDone(failed ? report.files.back() : outcomes.back());
   }
-  // A stop that comes while the last file is put in place still counts:
-  // the project is then not opened, and the report says why.
-  if (!report.stopped && Stopping(observer)) report.stopped = true;
-  if (report.Succeeded() && opener) {
+
+  // Then each is put in place; a placement can be taken back until all are.
+  std::vector<std::unique_ptr<OutputFile>> placed;
+  placed.reserve(staged.size());
+  for (std::size_t i = 0; i < staged.size() && !failed && !report.stopped; ++i) {
+    if (Stopping(observer)) {
+      report.stopped = true;
+      break;
+    }
+    FileOutcome outcome = outcomes[i];
+    attempt(outcome, [&] {
+      staged[i]->Place();
+      placed.push_back(std::move(staged[i]));
+    });
+    if (!failed && observer) observer->FilePlaced(outcome);
+  }
+  // A stop that comes while the last file is put in place still counts.
+  if (!failed && !report.stopped && Stopping(observer)) report.stopped = true;
+
+  if (failed || report.stopped) {
+    Undo(placed, outcomes, report);
+    staged.clear();
+    if (madeResources && report.notRestored.empty()) location_->RemoveDirectory(kResourceDirectory);
+    return report;
+  }
+  for (auto& file : placed) file->Keep();
+  report.files = std::move(outcomes);
+  if (opener) {
     opener->CloseProject();
     opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));
     report.openRequested = true;

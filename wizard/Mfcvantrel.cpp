@@ -126,10 +126,13 @@ void TVantrel::FinishBtnClick(TControl*) {
 
   RunReport report = GenerationRun(settings_, Application()->Files(), opener_, codePage_);
   if (!report.Succeeded()) {
-    // One error box names every file that could not be written; the wizard
-    // stays on its last step so that the user can try again.
+    // One error box names the file that could not be written and says that
+    // the location was left as it was; the wizard stays on its last step so
+    // that the user can try again.
     std::string text;
     for (const std::string& error : report.Errors()) text += (text.empty() ? "" : "\n") + error;
+    for (const std::string& path : report.notRestored) text += "\n" + path + " could not be put back as it was.";
+    if (report.refusals.empty()) text += report.Unchanged() ? "\nNothing was changed." : "\nThe files named were changed.";
     throw std::runtime_error(text);
   }
   Close();

@@ -47,9 +47,19 @@ class LockedDirectory : public DirectoryLock {
   // Starts a file; see FileSystem::CreateFile.
   virtual std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) = 0;
 
-  // Makes the directory relative unless it exists already. Throws FileError
-  // (BadDirectory) with the system's reason when it cannot.
-  virtual void MakeDirectory(std::string_view relative) = 0;
+  // Makes the directory relative unless it exists already; true when it
+  // made it. Throws FileError (BadDirectory) with the system's reason when
+  // it cannot.
+  virtual bool MakeDirectory(std::string_view relative) = 0;
+
+  // Removes the directory relative if it is empty, as when a run that made
+  // it changes nothing after all. False when it could not.
+  virtual bool RemoveDirectory(std::string_view relative) = 0;
+
+  // Why this process cannot hold count more files open at once, which a run
+  // needs to complete every file before it puts any in place. Nothing when
+  // it can, or when the system does not tell.
+  virtual std::optional<FileError> CheckOpenFiles(std::size_t) const { return std::nullopt; }
 
   // Removes the temporaries that a run killed before it could remove them
   // left in the directory and in its "res"; see FileSystem::RemoveLeftovers.
@@ -129,6 +139,9 @@ class FileSystem {
   // Creates one directory. False when it could not (it exists already, or
   // its parent is missing).
   virtual bool MakeDirectory(const std::string& path) = 0;
+
+  // Removes one empty directory. False when it could not.
+  virtual bool RemoveDirectory(const std::string&) { return false; }
 
   virtual bool DirectoryExists(const std::string& path) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -170,20 +171,44 @@ std::unique_ptr<OutputFile> PosixLockedDirectory::CreateFile(std::string_view re
   return std::make_unique<PosixOutputFile>(std::move(directory), std::move(name), path, existing, methods_, seen);
 }
 
-void PosixLockedDirectory::MakeDirectory(std::string_view relative) {
+bool PosixLockedDirectory::MakeDirectory(std::string_view relative) {
   const std::string sub = Native(relative);
   // Whatever was found out about it before no longer holds.
   subdirectories_.erase(sub);
   names_.erase(sub);
-  if (mkdirat(location_->get(), sub.c_str(), 0777) == 0) return;
+  if (mkdirat(location_->get(), sub.c_str(), 0777) == 0) return true;
   const int error = errno;
   struct stat st {};
   if (error == EEXIST && fstatat(location_->get(), sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-    if (S_ISDIR(st.st_mode)) return;
+    if (S_ISDIR(st.st_mode)) return false;
     throw FileError(Kind::BadDirectory, PathOf(relative),
                     S_ISLNK(st.st_mode) ? std::string(kLinkedDirectory) : PosixReason(ENOTDIR));
   }
   throw FileError(Kind::BadDirectory, PathOf(relative), PosixReason(error));
+}
+
+bool PosixLockedDirectory::RemoveDirectory(std::string_view relative) {
+  const std::string sub = Native(relative);
+  subdirectories_.erase(sub);
+  names_.erase(sub);
+  return unlinkat(location_->get(), sub.c_str(), AT_REMOVEDIR) == 0;
+}
+
+std::optional<FileError> PosixLockedDirectory::CheckOpenFiles(std::size_t count) const {
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
+  PosixDescriptor own(open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  std::set<std::string> open;
+  if (!own.valid() || !PosixReadNames(own.get(), open)) return std::nullopt;
+  // Besides the files, a run opens "res" and, for a moment, each file it
+  // replaces; the descriptor reading the list is closed again.
+  const std::size_t needed = count + 2;
+  const std::size_t inUse = open.size() - 1;
+  const std::size_t free = limit.rlim_cur > inUse ? limit.rlim_cur - inUse : 0;
+  if (free >= needed) return std::nullopt;
+  return FileError(Kind::BadDirectory, path_,
+                   "a run holds " + std::to_string(needed) + " files open at once, and this process may open only " +
+                       std::to_string(free) + " more (see ulimit -n)");
 }
 
 std::vector<std::string> PosixLockedDirectory::RemoveLeftovers() {

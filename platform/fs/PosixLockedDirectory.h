@@ -28,7 +28,9 @@ class PosixLockedDirectory : public LockedDirectory {
   std::optional<FileError> CheckDirectory(std::string_view relative, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(std::string_view relative, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) override;
-  void MakeDirectory(std::string_view relative) override;
+  bool MakeDirectory(std::string_view relative) override;
+  bool RemoveDirectory(std::string_view relative) override;
+  std::optional<FileError> CheckOpenFiles(std::size_t count) const override;
   std::vector<std::string> RemoveLeftovers() override;
 
  private:
