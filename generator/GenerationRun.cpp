@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "generator/GeneratedFile.h"
+#include "generator/NameCheck.h"
 #include "generator/OutputWriter.h"
 #include "generator/TemplateWriter.h"
 
@@ -15,6 +16,20 @@ namespace {
 // names of the files in it.
 constexpr std::string_view kResourceDirectory = "res";
 constexpr std::string_view kInResourceDirectory = "res\\";
+
+// Whether relative is a name of the file table of the project named project
+// (or the directory the table's pictures go to): the only names a journal
+// is trusted with.
+bool BelongsToProject(const std::string& project, const std::string& relative) {
+  if (ProjectNameProblem(project)) return false;
+  if (relative == kResourceDirectory) return true;
+  ProjectSettings settings;
+  settings.Name = project;
+  settings.DeriveClassNames();
+  for (const auto& file : GeneratedFiles())
+    if (RelativePath(file, settings) == relative) return true;
+  return false;
+}
 
 bool Stopping(RunObserver* observer) { return observer != nullptr && observer->StopRequested(); }
 
@@ -39,7 +54,7 @@ std::vector<std::string> RunReport::Errors() const {
   return errors;
 }
 
-LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing)
+LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing, bool rollBack)
     : settings_(settings), fs_(fs), existing_(existing) {
   settings_.ComputeSeparator(codePage);
   try {
@@ -47,6 +62,15 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   } catch (const FileError& error) {
     refusals_.push_back(error);
     return;
+  }
+  // No live run can be placing files while the lock is held.
+  if (rollBack) {
+    rolledBack_ = location_->RollBack(BelongsToProject);
+    // A journal left alone is not this program's, and its name is needed.
+    if (auto stays = location_->PendingJournal())
+      refusals_.emplace_back(FileError::Kind::CannotCreate, *stays, std::string(kNotAJournal));
+  } else {
+    pendingRollBack_ = location_->PendingJournal();
   }
   if (auto problem = location_->CheckDirectory("", false)) {
     refusals_.push_back(*problem);
@@ -111,6 +135,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   report.refusals = refusals_;
   if (!refusals_.empty()) return report;
   // No live run can own a temporary in the location while the lock is held.
+  report.rolledBack = rolledBack_;
   report.leftoversRemoved = location_->RemoveLeftovers();
   OutputWriter writer;
   const SpliceValues values(settings_);
@@ -165,6 +190,26 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     if (observer) observer->FileDone(failed ? report.files.back() : outcomes.back());
   }
 
+  // The journal names what the placements change, so that a later run can
+  // take them back should this one be killed before it ends.
+  bool journal = false;
+  if (!failed && !report.stopped) {
+    std::vector<LockedDirectory::JournalEntry> entries;
+    if (madeResources) entries.push_back({std::string(kResourceDirectory), "", true});
+    for (std::size_t i = 0; i < staged.size(); ++i)
+      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote()});
+    FileOutcome outcome;
+    attempt(outcome, [&] {
+      try {
+        location_->WriteJournal(settings_.Name, entries);
+        journal = true;
+      } catch (const FileError& error) {
+        outcome.path = error.path();
+        throw;
+      }
+    });
+  }
+
   // Then each is put in place; a placement can be taken back until all are.
   std::vector<std::unique_ptr<OutputFile>> placed;
   placed.reserve(staged.size());
@@ -186,9 +231,14 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   if (failed || report.stopped) {
     Undo(placed, outcomes, report);
     staged.clear();
-    if (madeResources && report.notRestored.empty()) location_->RemoveDirectory(kResourceDirectory);
+    // What could not be taken back stays in the journal for a later run.
+    if (journal && report.notRestored.empty()) location_->RemoveJournal();
+    if (madeResources && report.notRestored.empty()) location_->RemoveEmptyDirectory(kResourceDirectory);
     return report;
   }
+  // The journal goes first: a run killed while dropping the old files then
+  // leaves only temporaries, which the next run removes.
+  if (journal) location_->RemoveJournal();
   for (auto& file : placed) file->Keep();
   report.files = std::move(outcomes);
   if (opener) {

@@ -34,6 +34,9 @@ struct RunReport {
   // The temporaries a killed run had left in the location, removed before
   // this run wrote anything.
   std::vector<std::string> leftoversRemoved;
+  // What taking back a run killed while it placed its files did, before
+  // this run looked at the location (see LockedRun).
+  std::vector<std::string> rolledBack;
   // The files put in place before a failure or a stop that could not be
   // taken back (native full paths); empty when the location is as it was.
   std::vector<std::string> notRestored;
@@ -74,9 +77,17 @@ class RunObserver {
 
 class LockedRun {
  public:
-  LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing);
+  // Unless rollBack is false (a dry run), a journal that a run killed while
+  // placing its files left in the location is taken back first, before the
+  // checks, acting only on the names of the file table of the project it
+  // names.
+  LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing, bool rollBack = true);
 
   const std::vector<FileError>& Refusals() const { return refusals_; }
+  // What the roll-back did, a line each; empty when there was nothing to do.
+  const std::vector<std::string>& RolledBack() const { return rolledBack_; }
+  // The path of a journal left to take back, when rollBack was false.
+  const std::optional<std::string>& PendingRollBack() const { return pendingRollBack_; }
 
   // Removes the temporaries a killed run left (see FileSystem::
   // RemoveLeftovers), then changes the whole project or nothing: it writes
@@ -108,6 +119,8 @@ class LockedRun {
   ExistingFile existing_;
   std::unique_ptr<LockedDirectory> location_;
   std::vector<FileError> refusals_;
+  std::vector<std::string> rolledBack_;
+  std::optional<std::string> pendingRollBack_;
 };
 
 // A whole run: LockedRun, then Write. The wizard replaces existing files.

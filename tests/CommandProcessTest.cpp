@@ -346,6 +346,84 @@ TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
   }
 }
 
+// A run killed outright after putting k files in place (SIGKILL, as a power
+// cut would stop it) leaves its journal; the next run takes the killed run
+// back first and says so, then does its own work. Stopped at once, that run
+// shows the location exactly as it was before the killed one; a dry run in
+// between only reports the journal.
+TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
+  const fs::path old = root_ / "old";
+  fs::create_directories(old);
+  ASSERT_EQ(Run(old, "One --view-base CTreeView").status, 0);
+  const int files = static_cast<int>(GeneratedFiles().size());
+  for (bool force : {false, true})
+    for (int k = 1; k <= files; ++k) {
+      SCOPED_TRACE(std::to_string(k) + " placed" + (force ? " --force" : ""));
+      const fs::path dir = root_ / ("run" + std::to_string(k) + (force ? "f" : ""));
+      if (force)
+        fs::copy(old, dir, fs::copy_options::recursive);
+      else
+        fs::create_directories(dir);
+      const auto before = Listing(dir);
+      auto killed = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files + k));
+      EXPECT_EQ(killed.status, 128 + SIGKILL);
+      ASSERT_TRUE(fs::exists(dir / ".vantrel-journal"));
+      auto dry = Run(dir, "Two --force --dry-run");
+      EXPECT_EQ(dry.status, 0) << dry.err;
+      EXPECT_NE(dry.err.find("an interrupted run left its journal " + (dir / ".vantrel-journal").string()),
+                std::string::npos)
+          << dry.err;
+      EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
+      auto next = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=15:0");
+      EXPECT_EQ(next.status, 128 + SIGTERM) << next.err;
+      EXPECT_EQ(next.err.find("vantrel: an interrupted run of project Two left its journal " +
+                              (dir / ".vantrel-journal").string() + "; taking it back\n"),
+                0u)
+          << next.err;
+      EXPECT_EQ(next.err.find("could not"), std::string::npos) << next.err;
+      EXPECT_EQ(Listing(dir), before);
+      EXPECT_EQ(Run(dir, "Two --force").status, 0);
+    }
+}
+
+// A journal is not trusted blindly: only names of the file table of the
+// project it names are acted on, anything else is reported and left alone,
+// and a file that is not a journal of this program is left as it is.
+TEST_F(CommandProcessTest, ADamagedOrForeignJournalIsNotTrustedBlindly) {
+  const fs::path dir = root_ / "p";
+  fs::create_directories(dir);
+  std::ofstream(root_ / "outside") << "keep";
+  std::ofstream(dir / "Other.cpp") << "keep";
+  std::ofstream(dir / "Two.cpp") << "made by the killed run";
+  std::ofstream(dir / ".vantrel-journal") << "vantrel journal 1\nproject Two\nnew ../outside\nnew Other.cpp\n"
+                                             "replace Two.h 12 not-a-temporary x\nnew Two.cpp\nnew Two.cpp extra\n";
+  auto r = Run(dir, "Two --dry-run --force");
+  EXPECT_EQ(r.status, 0) << r.err;
+  auto refused = Run(dir, "Other");
+  EXPECT_EQ(refused.status, 73) << refused.err;
+  const std::string left = "vantrel: left alone a line of the journal that names no file of project Two: ";
+  EXPECT_EQ(refused.err.substr(0, refused.err.find("vantrel: Cannot")),
+            "vantrel: an interrupted run of project Two left its journal " + (dir / ".vantrel-journal").string() +
+                "; taking it back\n" + left + "new ../outside\n" + left + "new Other.cpp\n" + left +
+                "replace Two.h 12 not-a-temporary x\nvantrel: removed " + (dir / "Two.cpp").string() +
+                ", which the interrupted run had made\n" + left + "new Two.cpp extra\n");
+  EXPECT_EQ(Slurp(root_ / "outside"), "keep");
+  EXPECT_EQ(Slurp(dir / "Other.cpp"), "keep");
+  EXPECT_FALSE(fs::exists(dir / "Two.cpp"));
+  EXPECT_FALSE(fs::exists(dir / ".vantrel-journal"));
+
+  std::ofstream(dir / ".vantrel-journal") << "not a journal\nnew Other.cpp\n";
+  auto foreign = Run(dir, "Two");
+  EXPECT_EQ(foreign.status, 73) << foreign.err;
+  EXPECT_EQ(foreign.err, "vantrel: left " + (dir / ".vantrel-journal").string() +
+                             " alone: it is not a journal this program wrote\nvantrel: Cannot create file " +
+                             (dir / ".vantrel-journal").string() +
+                             ": a file that is not this program's journal has the name the run needs for its "
+                             "journal\nvantrel: nothing was written\n");
+  EXPECT_EQ(Slurp(dir / "Other.cpp"), "keep");
+  EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
+}
+
 // The run writes into the directory it locked and checked: renamed and
 // replaced by a link while the run is paused, it still gets every file and
 // the link's target gets none.

@@ -97,7 +97,11 @@ int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), std
   }
   // The lock is held from the checks to the last file, so that no other run
   // can write into the location in between.
-  LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep);
+  LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep, !options.dryRun);
+  for (const auto& line : run.RolledBack()) err << "vantrel: " << EscapeControls(line) << "\n";
+  if (run.PendingRollBack())
+    err << "vantrel: an interrupted run left its journal " << EscapeControls(*run.PendingRollBack())
+        << "; a run that is not a dry run takes it back first\n";
   if (!run.Refusals().empty()) return Refuse(run.Refusals(), err);
 
   for (const auto& line : SummaryLines(settings.Name, InterfaceText(settings.Kind), settings.ViewBaseClass))

@@ -157,7 +157,10 @@ Exit status:
       file is left
 
 A run that is killed outright may leave a hidden temporary file
-(.vantrel-*); the next run into the location removes it and says so.
+(.vantrel-*); the next run into the location removes it and says so. Killed
+while it puts files in place, it leaves its journal (.vantrel-journal): the
+next run takes the killed run back first, and says so; --dry-run only says
+that one is pending.
 )";
 }
 

@@ -121,7 +121,7 @@ bool MemoryFileSystem::MakeDirectory(const std::string& path) {
   return true;
 }
 
-bool MemoryFileSystem::RemoveDirectory(const std::string& path) {
+bool MemoryFileSystem::RemoveEmptyDirectory(const std::string& path) {
   const std::string dir = Normalized(path);
   for (const auto& [file, entry] : files_)
     if (ParentOf(file) == dir) return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vantrel {
@@ -44,6 +45,11 @@ class OutputFile {
 
   // Ends a placement for good: the old file kept aside is dropped.
   virtual void Keep() {}
+
+  // What a journal needs, after Stage, to take back this file's placement
+  // after a hard stop (the layer's own words; empty for a new file, and for
+  // a layer that keeps no journal).
+  virtual std::string JournalNote() const { return {}; }
 
   // True when a file of that path existed when this one was created.
   virtual bool ReplacesExisting() const = 0;

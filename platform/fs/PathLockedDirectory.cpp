@@ -30,7 +30,7 @@ class PathLockedDirectory : public LockedDirectory {
     auto problem = fs_.CheckDirectory(path, false);
     throw FileError(FileError::Kind::BadDirectory, path, problem ? problem->reason() : "it cannot be made");
   }
-  bool RemoveDirectory(std::string_view relative) override { return fs_.RemoveDirectory(PathOf(relative)); }
+  bool RemoveEmptyDirectory(std::string_view relative) override { return fs_.RemoveEmptyDirectory(PathOf(relative)); }
   std::vector<std::string> RemoveLeftovers() override { return fs_.RemoveLeftovers(location_); }
 
  private:

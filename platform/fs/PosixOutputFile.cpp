@@ -51,6 +51,19 @@ bool IsTemporaryName(std::string_view name) {
   return name.substr(kTemporaryPrefix.size()).find_first_not_of(kTemporaryCharacters) == std::string_view::npos;
 }
 
+std::string BackupNameFor(std::string_view temporary) {
+  std::string backup(temporary);
+  if (backup.empty()) return backup;
+  const auto at = kTemporaryCharacters.find(backup.back());
+  backup.back() = kTemporaryCharacters[(at == std::string_view::npos ? 0 : at + 1) % kTemporaryCharacters.size()];
+  return backup;
+}
+
+std::string PosixOutputFile::JournalNote() const {
+  if (!replaces_) return {};
+  return std::to_string(oldInode_) + " " + temporary_ + " " + BackupNameFor(temporary_);
+}
+
 std::optional<FileError> PosixOutputFile::Examine(int directory, const std::string& name, const std::string& path,
                                                   ExistingFile existing, PosixTarget& target) {
   target = {};
@@ -98,6 +111,7 @@ PosixOutputFile::PosixOutputFile(PosixDirectory directory, std::string name, std
     if (problem) throw *problem;
   }
   replaces_ = target.exists;
+  oldInode_ = target.status.st_ino;
   OpenTemporary();
   if (replaces_ && S_ISREG(target.status.st_mode)) KeepWhatTheOldFileCarries(old, target);
 }
@@ -202,9 +216,19 @@ void PosixOutputFile::Finish() {
 
 void PosixOutputFile::Stage() {
   if (finished_ || staged_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
+  // A replacement without a name gets its temporary name now, so that the
+  // journal can name it before anything is put in place; a new anonymous
+  // file stays open and without a name until it is linked in.
+  if (replaces_ && temporary_.empty()) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+    const int dir = directory_->get();
+    if (const int error = ClaimTemporaryName([&self, dir](const char* name) {
+          return linkat(AT_FDCWD, self.c_str(), dir, name, AT_SYMLINK_FOLLOW);
+        }))
+      Fail(Kind::CannotCreate, error);
+  }
   // A named temporary is closed now, so that a write error the system
-  // reports late is seen before anything is put in place; an anonymous one
-  // stays open until it gets its name.
+  // reports late is seen before anything is put in place.
   if (!temporary_.empty() && fd_.Close() != 0) Fail(Kind::Incomplete, errno);
   staged_ = true;
 }
@@ -260,14 +284,6 @@ void PosixOutputFile::PlaceAnonymous() {
   auto link = [&self, dir](const char* name) {
     return linkat(AT_FDCWD, self.c_str(), dir, name, AT_SYMLINK_FOLLOW);
   };
-  if (replaces_) {
-    // A file without a name cannot replace another: it gets a temporary name
-    // only now, complete, for as short a time as the exchange takes.
-    if (const int error = ClaimTemporaryName(link)) Fail(Kind::CannotCreate, error);
-    if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
-    if (const int error = Swap()) Fail(Kind::CannotCreate, error);
-    return;
-  }
   // Linking never replaces: a file that appeared meanwhile stays.
   if (link(name_.c_str()) != 0) Fail(errno == EEXIST ? Kind::Exists : Kind::CannotCreate, errno);
   if (fd_.Close() != 0) {
@@ -294,15 +310,11 @@ int PosixOutputFile::Swap() {
     }
     if (!Unsupported(errno)) return errno;
   }
-  // Without an exchange the old file is renamed aside to a fresh temporary
-  // name first; the replacement then takes the free name.
-  std::string backup;
-  for (int tries = 0; tries < 64 && backup.empty(); ++tries) {
-    std::string name = TemporaryName();
-    struct stat st {};
-    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT) backup = std::move(name);
-  }
-  if (backup.empty()) return EEXIST;
+  // Without an exchange the old file is renamed aside first, to the name the
+  // journal gave it; the replacement then takes the free name.
+  std::string backup = BackupNameFor(temporary_);
+  struct stat st {};
+  if (fstatat(dir, backup.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) return EEXIST;
   if (renameat(dir, name_.c_str(), dir, backup.c_str()) != 0) return errno;
   if (renameat(dir, temporary_.c_str(), dir, name_.c_str()) != 0) {
     const int error = errno;

@@ -37,6 +37,10 @@ inline constexpr std::string_view kTemporaryPrefix = ".vantrel-";
 inline constexpr std::size_t kTemporarySuffixLength = 10;
 inline constexpr std::string_view kTemporaryCharacters = "abcdefghijklmnopqrstuvwxyz012345";
 bool IsTemporaryName(std::string_view name);
+// The name a replaced file is renamed aside to where two names cannot be
+// exchanged: its replacement's temporary name with the last character
+// changed, so that a journal can name it before it is made.
+std::string BackupNameFor(std::string_view temporary);
 
 // What is at a name a file is to be written to, as lstat sees it (a link is
 // looked at, not followed).
@@ -75,6 +79,10 @@ class PosixOutputFile : public OutputFile {
   void Place() override;
   bool Undo() override;
   void Keep() override;
+  // For a replacement: the replaced file's inode, the replacement's
+  // temporary name (where an exchange leaves the old file) and the name a
+  // rename aside would give it.
+  std::string JournalNote() const override;
   bool ReplacesExisting() const override { return replaces_; }
 
   // Looks at name in directory: fills target and returns the problem
@@ -115,6 +123,7 @@ class PosixOutputFile : public OutputFile {
   PosixDescriptor fd_;
   PosixWriteMethods methods_;
   std::string backup_;     // The replaced file's temporary name, while it is kept aside.
+  ino_t oldInode_ = 0;      // The replaced file's inode.
   dev_t placedDevice_ = 0;  // The identity of the file placed, so that Undo
   ino_t placedInode_ = 0;   // removes that one only.
   bool replaces_ = false;
