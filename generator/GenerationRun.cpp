@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "generator/GeneratedFile.h"
+#include "generator/NameCheck.h"
 #include "generator/OutputWriter.h"
 #include "generator/TemplateWriter.h"
 #include "generator/ViewBases.h"
@@ -16,6 +17,20 @@ namespace {
 // names of the files in it.
 constexpr std::string_view kResourceDirectory = "res";
 constexpr std::string_view kInResourceDirectory = "res\\";
+
+// Whether relative is a name of the file table of the project named project
+// (or the directory the table's pictures go to): the only names a journal
+// is trusted with.
+bool BelongsToProject(const std::string& project, const std::string& relative) {
+  if (ProjectNameProblem(project)) return false;
+  if (relative == kResourceDirectory) return true;
+  ProjectSettings settings;
+  settings.Name = project;
+  settings.DeriveClassNames();
+  for (const auto& file : GeneratedFiles())
+    if (RelativePath(file, settings) == relative) return true;
+  return false;
+}
 
 bool Stopping(RunObserver* observer) { return observer != nullptr && observer->StopRequested(); }
 
@@ -40,7 +55,7 @@ std::vector<std::string> RunReport::Errors() const {
   return errors;
 }
 
-LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing)
+LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, ExistingFile existing, bool rollBack)
     : settings_(settings), fs_(fs), existing_(existing) {
   settings_.ComputeSeparator(codePage);
   // The view's header is the file that would name an unknown base.
@@ -54,6 +69,15 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   } catch (const FileError& error) {
     refusals_.push_back(error);
     return;
+  }
+  // No live run can be placing files while the lock is held.
+  if (rollBack) {
+    rolledBack_ = location_->RollBack(BelongsToProject);
+    // A journal left alone is not this program's, and its name is needed.
+    if (auto stays = location_->PendingJournal())
+      refusals_.emplace_back(FileError::Kind::CannotCreate, *stays, std::string(kNotAJournal));
+  } else {
+    pendingRollBack_ = location_->PendingJournal();
   }
   if (auto problem = location_->CheckDirectory("", false)) {
     refusals_.push_back(*problem);
@@ -72,22 +96,19 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
     else if (auto problem = location_->CheckNewFile(relative, existing_))
       refusals_.push_back(*problem);
   }
+  // Every file is held open until all are written.
+  if (auto problem = location_->CheckOpenFiles(GeneratedFiles().size())) refusals_.push_back(*problem);
 }
 
-bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
-                         RunObserver* observer, FileOutcome& outcome) {
+std::unique_ptr<OutputFile> LockedRun::StageOne(std::size_t index, OutputWriter& writer, const SpliceValues& values,
+                                                FileOutcome& outcome) {
   const GeneratedFile& file = GeneratedFiles()[index];
   const std::string relative = RelativePath(file, settings_);
   if (file.text) {
     writer.Start(location_->CreateFile(relative, existing_));
     WriteTemplate(*file.text, values, writer);
     outcome.status = writer.Replaced() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-    if (Stopping(observer)) {
-      writer.Abandon();
-      return false;
-    }
-    writer.Commit();
-    return true;
+    return writer.Stage();
   }
   // A module without the picture cannot write the file at all; nothing is
   // created rather than an empty picture.
@@ -97,10 +118,23 @@ bool LockedRun::WriteOne(std::size_t index, OutputWriter& writer, const SpliceVa
                     "the library carries no picture " + std::string(file.picture.resource));
   auto out = location_->CreateFile(relative, existing_);
   outcome.status = out->ReplacesExisting() ? FileOutcome::Status::Overwritten : FileOutcome::Status::Created;
-  if (Stopping(observer)) return false;
   out->Write(bytes);
-  out->Finish();
-  return true;
+  out->Stage();
+  return out;
+}
+
+void LockedRun::Undo(std::vector<std::unique_ptr<OutputFile>>& placed, const std::vector<FileOutcome>& outcomes,
+                     RunReport& report) {
+  for (std::size_t i = placed.size(); i-- > 0;) {
+    bool undone = false;
+    try {
+      undone = placed[i]->Undo();
+    } catch (const std::exception&) {
+      // Reported below, like any placement that stays.
+    }
+    if (!undone) report.notRestored.push_back(outcomes[i].path);
+  }
+  placed.clear();
 }
 
 RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
@@ -108,41 +142,29 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   report.refusals = refusals_;
   if (!refusals_.empty()) return report;
   // No live run can own a temporary in the location while the lock is held.
+  report.rolledBack = rolledBack_;
   report.leftoversRemoved = location_->RemoveLeftovers();
   OutputWriter writer;
   const SpliceValues values(settings_);
   const auto files = GeneratedFiles();
-  report.files.reserve(files.size());
-  // Why the resource directory could not be made, for the files in it.
-  std::optional<std::string> resourcesMissing;
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (Stopping(observer)) {
-      report.stopped = true;
-      break;
-    }
-    FileOutcome outcome;
+  std::vector<FileOutcome> outcomes;
+  std::vector<std::unique_ptr<OutputFile>> staged;
+  outcomes.reserve(files.size());
+  staged.reserve(files.size());
+  bool madeResources = false;
+  bool failed = false;
+  // Runs step for the file in hand; any error fails that file and the run.
+  auto attempt = [&](FileOutcome& outcome, auto&& step) {
     auto fail = [&](FileError::Kind kind, const std::string& reason) {
       writer.Abandon();
       outcome.status = FileOutcome::Status::Failed;
       outcome.error = FileError::MessageFor(kind, outcome.path, reason);
       outcome.failure = kind;
+      failed = true;
+      report.files.push_back(outcome);
     };
     try {
-      const std::string relative = RelativePath(files[i], settings_);
-      outcome.path = location_->PathOf(relative);
-      if (files[i].makesResourceDirectory) {
-        try {
-          location_->MakeDirectory(kResourceDirectory);
-        } catch (const FileError& error) {
-          resourcesMissing = error.reason();
-        }
-      }
-      if (resourcesMissing && relative.starts_with(kInResourceDirectory))
-        throw FileError(FileError::Kind::CannotCreate, outcome.path, *resourcesMissing);
-      if (!WriteOne(i, writer, values, observer, outcome)) {
-        report.stopped = true;
-        break;
-      }
+      step();
     } catch (const FileError& error) {
       fail(error.kind(), error.reason());
     } catch (const std::bad_alloc&) {
@@ -150,13 +172,83 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     } catch (const std::exception& error) {
       fail(FileError::Kind::Incomplete, error.what());
     }
-    report.files.push_back(std::move(outcome));
-    if (observer) observer->FileDone(report.files.back());
+  };
+
+  // Every file is written whole before any is put in place.
+  for (std::size_t i = 0; i < files.size() && !failed; ++i) {
+    if (Stopping(observer)) {
+      report.stopped = true;
+      break;
+    }
+    FileOutcome outcome;
+    attempt(outcome, [&] {
+      const std::string relative = RelativePath(files[i], settings_);
+      outcome.path = location_->PathOf(relative);
+      if (files[i].makesResourceDirectory) {
+        try {
+          madeResources = location_->MakeDirectory(kResourceDirectory);
+        } catch (const FileError& error) {
+          throw FileError(FileError::Kind::CannotCreate, outcome.path, error.reason());
+        }
+      }
+      staged.push_back(StageOne(i, writer, values, outcome));
+      outcomes.push_back(outcome);
+    });
+    if (observer) observer->FileDone(failed ? report.files.back() : outcomes.back());
   }
-  // A stop that comes while the last file is put in place still counts:
-  // the project is then not opened, and the report says why.
-  if (!report.stopped && Stopping(observer)) report.stopped = true;
-  if (report.Succeeded() && opener) {
+
+  // The journal names what the placements change, so that a later run can
+  // take them back should this one be killed before it ends.
+  bool journal = false;
+  if (!failed && !report.stopped) {
+    std::vector<LockedDirectory::JournalEntry> entries;
+    if (madeResources) entries.push_back({std::string(kResourceDirectory), "", true});
+    for (std::size_t i = 0; i < staged.size(); ++i)
+      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote()});
+    FileOutcome outcome;
+    attempt(outcome, [&] {
+      try {
+        location_->WriteJournal(settings_.Name, entries);
+        journal = true;
+      } catch (const FileError& error) {
+        outcome.path = error.path();
+        throw;
+      }
+    });
+  }
+
+  // Then each is put in place; a placement can be taken back until all are.
+  std::vector<std::unique_ptr<OutputFile>> placed;
+  placed.reserve(staged.size());
+  for (std::size_t i = 0; i < staged.size() && !failed && !report.stopped; ++i) {
+    if (Stopping(observer)) {
+      report.stopped = true;
+      break;
+    }
+    FileOutcome outcome = outcomes[i];
+    attempt(outcome, [&] {
+      staged[i]->Place();
+      placed.push_back(std::move(staged[i]));
+    });
+    if (!failed && observer) observer->FilePlaced(outcome);
+  }
+  // A stop that comes while the last file is put in place still counts.
+  if (!failed && !report.stopped && Stopping(observer)) report.stopped = true;
+
+  if (failed || report.stopped) {
+    Undo(placed, outcomes, report);
+    staged.clear();
+    // What could not be taken back stays in the journal for a later run.
+    if (journal && report.notRestored.empty()) location_->RemoveJournal();
+    if (madeResources && report.notRestored.empty()) location_->RemoveEmptyDirectory(kResourceDirectory);
+    return report;
+  }
+  // The journal goes first: a run killed while dropping the old files then
+  // leaves only temporaries, which the next run removes.
+  if (journal) location_->RemoveJournal();
+  for (auto& file : placed) file->Keep();
+  report.files = std::move(outcomes);
+  if (opener) {
     opener->CloseProject();
     opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));
     report.openRequested = true;

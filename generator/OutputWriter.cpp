@@ -24,4 +24,12 @@ void OutputWriter::Commit() {
   file->Finish();
 }
 
+std::unique_ptr<OutputFile> OutputWriter::Stage() {
+  std::unique_ptr<OutputFile> file = std::move(file_);
+  if (!file) throw std::logic_error("OutputWriter::Stage without Create");
+  file->Write(buffer_);
+  file->Stage();
+  return file;
+}
+
 }  // namespace vantrel

@@ -38,6 +38,10 @@ class OutputWriter {
   // FileError; the file then keeps its previous content, or does not exist.
   void Commit();
 
+  // Writes the whole buffer with one write and completes the file without
+  // putting it in place; returns it for that. Throws FileError, dropping it.
+  std::unique_ptr<OutputFile> Stage();
+
   // Drops the file being written, if any, leaving the old one in place.
   void Abandon() { file_.reset(); }
 

@@ -3,6 +3,8 @@
 // nowhere.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,7 +12,9 @@
 
 #include <csignal>
 #include <filesystem>
+#include <cstring>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -71,6 +75,20 @@ class CommandProcessTest : public ::testing::Test {
     return names;
   }
 
+  // Each name below directory with its type and mode, and a file's size and
+  // content.
+  static std::map<std::string, std::string> Listing(const fs::path& directory) {
+    std::map<std::string, std::string> listing;
+    for (const auto& name : Names(directory)) {
+      struct stat st {};
+      lstat((directory / name).c_str(), &st);
+      listing[name] = std::to_string(st.st_mode) + (S_ISREG(st.st_mode) ? " " + std::to_string(st.st_size) + " " +
+                                                                           Slurp(directory / name)
+                                                                     : "");
+    }
+    return listing;
+  }
+
   fs::path root_;
 };
 
@@ -99,49 +117,33 @@ TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
   EXPECT_TRUE(fs::is_empty(root_ / "a" / "b"));
 }
 
-// Interrupted at a chosen point, a run leaves only whole files, and no
-// temporary, whichever signal stopped it, over an existing project or not.
-TEST_F(CommandProcessTest, AnInterruptedRunLeavesOnlyWholeFiles) {
-  const fs::path reference = root_ / "reference", old = root_ / "old";
-  fs::create_directories(reference);
+// Interrupted at a chosen point, while writing the files (steps 1 to 23) or
+// while putting them in place (24 to 46), a run leaves the location as it
+// was, whichever signal stopped it, over an existing project or not.
+TEST_F(CommandProcessTest, AnInterruptedRunChangesNothing) {
+  const fs::path old = root_ / "old";
   fs::create_directories(old);
-  ASSERT_EQ(Run(reference, "Demo").status, 0);
-  ASSERT_EQ(Run(old, "Demo --view-base CTreeView").status, 0);
+  ASSERT_EQ(Run(old, "One --view-base CTreeView").status, 0);
   int n = 0;
   for (int signal : {SIGINT, SIGTERM, SIGHUP})
-    for (int files : {0, 9, 22})
+    for (int steps : {0, 9, 22, 23, 24, 30, 45, 46})
       for (bool force : {false, true}) {
-        SCOPED_TRACE(std::to_string(signal) + " after " + std::to_string(files) + (force ? " --force" : ""));
+        SCOPED_TRACE(std::to_string(signal) + " after " + std::to_string(steps) + (force ? " --force" : ""));
         const fs::path dir = root_ / ("run" + std::to_string(++n));
         if (force)
           fs::copy(old, dir, fs::copy_options::recursive);
         else
           fs::create_directories(dir);
-        auto r = Run(dir, std::string("Demo") + (force ? " --force" : ""),
-                     "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":" + std::to_string(files));
+        const auto before = Listing(dir);
+        auto r = Run(dir, std::string("Two") + (force ? " --force" : ""),
+                     "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":" + std::to_string(steps));
         EXPECT_EQ(r.status, 128 + signal) << r.err;
-        EXPECT_NE(r.err.find("interrupted by signal " + std::to_string(signal)), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("interrupted by signal " + std::to_string(signal) + " (" + strsignal(signal) +
+                             "); nothing was changed, and the project was not opened\n"),
+                  std::string::npos)
+            << r.err;
         EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
-        std::size_t listed = 0, fresh = 0;
-        for (const auto& name : Names(reference)) {
-          if (fs::is_directory(reference / name)) continue;
-          listed += r.out.find("/" + name + "\n") != std::string::npos;
-          const std::string now = Slurp(dir / name);
-          fresh += now == Slurp(reference / name);
-          if (force) {
-            EXPECT_TRUE(now == Slurp(reference / name) || now == Slurp(old / name)) << name;
-          }
-        }
-        EXPECT_EQ(listed, static_cast<std::size_t>(files));
-        // Over the old project the files that were not written keep their
-        // content; the two projects share some files byte for byte.
-        if (!force) {
-          EXPECT_EQ(fresh, static_cast<std::size_t>(files));
-        }
-        const auto names = Names(dir);
-        // The resource directory is made before the fifth file.
-        EXPECT_EQ(names.size(), force ? Names(old).size() : files + (files >= 5 ? 1 : 0));
-        for (const auto& name : names) EXPECT_EQ(name.find(".vantrel"), std::string::npos) << name;
+        EXPECT_EQ(Listing(dir), before);
       }
 }
 
@@ -205,22 +207,80 @@ TEST_F(CommandProcessTest, EveryTerminatingSignalEndsTheRunCleanly) {
   }
 }
 
-// A file-size limit fails the files over it, named with the reason, and the
-// others are written.
-TEST_F(CommandProcessTest, AFileSizeLimitFailsOnlyTheFilesOverIt) {
+// A real disk that fills at any file, into an empty location or over project
+// One: the run either writes all of project Two or changes nothing, and
+// names the file that did not fit. Needs small tmpfs mounts of its own (as
+// root); each is made to hold what is there plus 1 to 60 pages (a size of 0
+// would be no limit).
+TEST_F(CommandProcessTest, ARealDiskFullAtAnyFileChangesNothing) {
+  const fs::path reference = root_ / "reference", two = root_ / "two", mount = root_ / "small";
+  fs::create_directories(reference);
+  fs::create_directories(two);
+  ASSERT_EQ(Run(reference, "One --view-base CTreeView").status, 0);
+  ASSERT_EQ(Run(two, "Two").status, 0);
+  fs::create_directories(mount);
+  for (bool force : {false, true}) {
+    std::set<std::string> failedFiles;
+    bool whole = false;
+    for (int pages = 1; pages <= 60; ++pages) {
+      SCOPED_TRACE(std::to_string(pages) + " pages" + (force ? " --force" : ""));
+      if (std::system(("mount -t tmpfs -o size=4m none " + Quote(mount) + " 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+      if (force)
+        for (const auto& entry : fs::directory_iterator(reference))
+          fs::copy(entry.path(), mount / entry.path().filename(), fs::copy_options::recursive);
+      struct statvfs st {};
+      statvfs(mount.c_str(), &st);
+      const auto size = (st.f_blocks - st.f_bfree + pages) * st.f_frsize;
+      const bool resized =
+          std::system(("mount -o remount,size=" + std::to_string(size) + " " + Quote(mount)).c_str()) == 0;
+      const auto before = Listing(mount);
+      auto r = resized ? Run(mount, std::string("Two") + (force ? " --force" : "")) : Outcome{};
+      const auto after = Listing(mount);
+      std::system(("umount " + Quote(mount)).c_str());
+      ASSERT_TRUE(resized);
+      if (r.status == 0) {
+        whole = true;
+        for (const auto& [name, entry] : Listing(two)) EXPECT_EQ(after.at(name), entry) << name;
+        break;
+      }
+      EXPECT_EQ(r.status, 74) << r.err;
+      EXPECT_NE(r.err.find(": No space left on device\nvantrel: nothing was changed"), std::string::npos) << r.err;
+      EXPECT_EQ(after, before);
+      failedFiles.insert(r.err.substr(0, r.err.find(':', r.err.find(mount.string()))));
+    }
+    EXPECT_TRUE(whole) << "60 pages are room enough";
+    EXPECT_GE(failedFiles.size(), 10u) << "the disk filled at many different files";
+  }
+}
+
+// A file-size limit fails the first file over it, named with the reason,
+// and nothing is changed.
+TEST_F(CommandProcessTest, AFileSizeLimitChangesNothing) {
   auto r = Run(root_, "Demo", "ulimit -f 4 &&");
   EXPECT_EQ(r.status, 74) << r.err;
-  std::size_t tooLarge = 0;
-  for (std::size_t at = r.err.find(": File too large\n"); at != std::string::npos; at = r.err.find(": File too large\n", at + 1))
-    ++tooLarge;
-  EXPECT_GT(tooLarge, 0u) << r.err;
-  std::size_t written = 0;
-  for (const auto& name : Names(root_)) {
-    if (fs::is_directory(root_ / name)) continue;
-    EXPECT_LE(fs::file_size(root_ / name), 4096u) << name;
-    ++written;
+  EXPECT_NE(r.err.find(": File too large\nvantrel: nothing was changed"), std::string::npos) << r.err;
+  EXPECT_TRUE(fs::is_empty(root_));
+}
+
+// A descriptor limit too low for every file to be held open at once is
+// refused before anything is written.
+TEST_F(CommandProcessTest, TooFewDescriptorsAreRefusedBeforeWriting) {
+  const struct {
+    int limit;
+    int status;
+  } cases[] = {{20, 73}, {40, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.limit);
+    const fs::path dir = root_ / std::to_string(c.limit);
+    fs::create_directories(dir);
+    auto r = Run(dir, "Demo", "ulimit -n " + std::to_string(c.limit) + " &&");
+    EXPECT_EQ(r.status, c.status) << r.err;
+    if (c.status != 0) {
+      EXPECT_NE(r.err.find("files open at once, and this process may open only"), std::string::npos) << r.err;
+      EXPECT_TRUE(fs::is_empty(dir));
+    }
   }
-  EXPECT_EQ(written + tooLarge, GeneratedFiles().size());
 }
 
 // Out of memory at any point ends with a message and a report: a whole
@@ -284,6 +344,84 @@ TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(Names(dir).size(), GeneratedFiles().size() + 2);
   }
+}
+
+// A run killed outright after putting k files in place (SIGKILL, as a power
+// cut would stop it) leaves its journal; the next run takes the killed run
+// back first and says so, then does its own work. Stopped at once, that run
+// shows the location exactly as it was before the killed one; a dry run in
+// between only reports the journal.
+TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
+  const fs::path old = root_ / "old";
+  fs::create_directories(old);
+  ASSERT_EQ(Run(old, "One --view-base CTreeView").status, 0);
+  const int files = static_cast<int>(GeneratedFiles().size());
+  for (bool force : {false, true})
+    for (int k = 1; k <= files; ++k) {
+      SCOPED_TRACE(std::to_string(k) + " placed" + (force ? " --force" : ""));
+      const fs::path dir = root_ / ("run" + std::to_string(k) + (force ? "f" : ""));
+      if (force)
+        fs::copy(old, dir, fs::copy_options::recursive);
+      else
+        fs::create_directories(dir);
+      const auto before = Listing(dir);
+      auto killed = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files + k));
+      EXPECT_EQ(killed.status, 128 + SIGKILL);
+      ASSERT_TRUE(fs::exists(dir / ".vantrel-journal"));
+      auto dry = Run(dir, "Two --force --dry-run");
+      EXPECT_EQ(dry.status, 0) << dry.err;
+      EXPECT_NE(dry.err.find("an interrupted run left its journal " + (dir / ".vantrel-journal").string()),
+                std::string::npos)
+          << dry.err;
+      EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
+      auto next = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=15:0");
+      EXPECT_EQ(next.status, 128 + SIGTERM) << next.err;
+      EXPECT_EQ(next.err.find("vantrel: an interrupted run of project Two left its journal " +
+                              (dir / ".vantrel-journal").string() + "; taking it back\n"),
+                0u)
+          << next.err;
+      EXPECT_EQ(next.err.find("could not"), std::string::npos) << next.err;
+      EXPECT_EQ(Listing(dir), before);
+      EXPECT_EQ(Run(dir, "Two --force").status, 0);
+    }
+}
+
+// A journal is not trusted blindly: only names of the file table of the
+// project it names are acted on, anything else is reported and left alone,
+// and a file that is not a journal of this program is left as it is.
+TEST_F(CommandProcessTest, ADamagedOrForeignJournalIsNotTrustedBlindly) {
+  const fs::path dir = root_ / "p";
+  fs::create_directories(dir);
+  std::ofstream(root_ / "outside") << "keep";
+  std::ofstream(dir / "Other.cpp") << "keep";
+  std::ofstream(dir / "Two.cpp") << "made by the killed run";
+  std::ofstream(dir / ".vantrel-journal") << "vantrel journal 1\nproject Two\nnew ../outside\nnew Other.cpp\n"
+                                             "replace Two.h 12 not-a-temporary x\nnew Two.cpp\nnew Two.cpp extra\n";
+  auto r = Run(dir, "Two --dry-run --force");
+  EXPECT_EQ(r.status, 0) << r.err;
+  auto refused = Run(dir, "Other");
+  EXPECT_EQ(refused.status, 73) << refused.err;
+  const std::string left = "vantrel: left alone a line of the journal that names no file of project Two: ";
+  EXPECT_EQ(refused.err.substr(0, refused.err.find("vantrel: Cannot")),
+            "vantrel: an interrupted run of project Two left its journal " + (dir / ".vantrel-journal").string() +
+                "; taking it back\n" + left + "new ../outside\n" + left + "new Other.cpp\n" + left +
+                "replace Two.h 12 not-a-temporary x\nvantrel: removed " + (dir / "Two.cpp").string() +
+                ", which the interrupted run had made\n" + left + "new Two.cpp extra\n");
+  EXPECT_EQ(Slurp(root_ / "outside"), "keep");
+  EXPECT_EQ(Slurp(dir / "Other.cpp"), "keep");
+  EXPECT_FALSE(fs::exists(dir / "Two.cpp"));
+  EXPECT_FALSE(fs::exists(dir / ".vantrel-journal"));
+
+  std::ofstream(dir / ".vantrel-journal") << "not a journal\nnew Other.cpp\n";
+  auto foreign = Run(dir, "Two");
+  EXPECT_EQ(foreign.status, 73) << foreign.err;
+  EXPECT_EQ(foreign.err, "vantrel: left " + (dir / ".vantrel-journal").string() +
+                             " alone: it is not a journal this program wrote\nvantrel: Cannot create file " +
+                             (dir / ".vantrel-journal").string() +
+                             ": a file that is not this program's journal has the name the run needs for its "
+                             "journal\nvantrel: nothing was written\n");
+  EXPECT_EQ(Slurp(dir / "Other.cpp"), "keep");
+  EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
 }
 
 // The run writes into the directory it locked and checked: renamed and

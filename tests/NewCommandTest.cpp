@@ -176,9 +176,9 @@ TEST(NewCommand, DryRunListsWhatForceWouldDo) {
   EXPECT_NE(fs.Find("C:\\Work\\Demo.h")->content, "mine");
 }
 
-// Failures that only show while writing: the other files are written, each
-// failure is named with its reason, and nothing is opened.
-TEST(NewCommand, FilesThatCannotBeWrittenAreNamedAndTheRestWritten) {
+// A failure that only shows while writing is named with its reason, and
+// nothing is changed or opened.
+TEST(NewCommand, AFileThatCannotBeWrittenIsNamedAndNothingChanged) {
   MemoryFileSystem fs;
   fs.AddDirectory("C:\\Work");
   fs.RefuseCreate("C:\\Work\\stdafx.cpp");
@@ -186,9 +186,15 @@ TEST(NewCommand, FilesThatCannotBeWrittenAreNamedAndTheRestWritten) {
   EXPECT_EQ(r.status, kExitWriteFailed);
   EXPECT_NE(r.err.find("vantrel: Cannot create file C:\\Work\\stdafx.cpp: Permission denied\n"), std::string::npos)
       << r.err;
+  EXPECT_NE(r.err.find("vantrel: nothing was changed, and the project was not opened, because not every file could "
+                       "be written\n"),
+            std::string::npos)
+      << r.err;
   EXPECT_NE(r.out.find("failed      C:\\Work\\stdafx.cpp\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("created     "), std::string::npos);
   EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
-  EXPECT_EQ(fs.Files().size(), GeneratedFiles().size() - 1);
+  EXPECT_TRUE(fs.Files().empty());
+  EXPECT_FALSE(fs.DirectoryExists("C:\\Work\\res"));
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
   EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + names[1] + ": Permission denied"});
   EXPECT_FALSE(refused.report.openRequested);
   EXPECT_EQ(refused.fs.Find("C:\\Work\\" + names[1]), nullptr);
-  EXPECT_EQ(refused.Text(names[2]), contents[2]);
+  EXPECT_TRUE(refused.fs.Files().empty());
 }
 
 }  // namespace

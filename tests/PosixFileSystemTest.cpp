@@ -36,6 +36,8 @@ struct Methods {
     {"named, no-replace rename", {false, true, true}},
     {"named, hard link", {false, false, true}},
     {"named, claimed name", {false, false, false}},
+    {"anonymous file, no exchange", {true, true, true, false}},
+    {"named, claimed name, no exchange", {false, false, false, false}},
 };
 
 // A fresh directory per test, with a file system for each set of methods.
@@ -100,6 +102,57 @@ TEST_F(PosixFileSystemTest, EveryMethodWritesWholeFilesAndLeavesNoTemporary) {
     Write(files, Path("old.txt"), "new");
     EXPECT_EQ(Status("old.txt").st_mode & 07777, 0640u);
   }
+}
+
+// A file written whole and put in place can be taken back until it is kept:
+// a new one disappears, a replaced one comes back as the very same file
+// (inode, mode, content); kept, the new one stays and the old one goes. No
+// temporary stays either way.
+TEST_F(PosixFileSystemTest, APlacementCanBeTakenBackUntilItIsKept) {
+  for (const auto& [name, methods] : kMethods)
+    for (bool replace : {false, true}) {
+      SCOPED_TRACE(std::string(name) + (replace ? ", replacing" : ", new"));
+      SetUp();
+      PosixFileSystem files(methods);
+      if (replace) PutWithMode("f.txt", "old content", 0640);
+      const auto before = Entries();
+      const struct stat old = Status("f.txt");
+      for (bool keep : {false, true}) {
+        auto file = files.CreateFile(Path("f.txt"), ExistingFile::Replace);
+        file->Write("new");
+        file->Stage();
+        EXPECT_EQ(Content("f.txt"), replace ? "old content" : "<none>") << "staged, not placed";
+        file->Place();
+        EXPECT_EQ(Content("f.txt"), "new");
+        if (keep) {
+          file->Keep();
+          EXPECT_EQ(Entries(), std::vector<std::string>{"f.txt"});
+          break;
+        }
+        ASSERT_TRUE(file->Undo());
+        file.reset();
+        EXPECT_EQ(Entries(), before);
+        EXPECT_EQ(Content("f.txt"), replace ? "old content" : "<none>");
+        if (replace) {
+          EXPECT_EQ(Status("f.txt").st_ino, old.st_ino);
+          EXPECT_EQ(Status("f.txt").st_mode, old.st_mode);
+        }
+      }
+    }
+}
+
+// Taking back a new file removes only the file it placed, not one put at its
+// name since.
+TEST_F(PosixFileSystemTest, TakingBackANewFileRemovesOnlyThatFile) {
+  PosixFileSystem files;
+  auto file = files.CreateFile(Path("f.txt"), ExistingFile::Replace);
+  file->Write("new");
+  file->Stage();
+  file->Place();
+  Put("other", "theirs");
+  fs::rename(Path("other"), Path("f.txt"));
+  EXPECT_FALSE(file->Undo());
+  EXPECT_EQ(Content("f.txt"), "theirs");
 }
 
 // A link at a target path is replaced by a file; what it points to is

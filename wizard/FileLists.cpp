@@ -74,6 +74,8 @@ std::string RunFailureText(const std::string& location, const RunReport& report)
     text += (text.empty() ? "" : "\n") + FileError::MessageFor(cause.front()->kind, files, cause.front()->reason);
   }
   if (text.empty() && report.stopped) text = "The run was stopped before every file was written.";
+  for (const std::string& path : report.notRestored) text += "\n" + path + " could not be put back as it was.";
+  if (report.refusals.empty()) text += report.Unchanged() ? "\nNothing was changed." : "\nThe files named were changed.";
   return text;
 }
 

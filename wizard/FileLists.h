@@ -25,7 +25,9 @@ std::string ReplaceQuestion(const std::string& location, const std::vector<std::
 // The error box's text for a run that did not succeed: one line per cause.
 // Files that failed for the same reason share a line that names the first,
 // then up to kListedFailedFiles more and "and N more", and the reason. The
-// command line names every file instead (RunReport::Errors).
+// command line names every file instead (RunReport::Errors). A run that got
+// past its checks ends by saying whether the location was left as it was,
+// naming any file that could not be put back.
 std::string RunFailureText(const std::string& location, const RunReport& report);
 
 }  // namespace vantrel

@@ -122,8 +122,9 @@ void TVantrel::FinishBtnClick(TControl*) {
 
   RunReport report = GenerationRun(settings_, Application()->Files(), opener_, codePage_);
   if (!report.Succeeded()) {
-    // One error box, one line per cause; the wizard stays on its last step
-    // so that the user can try again.
+    // One error box, one line per cause, then whether the location was left
+    // as it was; the wizard stays on its last step so that the user can try
+    // again.
     throw std::runtime_error(RunFailureText(settings_.Location, report));
   }
   Close();

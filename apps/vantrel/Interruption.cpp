@@ -22,8 +22,12 @@ void Interruption::Install() {
 
 int Interruption::Caught() const { return caught; }
 
-void Interruption::FileDone(const FileOutcome&) {
-  if (++filesDone_ == raiseAfter_) std::raise(raiseSignal_);
+void Interruption::FileDone(const FileOutcome&) { StepDone(); }
+
+void Interruption::FilePlaced(const FileOutcome&) { StepDone(); }
+
+void Interruption::StepDone() {
+  if (++stepsDone_ == raiseAfter_) std::raise(raiseSignal_);
 }
 
 }  // namespace vantrel::cli

@@ -61,7 +61,7 @@ int RunNewCommand(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)
     // before the files or after them.
     err << "vantrel: internal error: " << Described(error) << "\n";
     if (!writing) return kExitInternal;
-    err << "vantrel: the project was not opened, and the files written may not all be listed\n";
+    err << "vantrel: the project was not opened, and the files changed may not all be listed\n";
     return kExitWriteFailed;
   }
 }
@@ -97,7 +97,11 @@ int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), Tex
   }
   // The lock is held from the checks to the last file, so that no other run
   // can write into the location in between.
-  LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep);
+  LockedRun run(settings, fs, codePage, options.force ? ExistingFile::Replace : ExistingFile::Keep, !options.dryRun);
+  for (const auto& line : run.RolledBack()) err << "vantrel: " << EscapeControls(line) << "\n";
+  if (run.PendingRollBack())
+    err << "vantrel: an interrupted run left its journal " << EscapeControls(*run.PendingRollBack())
+        << "; a run that is not a dry run takes it back first\n";
   if (!run.Refusals().empty()) return Refuse(run.Refusals(), err);
 
   for (const auto& line : SummaryLines(settings.Name, InterfaceText(settings.Kind), settings.ViewBaseClass))
@@ -119,13 +123,16 @@ int RunNew(const NewOptions& options, FileSystem& fs, int (*ansiCodePage)(), Tex
   for (const auto& file : report.files) out << WordFor(file.status) << EscapeControls(file.path) << "\n";
   for (const auto& line : opener.lines()) out << line << "\n";
   for (const auto& error : report.Errors()) err << "vantrel: " << error << "\n";
+  if (report.Succeeded()) return kExitOk;
+  for (const auto& path : report.notRestored)
+    err << "vantrel: " << EscapeControls(path) << " could not be put back as it was\n";
+  const std::string outcome = report.Unchanged() ? "nothing was changed" : "the files named above were changed";
   if (report.stopped) {
     err << "vantrel: interrupted by signal " << interruption->Caught() << " (" << SignalName(interruption->Caught())
-        << "); only the files listed above were written, and the project was not opened\n";
+        << "); " << outcome << ", and the project was not opened\n";
     return 128 + interruption->Caught();
   }
-  if (report.Succeeded()) return kExitOk;
-  err << "vantrel: the project was not opened, because not every file was written\n";
+  err << "vantrel: " << outcome << ", and the project was not opened, because not every file could be written\n";
   return kExitWriteFailed;
 }
 

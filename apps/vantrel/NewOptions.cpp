@@ -150,14 +150,17 @@ Exit status:
       directory or is a link, a file's path is taken by a directory, a pipe,
       a device or a read-only file, a path is too long, or files exist (use
       --force); nothing was written
-  74  some files could not be written (each is named on standard error with
-      the reason, and the others were written), or this report could not be
-      written to standard output
-  128+N  interrupted by signal N: the files listed were written, no other
-      file was touched, and no temporary file is left
+  74  a file could not be written (it is named on standard error with the
+      reason) and nothing was changed, or this report could not be written
+      to standard output
+  128+N  interrupted by signal N: nothing was changed, and no temporary
+      file is left
 
 A run that is killed outright may leave a hidden temporary file
-(.vantrel-*); the next run into the location removes it and says so.
+(.vantrel-*); the next run into the location removes it and says so. Killed
+while it puts files in place, it leaves its journal (.vantrel-journal): the
+next run takes the killed run back first, and says so; --dry-run only says
+that one is pending.
 )";
 }
 

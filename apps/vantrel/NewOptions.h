@@ -11,7 +11,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 64;     // Bad usage or a refused name; nothing written.
 inline constexpr int kExitInternal = 70;  // An unexpected error (out of memory) before writing.
 inline constexpr int kExitRefused = 73;   // Refused before writing; nothing written.
-inline constexpr int kExitWriteFailed = 74;  // Some file could not be written.
+inline constexpr int kExitWriteFailed = 74;  // A file could not be written; nothing was changed.
 
 // What "vantrel new" was asked to do.
 struct NewOptions {

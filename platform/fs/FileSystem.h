@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,9 +48,41 @@ class LockedDirectory : public DirectoryLock {
   // Starts a file; see FileSystem::CreateFile.
   virtual std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) = 0;
 
-  // Makes the directory relative unless it exists already. Throws FileError
-  // (BadDirectory) with the system's reason when it cannot.
-  virtual void MakeDirectory(std::string_view relative) = 0;
+  // Makes the directory relative unless it exists already; true when it
+  // made it. Throws FileError (BadDirectory) with the system's reason when
+  // it cannot.
+  virtual bool MakeDirectory(std::string_view relative) = 0;
+
+  // Removes the directory relative if it is empty, as when a run that made
+  // it changes nothing after all. False when it could not.
+  virtual bool RemoveEmptyDirectory(std::string_view relative) = 0;
+
+  // Why this process cannot hold count more files open at once, which a run
+  // needs to complete every file before it puts any in place. Nothing when
+  // it can, or when the system does not tell.
+  virtual std::optional<FileError> CheckOpenFiles(std::size_t) const { return std::nullopt; }
+
+  // The journal of a run's placements: written before the first file is
+  // put in place, removed when the run ends, and read by the next run that
+  // takes the lock when a run was killed in between. A layer without one
+  // keeps none.
+  struct JournalEntry {
+    std::string relative;  // The generated name.
+    std::string note;      // OutputFile::JournalNote; empty for a new file.
+    bool directory = false;  // A directory the run made, removed again if empty.
+  };
+  virtual void WriteJournal(const std::string&, const std::vector<JournalEntry>&) {}
+  virtual void RemoveJournal() {}
+  // The native path of a journal a killed run left, if there is one.
+  virtual std::optional<std::string> PendingJournal() const { return std::nullopt; }
+  // Takes back what the run that left the journal placed: removes the
+  // names it created and puts back the files it replaced, acting only on
+  // names that belongs (project, relative) accepts; then removes the
+  // journal. Returns a line for each thing done or left alone.
+  virtual std::vector<std::string> RollBack(
+      bool (*)(const std::string& project, const std::string& relative)) {
+    return {};
+  }
 
   // Removes the temporaries that a run killed before it could remove them
   // left in the directory and in its "res"; see FileSystem::RemoveLeftovers.
@@ -129,6 +162,9 @@ class FileSystem {
   // Creates one directory. False when it could not (it exists already, or
   // its parent is missing).
   virtual bool MakeDirectory(const std::string& path) = 0;
+
+  // Removes one empty directory. False when it could not.
+  virtual bool RemoveEmptyDirectory(const std::string&) { return false; }
 
   virtual bool DirectoryExists(const std::string& path) const = 0;
   virtual bool FileExists(const std::string& path) const = 0;

@@ -121,6 +121,15 @@ bool MemoryFileSystem::MakeDirectory(const std::string& path) {
   return true;
 }
 
+bool MemoryFileSystem::RemoveEmptyDirectory(const std::string& path) {
+  const std::string dir = Normalized(path);
+  for (const auto& [file, entry] : files_)
+    if (ParentOf(file) == dir) return false;
+  for (const auto& other : directories_)
+    if (ParentOf(other) == dir) return false;
+  return directories_.erase(dir) > 0;
+}
+
 bool MemoryFileSystem::DirectoryExists(const std::string& path) const {
   return directories_.count(Normalized(path)) > 0;
 }

@@ -33,6 +33,10 @@ class MemoryFileSystem : public FileSystem {
   void AddFile(const std::string& path, std::string content, bool readOnly = false);
   // Creation of path fails, though no check beforehand can tell.
   void RefuseCreate(const std::string& path);
+  // Putting a file in place at path fails (after it was written whole).
+  void RefusePlace(const std::string& path) { refusedPlaces_.insert(path); }
+  // Putting back the old file at path after a failed run fails.
+  void RefuseUndo(const std::string& path) { refusedUndos_.insert(path); }
   void SetFreeSpace(std::size_t bytes);
   void SetCurrentDirectory(const std::string& path) { current_ = path; }
   // The longest path the system takes, its terminating zero included
@@ -60,6 +64,7 @@ class MemoryFileSystem : public FileSystem {
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
   bool MakeDirectory(const std::string& path) override;
+  bool RemoveEmptyDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
   std::optional<std::string> ReadFile(const std::string& path) const override;
@@ -78,6 +83,8 @@ class MemoryFileSystem : public FileSystem {
   std::map<std::string, Entry> files_;
   std::set<std::string> directories_;
   std::set<std::string> refused_;
+  std::set<std::string> refusedPlaces_;
+  std::set<std::string> refusedUndos_;
   std::set<std::string> locked_;
   std::vector<std::string> createLog_;
   std::string current_ = "C:\\";

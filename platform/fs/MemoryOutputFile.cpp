@@ -1,7 +1,6 @@
 #include "platform/fs/MemoryOutputFile.h"
 
 #include "platform/fs/FileError.h"
-#include "platform/fs/MemoryFileSystem.h"
 
 namespace vantrel {
 
@@ -10,15 +9,18 @@ MemoryOutputFile::MemoryOutputFile(MemoryFileSystem& fs, std::string path, bool 
   ++fs_.openFiles_;
 }
 
-MemoryOutputFile::~MemoryOutputFile() {
+MemoryOutputFile::~MemoryOutputFile() { Close(); }
+
+void MemoryOutputFile::Close() {
   if (open_) --fs_.openFiles_;
+  open_ = false;
 }
 
 void MemoryOutputFile::Write(std::string_view bytes) {
   ++writeCalls_;
   if (failed_ || bytes.size() > fs_.freeSpace_) {
     // The disk fills up part-way: what fits is lost with the rest, because
-    // nothing reaches the file before Finish.
+    // nothing reaches the file before it is placed.
     failed_ = true;
     throw FileError(FileError::Kind::Incomplete, path_, "No space left on device");
   }
@@ -27,15 +29,38 @@ void MemoryOutputFile::Write(std::string_view bytes) {
 }
 
 void MemoryOutputFile::Finish() {
+  Stage();
+  Place();
+  Keep();
+}
+
+void MemoryOutputFile::Stage() {
+  if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
+}
+
+void MemoryOutputFile::Place() {
   if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   // A new file never replaces one that appeared after it was started.
-  if (!replaces_ && fs_.Find(path_) != nullptr)
-    throw FileError(FileError::Kind::Exists, path_, std::string(kFileExists));
+  const auto* found = fs_.Find(path_);
+  if (!replaces_ && found != nullptr) throw FileError(FileError::Kind::Exists, path_, std::string(kFileExists));
+  if (fs_.refusedPlaces_.count(path_)) throw FileError(FileError::Kind::CannotCreate, path_, "Input/output error");
+  if (found != nullptr) old_ = *found;
   auto& entry = fs_.files_[path_];
   entry.content = std::move(pending_);
   entry.writeCalls = writeCalls_;
-  open_ = false;
-  --fs_.openFiles_;
+  placed_ = true;
+  Close();
+}
+
+bool MemoryOutputFile::Undo() {
+  if (!placed_ || fs_.refusedUndos_.count(path_)) return false;
+  if (old_)
+    fs_.files_[path_] = *old_;
+  else
+    fs_.files_.erase(path_);
+  old_.reset();
+  placed_ = false;
+  return true;
 }
 
 }  // namespace vantrel

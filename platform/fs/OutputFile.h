@@ -1,13 +1,19 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vantrel {
 
 // A file being written. Its content appears at its path only when Finish
-// succeeds, complete and in one step; a file destroyed before that leaves
-// the old file (or no file, when there was none) exactly as it was, and no
-// temporary file behind.
+// succeeds (or Place, for a file written in two steps), complete and in one
+// step; a file destroyed before that leaves the old file (or no file, when
+// there was none) exactly as it was, and no temporary file behind.
+//
+// A run that changes a whole project or nothing writes each file in steps:
+// Write and Stage for every file first, then Place for every file, then
+// Keep for every file. A placement can be undone until Keep: the file put
+// in place is taken away again and the old one (if any) put back.
 class OutputFile {
  public:
   OutputFile() = default;
@@ -23,6 +29,27 @@ class OutputFile {
   // was not there at the start has appeared meanwhile (it is kept), and
   // CannotCreate when the file cannot be put in place.
   virtual void Finish() = 0;
+
+  // Completes the content without putting it in place: what can fail for
+  // want of space or through a late write error fails here. Throws
+  // FileError (Incomplete).
+  virtual void Stage() {}
+
+  // Puts the staged content in place, keeping the old file aside until Keep
+  // or Undo. Throws FileError as Finish does; nothing is changed then.
+  virtual void Place() { Finish(); }
+
+  // Takes back a placement: removes the new file, or puts the old one back
+  // in its place. False when that could not be done.
+  virtual bool Undo() { return false; }
+
+  // Ends a placement for good: the old file kept aside is dropped.
+  virtual void Keep() {}
+
+  // What a journal needs, after Stage, to take back this file's placement
+  // after a hard stop (the layer's own words; empty for a new file, and for
+  // a layer that keeps no journal).
+  virtual std::string JournalNote() const { return {}; }
 
   // True when a file of that path existed when this one was created.
   virtual bool ReplacesExisting() const = 0;

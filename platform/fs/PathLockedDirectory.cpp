@@ -23,12 +23,14 @@ class PathLockedDirectory : public LockedDirectory {
   std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) override {
     return fs_.CreateFile(PathOf(relative), existing);
   }
-  void MakeDirectory(std::string_view relative) override {
+  bool MakeDirectory(std::string_view relative) override {
     const std::string path = PathOf(relative);
-    if (fs_.DirectoryExists(path) || fs_.MakeDirectory(path)) return;
+    if (fs_.DirectoryExists(path)) return false;
+    if (fs_.MakeDirectory(path)) return true;
     auto problem = fs_.CheckDirectory(path, false);
     throw FileError(FileError::Kind::BadDirectory, path, problem ? problem->reason() : "it cannot be made");
   }
+  bool RemoveEmptyDirectory(std::string_view relative) override { return fs_.RemoveEmptyDirectory(PathOf(relative)); }
   std::vector<std::string> RemoveLeftovers() override { return fs_.RemoveLeftovers(location_); }
 
  private:

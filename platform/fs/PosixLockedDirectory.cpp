@@ -4,9 +4,11 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -170,20 +172,167 @@ std::unique_ptr<OutputFile> PosixLockedDirectory::CreateFile(std::string_view re
   return std::make_unique<PosixOutputFile>(std::move(directory), std::move(name), path, existing, methods_, seen);
 }
 
-void PosixLockedDirectory::MakeDirectory(std::string_view relative) {
+bool PosixLockedDirectory::MakeDirectory(std::string_view relative) {
   const std::string sub = Native(relative);
   // Whatever was found out about it before no longer holds.
   subdirectories_.erase(sub);
   names_.erase(sub);
-  if (mkdirat(location_->get(), sub.c_str(), 0777) == 0) return;
+  if (mkdirat(location_->get(), sub.c_str(), 0777) == 0) return true;
   const int error = errno;
   struct stat st {};
   if (error == EEXIST && fstatat(location_->get(), sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-    if (S_ISDIR(st.st_mode)) return;
+    if (S_ISDIR(st.st_mode)) return false;
     throw FileError(Kind::BadDirectory, PathOf(relative),
                     S_ISLNK(st.st_mode) ? std::string(kLinkedDirectory) : PosixReason(ENOTDIR));
   }
   throw FileError(Kind::BadDirectory, PathOf(relative), PosixReason(error));
+}
+
+bool PosixLockedDirectory::RemoveEmptyDirectory(std::string_view relative) {
+  const std::string sub = Native(relative);
+  subdirectories_.erase(sub);
+  names_.erase(sub);
+  return unlinkat(location_->get(), sub.c_str(), AT_REMOVEDIR) == 0;
+}
+
+std::optional<FileError> PosixLockedDirectory::CheckOpenFiles(std::size_t count) const {
+  struct rlimit limit {};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return std::nullopt;
+  PosixDescriptor own(open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  std::set<std::string> open;
+  if (!own.valid() || !PosixReadNames(own.get(), open)) return std::nullopt;
+  // Besides the files, a run opens "res" and, for a moment, each file it
+  // replaces; the descriptor reading the list is closed again.
+  const std::size_t needed = count + 2;
+  const std::size_t inUse = open.size() - 1;
+  const std::size_t free = limit.rlim_cur > inUse ? limit.rlim_cur - inUse : 0;
+  if (free >= needed) return std::nullopt;
+  return FileError(Kind::BadDirectory, path_,
+                   "a run holds " + std::to_string(needed) + " files open at once, and this process may open only " +
+                       std::to_string(free) + " more (see ulimit -n)");
+}
+
+namespace {
+
+// The first line of a journal, and the start of its second.
+constexpr std::string_view kJournalHeader = "vantrel journal 1";
+constexpr std::string_view kJournalProject = "project ";
+// A journal longer than this is not one this program wrote.
+constexpr off_t kJournalLimit = 64 * 1024;
+
+}  // namespace
+
+void PosixLockedDirectory::WriteJournal(const std::string& project, const std::vector<JournalEntry>& entries) {
+  std::string text = std::string(kJournalHeader) + "\n" + std::string(kJournalProject) + project + "\n";
+  for (const auto& entry : entries)
+    text += (entry.directory        ? "made " + entry.relative
+             : entry.note.empty() ? "new " + entry.relative
+                                  : "replace " + entry.relative + " " + entry.note) +
+            "\n";
+  const int location = location_->get();
+  const std::string name(kJournalName);
+  PosixDescriptor fd(openat(location, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+  if (!fd.valid()) throw FileError(Kind::CannotCreate, PathOf(name), PosixReason(errno));
+  const ssize_t written = write(fd.get(), text.data(), text.size());
+  const int error = written < 0 ? errno : ENOSPC;
+  if (written != static_cast<ssize_t>(text.size()) || fd.Close() != 0) {
+    unlinkat(location, name.c_str(), 0);
+    throw FileError(Kind::Incomplete, PathOf(name), PosixReason(written == static_cast<ssize_t>(text.size()) ? errno : error));
+  }
+}
+
+void PosixLockedDirectory::RemoveJournal() { unlinkat(location_->get(), std::string(kJournalName).c_str(), 0); }
+
+std::optional<std::string> PosixLockedDirectory::PendingJournal() const {
+  struct stat st {};
+  if (fstatat(location_->get(), std::string(kJournalName).c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return std::nullopt;
+  return PathOf(kJournalName);
+}
+
+std::vector<std::string> PosixLockedDirectory::RollBack(
+    bool (*belongs)(const std::string& project, const std::string& relative)) {
+  std::vector<std::string> lines;
+  const std::string name(kJournalName), path = PathOf(name);
+  PosixDescriptor fd(openat(location_->get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.valid()) {
+    if (errno != ENOENT) lines.push_back("left " + path + " alone: it cannot be read as a journal (" + PosixReason(errno) + ")");
+    return lines;
+  }
+  struct stat st {};
+  std::string text;
+  if (fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kJournalLimit) {
+    text.resize(static_cast<std::size_t>(st.st_size));
+    const ssize_t got = read(fd.get(), text.data(), text.size());
+    text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+  }
+  fd.Close();
+  std::istringstream in(text);
+  std::string header, projectLine;
+  std::getline(in, header);
+  std::getline(in, projectLine);
+  if (header != kJournalHeader || !projectLine.starts_with(kJournalProject)) {
+    lines.push_back("left " + path + " alone: it is not a journal this program wrote");
+    return lines;
+  }
+  const std::string project = projectLine.substr(kJournalProject.size());
+  lines.push_back("an interrupted run of project " + project + " left its journal " + path + "; taking it back");
+  // Names change below: what the checks read of them no longer holds.
+  names_.clear();
+  seenRegular_.clear();
+  madeByKilledRun_.clear();
+  for (std::string line; std::getline(in, line);)
+    if (auto done = RollBackLine(project, line, belongs); !done.empty()) lines.push_back(std::move(done));
+  for (const auto& relative : madeByKilledRun_)
+    if (RemoveEmptyDirectory(relative)) lines.push_back("removed " + PathOf(relative) + ", which the interrupted run had made");
+  RemoveJournal();
+  return lines;
+}
+
+std::string PosixLockedDirectory::RollBackLine(const std::string& project, const std::string& line,
+                                               bool (*belongs)(const std::string&, const std::string&)) {
+  std::istringstream words(line);
+  std::string kind, relative, inode, temporary, backup, rest;
+  words >> kind >> relative;
+  const bool isMade = kind == "made" && !(words >> rest);
+  const bool isNew = kind == "new" && !(words >> rest);
+  const bool isReplace = kind == "replace" && (words >> inode >> temporary >> backup) && !(words >> rest) &&
+                         IsTemporaryName(temporary) && backup == BackupNameFor(temporary) &&
+                         inode.find_first_not_of("0123456789") == std::string::npos && !inode.empty();
+  if ((!isMade && !isNew && !isReplace) || !belongs(project, relative))
+    return "left alone a line of the journal that names no file of project " + project + ": " + line;
+  const std::string path = PathOf(relative);
+  if (isMade) {
+    // Lines are taken back in order, and the directory comes first: the
+    // files in it are gone only later. It is removed at the end if empty.
+    madeByKilledRun_.push_back(relative);
+    return {};
+  }
+  std::string name;
+  PosixDirectory directory = DirectoryOf(relative, name);
+  if (!directory) return "could not take back " + path + ": " + PosixReason(errno);
+  const int dir = directory->get();
+  struct stat st {};
+  if (isNew) {
+    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+      return "nothing to take back at " + path;
+    if (unlinkat(dir, name.c_str(), 0) != 0) return "could not remove " + path + ": " + PosixReason(errno);
+    return "removed " + path + ", which the interrupted run had made";
+  }
+  // The old file is found by its inode: still at its name (not yet
+  // replaced), under the replacement's temporary name (exchanged) or under
+  // its backup name (renamed aside).
+  const ino_t old = std::stoull(inode);
+  auto isOld = [&](const std::string& candidate) {
+    return fstatat(dir, candidate.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_ino == old;
+  };
+  if (isOld(name)) return "nothing to take back at " + path;
+  for (const std::string& aside : {temporary, backup})
+    if (isOld(aside)) {
+      if (renameat(dir, aside.c_str(), dir, name.c_str()) != 0)
+        return "could not restore " + path + ": " + PosixReason(errno);
+      return "restored " + path + " as it was before the interrupted run";
+    }
+  return "could not restore " + path + ": its old version is gone";
 }
 
 std::vector<std::string> PosixLockedDirectory::RemoveLeftovers() {

@@ -28,10 +28,22 @@ class PosixLockedDirectory : public LockedDirectory {
   std::optional<FileError> CheckDirectory(std::string_view relative, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(std::string_view relative, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(std::string_view relative, ExistingFile existing) override;
-  void MakeDirectory(std::string_view relative) override;
+  bool MakeDirectory(std::string_view relative) override;
+  bool RemoveEmptyDirectory(std::string_view relative) override;
+  std::optional<FileError> CheckOpenFiles(std::size_t count) const override;
   std::vector<std::string> RemoveLeftovers() override;
+  void WriteJournal(const std::string& project, const std::vector<JournalEntry>& entries) override;
+  void RemoveJournal() override;
+  std::optional<std::string> PendingJournal() const override;
+  std::vector<std::string> RollBack(
+      bool (*belongs)(const std::string& project, const std::string& relative)) override;
 
  private:
+  // Takes back one line of a journal of project; describes what it did
+  // (empty when that is left to the end).
+  std::string RollBackLine(const std::string& project, const std::string& line,
+                           bool (*belongs)(const std::string&, const std::string&));
+
   // The open directory holding the file relative and its name there; null
   // with errno set when that directory cannot be opened.
   PosixDirectory DirectoryOf(std::string_view relative, std::string& name) const;
@@ -55,7 +67,13 @@ class PosixLockedDirectory : public LockedDirectory {
   // The names (relative) at which the checks saw a regular file: creating
   // a file there opens the old one at once instead of looking again.
   mutable std::set<std::string> seenRegular_;
+  // The directories a killed run's journal says it made.
+  std::vector<std::string> madeByKilledRun_;
 };
+
+// The journal's name in the location. It is not a temporary's name, so a
+// later run's clean-up leaves it to the roll-back.
+inline constexpr std::string_view kJournalName = ".vantrel-journal";
 
 // Reads the names in the open directory; false when it cannot be read.
 bool PosixReadNames(int directory, std::set<std::string>& names);

@@ -51,6 +51,19 @@ bool IsTemporaryName(std::string_view name) {
   return name.substr(kTemporaryPrefix.size()).find_first_not_of(kTemporaryCharacters) == std::string_view::npos;
 }
 
+std::string BackupNameFor(std::string_view temporary) {
+  std::string backup(temporary);
+  if (backup.empty()) return backup;
+  const auto at = kTemporaryCharacters.find(backup.back());
+  backup.back() = kTemporaryCharacters[(at == std::string_view::npos ? 0 : at + 1) % kTemporaryCharacters.size()];
+  return backup;
+}
+
+std::string PosixOutputFile::JournalNote() const {
+  if (!replaces_) return {};
+  return std::to_string(oldInode_) + " " + temporary_ + " " + BackupNameFor(temporary_);
+}
+
 std::optional<FileError> PosixOutputFile::Examine(int directory, const std::string& name, const std::string& path,
                                                   ExistingFile existing, PosixTarget& target) {
   target = {};
@@ -98,6 +111,7 @@ PosixOutputFile::PosixOutputFile(PosixDirectory directory, std::string name, std
     if (problem) throw *problem;
   }
   replaces_ = target.exists;
+  oldInode_ = target.status.st_ino;
   OpenTemporary();
   if (replaces_ && S_ISREG(target.status.st_mode)) KeepWhatTheOldFileCarries(old, target);
 }
@@ -114,6 +128,8 @@ PosixDescriptor PosixOutputFile::OpenOld(PosixTarget& target) const {
 
 PosixOutputFile::~PosixOutputFile() {
   if (!finished_) Discard();
+  // A placement neither kept nor taken back stands.
+  if (placed_) Keep();
 }
 
 int PosixOutputFile::ClaimTemporaryName(const std::function<int(const char*)>& attempt) {
@@ -193,17 +209,73 @@ void PosixOutputFile::Write(std::string_view bytes) {
 }
 
 void PosixOutputFile::Finish() {
-  if (finished_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
+  Stage();
+  Place();
+  Keep();
+}
+
+void PosixOutputFile::Stage() {
+  if (finished_ || staged_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
+  // A replacement without a name gets its temporary name now, so that the
+  // journal can name it before anything is put in place; a new anonymous
+  // file stays open and without a name until it is linked in.
+  if (replaces_ && temporary_.empty()) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+    const int dir = directory_->get();
+    if (const int error = ClaimTemporaryName([&self, dir](const char* name) {
+          return linkat(AT_FDCWD, self.c_str(), dir, name, AT_SYMLINK_FOLLOW);
+        }))
+      Fail(Kind::CannotCreate, error);
+  }
+  // A named temporary is closed now, so that a write error the system
+  // reports late is seen before anything is put in place.
+  if (!temporary_.empty() && fd_.Close() != 0) Fail(Kind::Incomplete, errno);
+  staged_ = true;
+}
+
+void PosixOutputFile::Place() {
+  if (finished_ || !staged_) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
   if (temporary_.empty()) {
     PlaceAnonymous();
-  } else {
-    // Closed first, so that a write error the system reports late is seen
-    // before the file shows under its name.
-    if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
-    if (const int error = replaces_ ? Replace() : PlaceWithoutReplacing())
-      Fail(error == EEXIST ? Kind::Exists : Kind::CannotCreate, error);
+  } else if (const int error = replaces_ ? Swap() : PlaceWithoutReplacing()) {
+    Fail(error == EEXIST ? Kind::Exists : Kind::CannotCreate, error);
   }
+  NotePlaced();
+  placed_ = true;
   finished_ = true;
+}
+
+void PosixOutputFile::NotePlaced() {
+  struct stat st {};
+  if (fstatat(directory_->get(), name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+    placedDevice_ = st.st_dev;
+    placedInode_ = st.st_ino;
+  }
+}
+
+bool PosixOutputFile::Undo() {
+  if (!placed_) return false;
+  const int dir = directory_->get();
+  if (!backup_.empty()) {
+    // The old file goes back over the new one in one step.
+    if (renameat(dir, backup_.c_str(), dir, name_.c_str()) != 0) return false;
+    backup_.clear();
+  } else {
+    // Only the file this one placed is removed, not one put there since.
+    struct stat st {};
+    if (fstatat(dir, name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
+    if (st.st_dev != placedDevice_ || st.st_ino != placedInode_) return false;
+    if (unlinkat(dir, name_.c_str(), 0) != 0) return false;
+  }
+  placed_ = false;
+  return true;
+}
+
+void PosixOutputFile::Keep() {
+  // A backup that cannot be removed is a leftover the next run removes.
+  if (!backup_.empty()) unlinkat(directory_->get(), backup_.c_str(), 0);
+  backup_.clear();
+  placed_ = false;
 }
 
 void PosixOutputFile::PlaceAnonymous() {
@@ -212,23 +284,45 @@ void PosixOutputFile::PlaceAnonymous() {
   auto link = [&self, dir](const char* name) {
     return linkat(AT_FDCWD, self.c_str(), dir, name, AT_SYMLINK_FOLLOW);
   };
-  if (replaces_) {
-    // A file without a name cannot replace another: it gets a temporary name
-    // only now, complete, for as short a time as the rename takes.
-    if (const int error = ClaimTemporaryName(link)) Fail(Kind::CannotCreate, error);
-    if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
-    if (const int error = Replace()) Fail(Kind::CannotCreate, error);
-    return;
-  }
   // Linking never replaces: a file that appeared meanwhile stays.
   if (link(name_.c_str()) != 0) Fail(errno == EEXIST ? Kind::Exists : Kind::CannotCreate, errno);
-  if (fd_.Close() != 0) Fail(Kind::Incomplete, errno);
+  if (fd_.Close() != 0) {
+    const int error = errno;
+    unlinkat(dir, name_.c_str(), 0);
+    Fail(Kind::Incomplete, error);
+  }
 }
 
 int PosixOutputFile::Replace() {
   const int dir = directory_->get();
   if (renameat(dir, temporary_.c_str(), dir, name_.c_str()) != 0) return errno;
   temporary_.clear();
+  return 0;
+}
+
+int PosixOutputFile::Swap() {
+  const int dir = directory_->get();
+  if (methods_.exchange) {
+    if (renameat2(dir, temporary_.c_str(), dir, name_.c_str(), RENAME_EXCHANGE) == 0) {
+      backup_ = std::move(temporary_);
+      temporary_.clear();
+      return 0;
+    }
+    if (!Unsupported(errno)) return errno;
+  }
+  // Without an exchange the old file is renamed aside first, to the name the
+  // journal gave it; the replacement then takes the free name.
+  std::string backup = BackupNameFor(temporary_);
+  struct stat st {};
+  if (fstatat(dir, backup.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT) return EEXIST;
+  if (renameat(dir, name_.c_str(), dir, backup.c_str()) != 0) return errno;
+  if (renameat(dir, temporary_.c_str(), dir, name_.c_str()) != 0) {
+    const int error = errno;
+    renameat(dir, backup.c_str(), dir, name_.c_str());
+    return error;
+  }
+  temporary_.clear();
+  backup_ = std::move(backup);
   return 0;
 }
 

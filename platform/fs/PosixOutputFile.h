@@ -21,6 +21,7 @@ struct PosixWriteMethods {
   bool anonymousFiles = true;   // O_TMPFILE, linked into place by name.
   bool noReplaceRename = true;  // renameat2 with RENAME_NOREPLACE.
   bool hardLinks = true;        // link, then unlink of the temporary name.
+  bool exchange = true;         // renameat2 with RENAME_EXCHANGE.
 };
 
 // The system's own words for an error number ("Permission denied").
@@ -36,6 +37,10 @@ inline constexpr std::string_view kTemporaryPrefix = ".vantrel-";
 inline constexpr std::size_t kTemporarySuffixLength = 10;
 inline constexpr std::string_view kTemporaryCharacters = "abcdefghijklmnopqrstuvwxyz012345";
 bool IsTemporaryName(std::string_view name);
+// The name a replaced file is renamed aside to where two names cannot be
+// exchanged: its replacement's temporary name with the last character
+// changed, so that a journal can name it before it is made.
+std::string BackupNameFor(std::string_view temporary);
 
 // What is at a name a file is to be written to, as lstat sees it (a link is
 // looked at, not followed).
@@ -53,6 +58,13 @@ struct PosixTarget {
 // owner, group, permissions, access control list and extended attributes.
 // No name is followed through a link. A file dropped before Finish leaves
 // nothing behind.
+//
+// Written in steps (Stage, Place, then Keep or Undo), an anonymous file stays
+// open and without a name until it is placed. A replaced file is exchanged
+// with its replacement in one step where the file system can exchange two
+// names, and otherwise renamed aside before the replacement takes its name;
+// either way it stays under a temporary name until Keep drops it or Undo
+// puts it back.
 class PosixOutputFile : public OutputFile {
  public:
   // Opens the file; throws FileError (CannotCreate or Exists). seenRegular:
@@ -63,6 +75,14 @@ class PosixOutputFile : public OutputFile {
 
   void Write(std::string_view bytes) override;
   void Finish() override;
+  void Stage() override;
+  void Place() override;
+  bool Undo() override;
+  void Keep() override;
+  // For a replacement: the replaced file's inode, the replacement's
+  // temporary name (where an exchange leaves the old file) and the name a
+  // rename aside would give it.
+  std::string JournalNote() const override;
   bool ReplacesExisting() const override { return replaces_; }
 
   // Looks at name in directory: fills target and returns the problem
@@ -86,6 +106,11 @@ class PosixOutputFile : public OutputFile {
   void PlaceAnonymous();
   // Rename the named temporary over the target; 0 or the error.
   int Replace();
+  // Put the named temporary in place of the target, keeping the target
+  // under a temporary name (backup_); 0 or the error.
+  int Swap();
+  // Notes the identity of the file just put in place under name_.
+  void NotePlaced();
   // Put the named temporary in place unless a file is there; 0 or the error.
   int PlaceWithoutReplacing();
   void Discard();
@@ -97,7 +122,13 @@ class PosixOutputFile : public OutputFile {
   std::string temporary_;  // The temporary's name, when it has one.
   PosixDescriptor fd_;
   PosixWriteMethods methods_;
+  std::string backup_;     // The replaced file's temporary name, while it is kept aside.
+  ino_t oldInode_ = 0;      // The replaced file's inode.
+  dev_t placedDevice_ = 0;  // The identity of the file placed, so that Undo
+  ino_t placedInode_ = 0;   // removes that one only.
   bool replaces_ = false;
+  bool staged_ = false;
+  bool placed_ = false;
   bool finished_ = false;
 };
 

@@ -156,6 +156,8 @@ std::vector<std::string> Win32FileSystem::RemoveLeftovers(const std::string& dir
 
 bool Win32FileSystem::MakeDirectory(const std::string& path) { return CreateDirectoryA(path.c_str(), nullptr) != FALSE; }
 
+bool Win32FileSystem::RemoveEmptyDirectory(const std::string& path) { return ::RemoveDirectoryA(path.c_str()) != FALSE; }
+
 bool Win32FileSystem::DirectoryExists(const std::string& path) const {
   const DWORD attributes = AttributesOf(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

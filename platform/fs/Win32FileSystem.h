@@ -27,6 +27,7 @@ class Win32FileSystem : public FileSystem {
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;
   bool MakeDirectory(const std::string& path) override;
+  bool RemoveEmptyDirectory(const std::string& path) override;
   bool DirectoryExists(const std::string& path) const override;
   bool FileExists(const std::string& path) const override;
   std::optional<std::string> ReadFile(const std::string& path) const override;

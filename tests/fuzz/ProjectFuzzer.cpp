@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     planned.insert(path);
   }
   for (const auto& [path, entry] : fs.Files()) Require(planned.count(path) == 1);
-  // A refused run writes nothing; any other run tries every file.
+  // A refused run writes nothing; any other run writes every file.
   Require(report.files.size() == (report.refusals.empty() ? planned.size() : 0));
   return 0;
 }
