@@ -71,4 +71,12 @@ int ExpertLoader::PrintGallery(const std::vector<std::string>& named, std::strin
   return kExitOk;
 }
 
+int ExpertLoader::ListGallery(const std::vector<std::string>& named) {
+  std::string listing, problems;
+  const int status = PrintGallery(named, listing, problems);
+  Print(stdout, listing);
+  Print(stderr, problems);
+  return status;
+}
+
 }  // namespace vantrel::hostapp

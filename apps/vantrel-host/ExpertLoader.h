@@ -34,6 +34,10 @@ class ExpertLoader {
   // returns the host's exit status.
   int PrintGallery(const std::vector<std::string>& named, std::string& out, std::string& errors);
 
+  // PrintGallery onto standard output, its errors onto standard error: the
+  // whole of --list on every system.
+  int ListGallery(const std::vector<std::string>& named);
+
  private:
   struct Loaded {
     void* handle;

@@ -58,13 +58,7 @@ int main(int argc, char** argv) {
   Gallery gallery;
   ExpertLoader loader(services, gallery);  // Declared last: unloads first.
 
-  if (options->list) {
-    std::string listing, problems;
-    status = loader.PrintGallery(options->experts, listing, problems);
-    Print(stdout, listing);
-    Print(stderr, problems);
-    return status;
-  }
+  if (options->list) return loader.ListGallery(options->experts);
 
   std::function<void()> openGallery = [&gallery] {
     if (const GalleryEntry* entry = PickFromGallery(gallery)) entry->expert->Execute();

@@ -28,13 +28,7 @@ int main(int argc, char** argv) {
   HostToolServices services;
   Gallery gallery;
   ExpertLoader loader(services, gallery);  // Declared last: unloads first.
-  if (options->list) {
-    std::string listing, problems;
-    status = loader.PrintGallery(options->experts, listing, problems);
-    Print(stdout, listing);
-    Print(stderr, problems);
-    return status;
-  }
+  if (options->list) return loader.ListGallery(options->experts);
 
   INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
