@@ -204,7 +204,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     std::vector<LockedDirectory::JournalEntry> entries;
     if (madeResources) entries.push_back({std::string(kResourceDirectory), "", true});
     for (std::size_t i = 0; i < staged.size(); ++i)
-      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote()});
+      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote(), false, staged[i]->ReplacesExisting()});
     FileOutcome outcome;
     attempt(outcome, [&] {
       try {
