@@ -73,7 +73,8 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   // No live run can be placing files while the lock is held.
   if (rollBack) {
     rolledBack_ = location_->RollBack(BelongsToProject);
-    // A journal left alone is not this program's, and its name is needed.
+    // A journal left (not this program's, or naming a file that could not
+    // be put back) keeps its name from the run, which needs it.
     if (auto stays = location_->PendingJournal())
       refusals_.emplace_back(FileError::Kind::CannotCreate, *stays, std::string(kNotAJournal));
   } else {

@@ -1,16 +1,15 @@
 #include "platform/fs/Win32FileSystem.h"
 
 #include <windows.h>
+// <windows.h> renames CreateFile to CreateFileA; here it is this layer's own
+// operation, and the system's function is called by its full name.
+#undef CreateFile
 
 #include <algorithm>
 
 #include "platform/fs/Win32LockedDirectory.h"
 #include "platform/fs/Win32OutputFile.h"
 #include "platform/fs/Win32Path.h"
-
-// <windows.h> renames CreateFile to CreateFileA; here it is this layer's own
-// operation, and the system's function is called by its full name.
-#undef CreateFile
 
 namespace vantrel {
 namespace {

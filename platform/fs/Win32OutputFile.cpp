@@ -215,7 +215,8 @@ bool Win32OutputFile::Undo() {
     // Only the file this one placed is removed, not one put there since.
     const auto now = Identity(path_);
     if (now && (*now != identity_ || !DeleteFileA(path_.c_str()))) return false;
-  } else if (!MoveFileExA(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  } else if (backup_.empty() ||
+             !MoveFileExA(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return false;
   }
   backup_.clear();
@@ -299,8 +300,29 @@ void Win32OutputFile::PlaceOverExisting() {
 }
 
 void Win32OutputFile::PlaceAside() {
-  // Neither rename replaces anything: the backup name is the run's own, and
-  // the name is free once the old file has left it.
+  // The old file gets the backup name as a second name, and the new one
+  // then takes its name in one step: the name is never missing, and Wine
+  // (which renames what a link points to rather than the link) replaces a
+  // link's name without touching its target.
+  if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr;
+      link != nullptr && link(backup_.c_str(), path_.c_str(), nullptr)) {
+    if (MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+    const DWORD error = GetLastError();
+    DeleteFileA(backup_.c_str());
+    backup_.clear();
+    Fail(Kind::CannotCreate, error);
+  }
+  if (RunsUnderWine()) {
+    // Renaming the old file aside would move what a link there points to:
+    // the file is replaced as a name, in one step, and cannot be put back.
+    backup_.clear();
+    if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      Fail(Kind::CannotCreate, GetLastError());
+    return;
+  }
+  // Without hard links the old file is renamed to the backup name first.
+  // Neither rename replaces anything: the backup name is the run's own,
+  // and the name is free once the old file has left it.
   if (!MoveFileExA(path_.c_str(), backup_.c_str(), MOVEFILE_WRITE_THROUGH)) {
     backup_.clear();
     Fail(Kind::CannotCreate, GetLastError());

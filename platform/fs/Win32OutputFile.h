@@ -45,9 +45,10 @@ struct Win32Target {
 // leaves nothing behind.
 //
 // The old file stays under a backup name beside it (BackupNameFor) until
-// Keep drops it or Undo puts it back: ReplaceFileA moves it there, and
-// where that call is missing (or under Wine, or for a link) the old file
-// is renamed there before the new one takes its name.
+// Keep drops it or Undo puts it back: ReplaceFileA moves it there; where
+// that call is missing (or under Wine, or for a link) the old file gets
+// the backup name as a second name (or, without hard links, is renamed to
+// it) before the new one takes its name.
 class Win32OutputFile : public OutputFile {
  public:
   // Starts the file; throws FileError (CannotCreate or Exists).
@@ -98,7 +99,8 @@ class Win32OutputFile : public OutputFile {
   [[noreturn]] void Fail(FileError::Kind kind, unsigned long error);
   void PlaceNew();
   void PlaceOverExisting();
-  // Renames the old file to backup_, then the temporary to its name.
+  // Keeps the old file under backup_ (a second name, or renamed), then
+  // puts the temporary in its place.
   void PlaceAside();
 
   std::string path_;

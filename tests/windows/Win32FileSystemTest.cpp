@@ -241,8 +241,11 @@ TEST_F(Win32FileSystemTest, DirectoryChecksAndOneLock) {
 
 TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksBelowIt(files_, *this, reasons_); }
 
+// Every method but one: under Wine, a file system without hard links cannot
+// keep a replaced file aside (its rename would move what a link points to).
 TEST_F(Win32FileSystemTest, ARunChangesAllOrNothingWithEveryMethod) {
   for (const auto& [name, methods] : kMethods) {
+    if (!methods.hardLinks && UnderWine()) continue;
     SCOPED_TRACE(name);
     TearDown();
     SetUp();
