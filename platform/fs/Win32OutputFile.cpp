@@ -304,6 +304,15 @@ void Win32OutputFile::PlaceAside() {
   // then takes its name in one step: the name is never missing, and Wine
   // (which renames what a link points to rather than the link) replaces a
   // link's name without touching its target.
+  // A file another program holds open cannot be replaced, and its second
+  // name could not be removed again: that is found out first.
+  HANDLE old = CreateFileA(path_.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (old == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+    backup_.clear();
+    Fail(Kind::CannotCreate, ERROR_SHARING_VIOLATION);
+  }
+  if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
   if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr;
       link != nullptr && link(backup_.c_str(), path_.c_str(), nullptr)) {
     if (MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
