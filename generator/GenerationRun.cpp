@@ -73,7 +73,8 @@ LockedRun::LockedRun(ProjectSettings& settings, FileSystem& fs, int codePage, Ex
   // No live run can be placing files while the lock is held.
   if (rollBack) {
     rolledBack_ = location_->RollBack(BelongsToProject);
-    // A journal left alone is not this program's, and its name is needed.
+    // A journal left (not this program's, or naming a file that could not
+    // be put back) keeps its name from the run, which needs it.
     if (auto stays = location_->PendingJournal())
       refusals_.emplace_back(FileError::Kind::CannotCreate, *stays, std::string(kNotAJournal));
   } else {
@@ -204,7 +205,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
     std::vector<LockedDirectory::JournalEntry> entries;
     if (madeResources) entries.push_back({std::string(kResourceDirectory), "", true});
     for (std::size_t i = 0; i < staged.size(); ++i)
-      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote()});
+      entries.push_back({RelativePath(files[i], settings_), staged[i]->JournalNote(), false, staged[i]->ReplacesExisting()});
     FileOutcome outcome;
     attempt(outcome, [&] {
       try {

@@ -418,8 +418,8 @@ TEST_F(CommandProcessTest, ADamagedOrForeignJournalIsNotTrustedBlindly) {
   EXPECT_EQ(foreign.err, "vantrel: left " + (dir / ".vantrel-journal").string() +
                              " alone: it is not a journal this program wrote\nvantrel: Cannot create file " +
                              (dir / ".vantrel-journal").string() +
-                             ": a file that is not this program's journal has the name the run needs for its "
-                             "journal\nvantrel: nothing was written\n");
+                             ": the run needs this name for its journal, and the file there is not a journal it could take "
+                             "back whole\nvantrel: nothing was written\n");
   EXPECT_EQ(Slurp(dir / "Other.cpp"), "keep");
   EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
 }

@@ -5,6 +5,7 @@
 // one run per directory, every refusal naming the path and the reason. Each
 // platform's test supplies its directory and the system's words.
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ class NativeDirectory {
   virtual void MakeDirectory(const std::string& relative) = 0;
   // The sorted names in the directory itself.
   virtual std::vector<std::string> Entries() const = 0;
+  // Everything below the subdirectory sub, by relative name: each entry's
+  // kind, mode or attributes, and a file's content.
+  virtual std::map<std::string, std::string> Listing(const std::string& sub) const = 0;
 };
 
 // The system's words for the refusals whose reason comes from the system.
@@ -58,6 +62,18 @@ void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, 
 // names that only look alike (nearMisses) stay.
 void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
                             const std::vector<std::string>& nearMisses);
+
+// A run of project "Two", into an empty location and over project "One" of
+// another view class, fails or is stopped at every file position while it
+// writes the files and while it puts them in place: afterwards the location
+// is exactly as it was. Without a fault the run writes the whole project.
+void ExpectARunChangesAllOrNothing(FileSystem& files, NativeDirectory& dir);
+
+// A run killed after each placement leaves its journal; the next run takes
+// the placements back (the location is as before the killed run, and says
+// so), then writes its own project whole. A journal naming files outside
+// the project's own is not trusted with them.
+void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir);
 
 // The message of the FileError that action raises; empty when none.
 template <typename Action>

@@ -16,6 +16,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/PosixFileSystem.h"
@@ -68,6 +69,15 @@ class PosixFileSystemTest : public ::testing::Test, public test::NativeDirectory
     for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+  }
+  std::map<std::string, std::string> Listing(const std::string& sub) const override {
+    std::map<std::string, std::string> listing;
+    for (const auto& entry : fs::recursive_directory_iterator(Path(sub))) {
+      const auto relative = entry.path().lexically_relative(Path(sub)).string();
+      const struct stat st = Status(sub + "/" + relative);
+      listing[relative] = std::to_string(st.st_mode) + " " + (S_ISREG(st.st_mode) ? Content(sub + "/" + relative) : "");
+    }
+    return listing;
   }
   std::string Content(const std::string& relative) const {
     return PosixFileSystem().ReadFile(Path(relative)).value_or("<none>");
@@ -384,6 +394,17 @@ TEST_F(PosixFileSystemTest, LockedDirectoryAndLeftovers) {
   test::ExpectLeftoversRemoved(files, *this, {".vantrel-abcdefghij", ".vantrel-0123455555"},
                                {".vantrel-abcdefghi", ".vantrel-abcdefghijk", ".vantrel-ABCDEFGHIJ", "vantrel-abcdefghij"});
   EXPECT_TRUE(IsTemporaryName(".vantrel-zz00000000"));
+}
+
+// With a file system that can exchange two names and with one that cannot.
+TEST_F(PosixFileSystemTest, ARunChangesAllOrNothingWithOrWithoutExchange) {
+  for (const auto& [name, methods] : {kMethods[0], kMethods[5]}) {
+    SCOPED_TRACE(name);
+    SetUp();
+    PosixFileSystem files(methods);
+    test::ExpectARunChangesAllOrNothing(files, *this);
+    test::ExpectAKilledRunIsTakenBack(files, *this);
+  }
 }
 
 // A directory one may write into but not read cannot be locked; the message

@@ -17,7 +17,7 @@ void Interruption::Install() {
   InstallSignalHandler(NoteSignal);
   if (const char* hook = std::getenv("VANTREL_TEST_INTERRUPT"))
     if (std::sscanf(hook, "%d:%d", &raiseSignal_, &raiseAfter_) != 2) raiseAfter_ = -1;
-  if (raiseAfter_ == 0) std::raise(raiseSignal_);
+  if (raiseAfter_ == 0) RaiseSignal(raiseSignal_);
 }
 
 int Interruption::Caught() const { return caught; }
@@ -27,7 +27,7 @@ void Interruption::FileDone(const FileOutcome&) { StepDone(); }
 void Interruption::FilePlaced(const FileOutcome&) { StepDone(); }
 
 void Interruption::StepDone() {
-  if (++stepsDone_ == raiseAfter_) std::raise(raiseSignal_);
+  if (++stepsDone_ == raiseAfter_) RaiseSignal(raiseSignal_);
 }
 
 }  // namespace vantrel::cli

@@ -44,6 +44,10 @@ class Interruption : public RunObserver {
 // Windows) and their names.
 void InstallSignalHandler(void (*handler)(int));
 
+// Raises signal in this process, as the test hook asks; on Windows, where
+// a process cannot be sent a kill, 9 ends the process at once instead.
+void RaiseSignal(int signal);
+
 // The system's name for a signal ("Terminated").
 std::string SignalName(int signal);
 

@@ -20,6 +20,8 @@ void InstallSignalHandler(void (*handler)(int)) {
   sigaction(SIGXFSZ, &action, nullptr);
 }
 
+void RaiseSignal(int signal) { std::raise(signal); }
+
 std::string SignalName(int signal) { return strsignal(signal); }
 
 }  // namespace vantrel::cli

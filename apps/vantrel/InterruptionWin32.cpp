@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <csignal>
 #include <string>
 
@@ -9,6 +11,11 @@ namespace vantrel::cli {
 // console window, each on a thread of its own, which only notes it.
 void InstallSignalHandler(void (*handler)(int)) {
   for (int signal : {SIGINT, SIGTERM, SIGBREAK}) std::signal(signal, handler);
+}
+
+void RaiseSignal(int signal) {
+  if (signal == 9) TerminateProcess(GetCurrentProcess(), 128 + 9);
+  std::raise(signal);
 }
 
 std::string SignalName(int signal) {

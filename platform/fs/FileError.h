@@ -54,9 +54,10 @@ inline constexpr std::string_view kLinkedDirectory = "a symbolic link, which a r
 inline constexpr std::string_view kInLinkedDirectory =
     "its directory is a symbolic link, which a run never writes through";
 #endif
-// Why a run that keeps a journal cannot start: another file has its name.
+// Why a run that keeps a journal cannot start: another file has its name,
+// or a killed run's journal names a file that could not be put back.
 inline constexpr std::string_view kNotAJournal =
-    "a file that is not this program's journal has the name the run needs for its journal";
+    "the run needs this name for its journal, and the file there is not a journal it could take back whole";
 inline constexpr std::string_view kCannotReadOldFile =
     "Permission denied to read it, which keeping its access control list and attributes needs";
 inline constexpr std::string_view kCannotLockUnreadable =

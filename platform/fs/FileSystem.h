@@ -68,8 +68,9 @@ class LockedDirectory : public DirectoryLock {
   // keeps none.
   struct JournalEntry {
     std::string relative;  // The generated name.
-    std::string note;      // OutputFile::JournalNote; empty for a new file.
+    std::string note;      // OutputFile::JournalNote.
     bool directory = false;  // A directory the run made, removed again if empty.
+    bool replaces = false;   // The file replaces one (else it is new).
   };
   virtual void WriteJournal(const std::string&, const std::vector<JournalEntry>&) {}
   virtual void RemoveJournal() {}

@@ -47,8 +47,9 @@ class OutputFile {
   virtual void Keep() {}
 
   // What a journal needs, after Stage, to take back this file's placement
-  // after a hard stop (the layer's own words; empty for a new file, and for
-  // a layer that keeps no journal).
+  // after a hard stop: the identity of the file placed (new) or replaced,
+  // and for a replacement the names the old file may be kept under (see
+  // Journal.h; empty for a layer that keeps no journal).
   virtual std::string JournalNote() const { return {}; }
 
   // True when a file of that path existed when this one was created.

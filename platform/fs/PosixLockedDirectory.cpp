@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <sstream>
 
 namespace vantrel {
 namespace {
@@ -212,23 +211,8 @@ std::optional<FileError> PosixLockedDirectory::CheckOpenFiles(std::size_t count)
                        std::to_string(free) + " more (see ulimit -n)");
 }
 
-namespace {
-
-// The first line of a journal, and the start of its second.
-constexpr std::string_view kJournalHeader = "vantrel journal 1";
-constexpr std::string_view kJournalProject = "project ";
-// A journal longer than this is not one this program wrote.
-constexpr off_t kJournalLimit = 64 * 1024;
-
-}  // namespace
-
 void PosixLockedDirectory::WriteJournal(const std::string& project, const std::vector<JournalEntry>& entries) {
-  std::string text = std::string(kJournalHeader) + "\n" + std::string(kJournalProject) + project + "\n";
-  for (const auto& entry : entries)
-    text += (entry.directory        ? "made " + entry.relative
-             : entry.note.empty() ? "new " + entry.relative
-                                  : "replace " + entry.relative + " " + entry.note) +
-            "\n";
+  const std::string text = JournalText(project, entries);
   const int location = location_->get();
   const std::string name(kJournalName);
   PosixDescriptor fd(openat(location, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
@@ -251,88 +235,64 @@ std::optional<std::string> PosixLockedDirectory::PendingJournal() const {
 
 std::vector<std::string> PosixLockedDirectory::RollBack(
     bool (*belongs)(const std::string& project, const std::string& relative)) {
-  std::vector<std::string> lines;
   const std::string name(kJournalName), path = PathOf(name);
   PosixDescriptor fd(openat(location_->get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
   if (!fd.valid()) {
-    if (errno != ENOENT) lines.push_back("left " + path + " alone: it cannot be read as a journal (" + PosixReason(errno) + ")");
-    return lines;
+    if (errno == ENOENT) return {};
+    return {"left " + path + " alone: it cannot be read as a journal (" + PosixReason(errno) + ")"};
   }
   struct stat st {};
   std::string text;
-  if (fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kJournalLimit) {
+  if (fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= static_cast<off_t>(kJournalLimit)) {
     text.resize(static_cast<std::size_t>(st.st_size));
     const ssize_t got = read(fd.get(), text.data(), text.size());
     text.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
   }
   fd.Close();
-  std::istringstream in(text);
-  std::string header, projectLine;
-  std::getline(in, header);
-  std::getline(in, projectLine);
-  if (header != kJournalHeader || !projectLine.starts_with(kJournalProject)) {
-    lines.push_back("left " + path + " alone: it is not a journal this program wrote");
-    return lines;
-  }
-  const std::string project = projectLine.substr(kJournalProject.size());
-  lines.push_back("an interrupted run of project " + project + " left its journal " + path + "; taking it back");
   // Names change below: what the checks read of them no longer holds.
   names_.clear();
   seenRegular_.clear();
-  madeByKilledRun_.clear();
-  for (std::string line; std::getline(in, line);)
-    if (auto done = RollBackLine(project, line, belongs); !done.empty()) lines.push_back(std::move(done));
-  for (const auto& relative : madeByKilledRun_)
-    if (RemoveEmptyDirectory(relative)) lines.push_back("removed " + PathOf(relative) + ", which the interrupted run had made");
-  RemoveJournal();
+  bool complete = false;
+  auto lines = RollBackJournal(text, path, belongs, *this, complete);
+  if (complete) RemoveJournal();
   return lines;
 }
 
-std::string PosixLockedDirectory::RollBackLine(const std::string& project, const std::string& line,
-                                               bool (*belongs)(const std::string&, const std::string&)) {
-  std::istringstream words(line);
-  std::string kind, relative, inode, temporary, backup, rest;
-  words >> kind >> relative;
-  const bool isMade = kind == "made" && !(words >> rest);
-  const bool isNew = kind == "new" && !(words >> rest);
-  const bool isReplace = kind == "replace" && (words >> inode >> temporary >> backup) && !(words >> rest) &&
-                         IsTemporaryName(temporary) && backup == BackupNameFor(temporary) &&
-                         inode.find_first_not_of("0123456789") == std::string::npos && !inode.empty();
-  if ((!isMade && !isNew && !isReplace) || !belongs(project, relative))
-    return "left alone a line of the journal that names no file of project " + project + ": " + line;
-  const std::string path = PathOf(relative);
-  if (isMade) {
-    // Lines are taken back in order, and the directory comes first: the
-    // files in it are gone only later. It is removed at the end if empty.
-    madeByKilledRun_.push_back(relative);
-    return {};
-  }
+bool PosixLockedDirectory::IsAsideName(std::string_view temporary, std::string_view backup) const {
+  return IsTemporaryName(temporary) && backup == BackupNameFor(temporary);
+}
+
+UndoResult PosixLockedDirectory::RemoveNew(const JournalPlacement& placement) {
   std::string name;
-  PosixDirectory directory = DirectoryOf(relative, name);
-  if (!directory) return "could not take back " + path + ": " + PosixReason(errno);
-  const int dir = directory->get();
+  PosixDirectory directory = DirectoryOf(placement.relative, name);
+  if (!directory) return {Undone::Failed, PosixReason(errno)};
   struct stat st {};
-  if (isNew) {
-    if (fstatat(dir, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
-      return "nothing to take back at " + path;
-    if (unlinkat(dir, name.c_str(), 0) != 0) return "could not remove " + path + ": " + PosixReason(errno);
-    return "removed " + path + ", which the interrupted run had made";
-  }
+  if (fstatat(directory->get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return {Undone::Nothing, {}};
+  if (!S_ISREG(st.st_mode) || (placement.identity && st.st_ino != *placement.identity)) return {Undone::Foreign, {}};
+  if (unlinkat(directory->get(), name.c_str(), 0) != 0) return {Undone::Failed, PosixReason(errno)};
+  return {Undone::Done, {}};
+}
+
+UndoResult PosixLockedDirectory::RestoreOld(const JournalPlacement& placement) {
+  std::string name;
+  PosixDirectory directory = DirectoryOf(placement.relative, name);
+  if (!directory) return {Undone::Failed, PosixReason(errno)};
+  const int dir = directory->get();
   // The old file is found by its inode: still at its name (not yet
   // replaced), under the replacement's temporary name (exchanged) or under
   // its backup name (renamed aside).
-  const ino_t old = std::stoull(inode);
   auto isOld = [&](const std::string& candidate) {
-    return fstatat(dir, candidate.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_ino == old;
+    struct stat st {};
+    return fstatat(dir, candidate.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+           st.st_ino == *placement.identity;
   };
-  if (isOld(name)) return "nothing to take back at " + path;
-  for (const std::string& aside : {temporary, backup})
+  if (isOld(name)) return {Undone::Nothing, {}};
+  for (const std::string& aside : {placement.temporary, placement.backup})
     if (isOld(aside)) {
-      if (renameat(dir, aside.c_str(), dir, name.c_str()) != 0)
-        return "could not restore " + path + ": " + PosixReason(errno);
-      return "restored " + path + " as it was before the interrupted run";
+      if (renameat(dir, aside.c_str(), dir, name.c_str()) != 0) return {Undone::Failed, PosixReason(errno)};
+      return {Undone::Done, {}};
     }
-  return "could not restore " + path + ": its old version is gone";
+  return {Undone::Gone, {}};
 }
 
 std::vector<std::string> PosixLockedDirectory::RemoveLeftovers() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/Journal.h"
 #include "platform/fs/PosixOutputFile.h"
 
 namespace vantrel {
@@ -19,7 +20,7 @@ namespace vantrel {
 // checks answer from what it read, so that a run examines only the names
 // that are there. The checks are a snapshot: what appears later is found
 // when a file is put in place (a new file never replaces anything).
-class PosixLockedDirectory : public LockedDirectory {
+class PosixLockedDirectory : public LockedDirectory, private JournalSteps {
  public:
   // Opens path and locks it. Throws FileError (Busy, BadDirectory).
   PosixLockedDirectory(const std::string& path, const PosixWriteMethods& methods);
@@ -39,10 +40,9 @@ class PosixLockedDirectory : public LockedDirectory {
       bool (*belongs)(const std::string& project, const std::string& relative)) override;
 
  private:
-  // Takes back one line of a journal of project; describes what it did
-  // (empty when that is left to the end).
-  std::string RollBackLine(const std::string& project, const std::string& line,
-                           bool (*belongs)(const std::string&, const std::string&));
+  bool IsAsideName(std::string_view temporary, std::string_view backup) const override;
+  UndoResult RemoveNew(const JournalPlacement& placement) override;
+  UndoResult RestoreOld(const JournalPlacement& placement) override;
 
   // The open directory holding the file relative and its name there; null
   // with errno set when that directory cannot be opened.
@@ -67,13 +67,7 @@ class PosixLockedDirectory : public LockedDirectory {
   // The names (relative) at which the checks saw a regular file: creating
   // a file there opens the old one at once instead of looking again.
   mutable std::set<std::string> seenRegular_;
-  // The directories a killed run's journal says it made.
-  std::vector<std::string> madeByKilledRun_;
 };
-
-// The journal's name in the location. It is not a temporary's name, so a
-// later run's clean-up leaves it to the roll-back.
-inline constexpr std::string_view kJournalName = ".vantrel-journal";
 
 // Reads the names in the open directory; false when it cannot be read.
 bool PosixReadNames(int directory, std::set<std::string>& names);

@@ -60,7 +60,7 @@ std::string BackupNameFor(std::string_view temporary) {
 }
 
 std::string PosixOutputFile::JournalNote() const {
-  if (!replaces_) return {};
+  if (!replaces_) return std::to_string(stagedInode_);
   return std::to_string(oldInode_) + " " + temporary_ + " " + BackupNameFor(temporary_);
 }
 
@@ -127,9 +127,10 @@ PosixDescriptor PosixOutputFile::OpenOld(PosixTarget& target) const {
 }
 
 PosixOutputFile::~PosixOutputFile() {
+  // A placement neither kept nor taken back (a run ended by an error it
+  // could not handle) stands, and the old file stays aside under the name
+  // the run's journal gives it, for the next run to put back.
   if (!finished_) Discard();
-  // A placement neither kept nor taken back stands.
-  if (placed_) Keep();
 }
 
 int PosixOutputFile::ClaimTemporaryName(const std::function<int(const char*)>& attempt) {
@@ -227,6 +228,10 @@ void PosixOutputFile::Stage() {
         }))
       Fail(Kind::CannotCreate, error);
   }
+  // The new file's identity, which a journal names so that only this very
+  // file is removed when a killed run is taken back.
+  struct stat st {};
+  if (!replaces_ && fstat(fd_.get(), &st) == 0) stagedInode_ = st.st_ino;
   // A named temporary is closed now, so that a write error the system
   // reports late is seen before anything is put in place.
   if (!temporary_.empty() && fd_.Close() != 0) Fail(Kind::Incomplete, errno);

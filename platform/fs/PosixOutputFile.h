@@ -79,9 +79,9 @@ class PosixOutputFile : public OutputFile {
   void Place() override;
   bool Undo() override;
   void Keep() override;
-  // For a replacement: the replaced file's inode, the replacement's
-  // temporary name (where an exchange leaves the old file) and the name a
-  // rename aside would give it.
+  // A new file's inode; for a replacement, the replaced file's inode, the
+  // replacement's temporary name (where an exchange leaves the old file)
+  // and the name a rename aside would give it.
   std::string JournalNote() const override;
   bool ReplacesExisting() const override { return replaces_; }
 
@@ -124,6 +124,7 @@ class PosixOutputFile : public OutputFile {
   PosixWriteMethods methods_;
   std::string backup_;     // The replaced file's temporary name, while it is kept aside.
   ino_t oldInode_ = 0;      // The replaced file's inode.
+  ino_t stagedInode_ = 0;   // A new file's inode, once staged.
   dev_t placedDevice_ = 0;  // The identity of the file placed, so that Undo
   ino_t placedInode_ = 0;   // removes that one only.
   bool replaces_ = false;

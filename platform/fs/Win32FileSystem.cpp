@@ -1,15 +1,15 @@
 #include "platform/fs/Win32FileSystem.h"
 
 #include <windows.h>
-
-#include <algorithm>
-
-#include "platform/fs/Win32OutputFile.h"
-#include "platform/fs/Win32Path.h"
-
 // <windows.h> renames CreateFile to CreateFileA; here it is this layer's own
 // operation, and the system's function is called by its full name.
 #undef CreateFile
+
+#include <algorithm>
+
+#include "platform/fs/Win32LockedDirectory.h"
+#include "platform/fs/Win32OutputFile.h"
+#include "platform/fs/Win32Path.h"
 
 namespace vantrel {
 namespace {
@@ -98,6 +98,11 @@ std::unique_ptr<DirectoryLock> Win32FileSystem::LockDirectory(const std::string&
   return lock;
 }
 
+std::unique_ptr<LockedDirectory> Win32FileSystem::OpenLocked(const std::string& location,
+                                                            const std::string& separator) {
+  return std::make_unique<Win32LockedDirectory>(*this, LockDirectory(location), location, separator);
+}
+
 std::optional<FileError> Win32FileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
   const std::string full = FullPath(path);
   const DWORD attributes = AttributesOf(full);
@@ -140,7 +145,7 @@ std::vector<std::string> Win32FileSystem::RemoveLeftovers(const std::string& dir
   for (const std::string& in : {location, location + "res\\"}) {
     if (in != location && !resourcesOwn) continue;
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((in + "~vt*").c_str(), &found);
+    HANDLE search = FindFirstFileA((in + "~v*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) continue;
     do {
       // The pattern also matches short (8.3) names; the long name decides.

@@ -23,6 +23,8 @@ class Win32FileSystem : public FileSystem {
   std::string ProjectPath(const std::string& location, const std::string& separator,
                           std::string_view relative) const override;
   std::unique_ptr<DirectoryLock> LockDirectory(const std::string& path) override;
+  // The locked location, which keeps a run's journal.
+  std::unique_ptr<LockedDirectory> OpenLocked(const std::string& location, const std::string& separator) override;
   std::optional<FileError> CheckDirectory(const std::string& path, bool mayBeMissing) const override;
   std::optional<FileError> CheckNewFile(const std::string& path, ExistingFile existing) const override;
   std::unique_ptr<OutputFile> CreateFile(const std::string& path, ExistingFile existing) override;

@@ -64,9 +64,26 @@ std::string NextTemporaryName() {
 }  // namespace
 
 bool Win32OutputFile::IsTemporaryName(std::string_view name) {
-  return name.size() == kTemporaryNameLength && name.starts_with("~vt") &&
+  return name.size() == kTemporaryNameLength && (name.starts_with("~vt") || name.starts_with("~vb")) &&
          std::all_of(name.begin() + 3, name.end(),
                      [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+std::string Win32OutputFile::BackupNameFor(std::string_view temporaryName) {
+  std::string backup(temporaryName);
+  if (backup.size() == kTemporaryNameLength) backup[2] = 'b';
+  return backup;
+}
+
+std::optional<unsigned long long> Win32OutputFile::Identity(const std::string& path) {
+  HANDLE handle = CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(handle, &information) != FALSE;
+  CloseHandle(handle);
+  if (!known) return std::nullopt;
+  return (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
 }
 
 void* Win32OutputFile::CreateTemporary(const std::string& directory, unsigned long flags, std::string& path) {
@@ -151,35 +168,74 @@ void Win32OutputFile::Write(std::string_view bytes) {
 }
 
 void Win32OutputFile::Finish() {
-  if (handle_ == INVALID_HANDLE_VALUE) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
+  Stage();
+  Place();
+  Keep();
+}
+
+void Win32OutputFile::Stage() {
+  if (staged_ || handle_ == INVALID_HANDLE_VALUE) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
   // What the system gave the temporary (archive, and what its directory
   // passes on, such as not being indexed), less the hidden attribute that
   // marked it as one: a new file gets just that.
   BY_HANDLE_FILE_INFORMATION information{};
-  newAttributes_ = GetFileInformationByHandle(handle_, &information) != FALSE
-                       ? information.dwFileAttributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN}
-                       : DWORD{FILE_ATTRIBUTE_ARCHIVE};
+  const bool known = GetFileInformationByHandle(handle_, &information) != FALSE;
+  newAttributes_ = known ? information.dwFileAttributes & ~DWORD{FILE_ATTRIBUTE_HIDDEN} : DWORD{FILE_ATTRIBUTE_ARCHIVE};
   if (newAttributes_ == 0) newAttributes_ = FILE_ATTRIBUTE_NORMAL;
+  if (known && !target_.exists)
+    identity_ = (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+  // Closed now, so that a write error the system reports late is seen
+  // before anything is put in place.
   const bool closed = CloseHandle(handle_) != FALSE;
   handle_ = INVALID_HANDLE_VALUE;
   if (!closed) Fail(Kind::Incomplete, GetLastError());
-  if (!target_.exists) {
-    PlaceNew();
-  } else if (target_.link) {
-    // The link itself is replaced, as a name; whatever it points to stays.
-    if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
-    if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      Fail(Kind::CannotCreate, GetLastError());
-  } else {
+  if (target_.exists) identity_ = Identity(path_).value_or(0);
+  staged_ = true;
+}
+
+std::string Win32OutputFile::JournalNote() const {
+  if (!target_.exists) return std::to_string(identity_);
+  const std::string name = temporary_.substr(LastSeparator(temporary_) + 1);
+  return std::to_string(identity_) + " " + name + " " + BackupNameFor(name);
+}
+
+void Win32OutputFile::Place() {
+  if (!staged_ || placed_ || finished_) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
+  if (target_.exists)
     PlaceOverExisting();
-  }
+  else
+    PlaceNew();
   temporary_.clear();
+  placed_ = true;
+}
+
+bool Win32OutputFile::Undo() {
+  if (!placed_) return false;
+  if (placedNew_) {
+    // Only the file this one placed is removed, not one put there since.
+    const auto now = Identity(path_);
+    if (now && (*now != identity_ || !DeleteFileA(path_.c_str()))) return false;
+  } else if (backup_.empty() ||
+             !MoveFileExA(backup_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return false;
+  }
+  backup_.clear();
+  placed_ = false;
+  return true;
+}
+
+void Win32OutputFile::Keep() {
+  // A backup that cannot be removed is a leftover the next run removes.
+  if (!backup_.empty()) DeleteFileA(backup_.c_str());
+  backup_.clear();
+  placed_ = false;
   finished_ = true;
 }
 
 void Win32OutputFile::PlaceNew() {
   // The temporary was hidden only while it was one.
   if (!SetFileAttributesA(temporary_.c_str(), newAttributes_)) Fail(Kind::CannotCreate, GetLastError());
+  placedNew_ = true;
   // A second name for the written file never replaces anything, not even a
   // link whose target is missing (which a move over it does under Wine).
   if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr) {
@@ -208,34 +264,84 @@ void Win32OutputFile::PlaceNew() {
 
 void Win32OutputFile::PlaceOverExisting() {
   const DWORD now = GetFileAttributesA(path_.c_str());
-  if (now == INVALID_FILE_ATTRIBUTES && IsMissingError(GetLastError())) {
+  if (now == INVALID_FILE_ATTRIBUTES && IsMissingError(GetLastError()) && !IsUnseenEntry(path_)) {
     // Gone since the start: put in place as a new file, which replaces
     // nothing that appeared since.
+    identity_ = Identity(temporary_).value_or(0);
     PlaceNew();
     return;
   }
   // Made read-only since the start: still never replaced.
-  if (now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_READONLY) != 0) {
+  if (!target_.link && now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_READONLY) != 0) {
     Discard();
     throw FileError(Kind::CannotCreate, path_, std::string(kReadOnlyFile));
   }
-  const DWORD kept = target_.attributes & kKeptAttributes;
+  // A link's own attributes say nothing of the file that replaces it.
+  const DWORD kept = target_.link ? newAttributes_ : target_.attributes & kKeptAttributes;
   if (!SetFileAttributesA(temporary_.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
     Fail(Kind::CannotCreate, GetLastError());
-  if (const auto replace = ReplaceFileA_(methods_)) {
-    // No backup name: the old file would then have to be deleted by name,
-    // which under Wine deletes what a link there points to.
-    if (replace(path_.c_str(), temporary_.c_str(), nullptr, 0, nullptr, nullptr)) return;
+  const std::size_t separator = LastSeparator(temporary_);
+  backup_ = temporary_.substr(0, separator + 1) + BackupNameFor(temporary_.substr(separator + 1));
+  const auto replace = target_.link ? nullptr : ReplaceFileA_(methods_);
+  if (!replace) {
+    PlaceAside();
+    return;
+  }
+  // The old file goes to the backup name, where it keeps everything it
+  // had until Keep drops it or Undo puts it back.
+  if (replace(path_.c_str(), temporary_.c_str(), backup_.c_str(), 0, nullptr, nullptr)) return;
+  const DWORD error = GetLastError();
+  // The system may have moved the old file to the backup name and then
+  // failed to move the new one in: the old one goes back.
+  if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES)
+    MoveFileExA(backup_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH);
+  backup_.clear();
+  Fail(Kind::CannotCreate, error);
+}
+
+void Win32OutputFile::PlaceAside() {
+  // The old file gets the backup name as a second name, and the new one
+  // then takes its name in one step: the name is never missing, and Wine
+  // (which renames what a link points to rather than the link) replaces a
+  // link's name without touching its target.
+  // A file another program holds open cannot be replaced, and its second
+  // name could not be removed again: that is found out first.
+  HANDLE old = CreateFileA(path_.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (old == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION) {
+    backup_.clear();
+    Fail(Kind::CannotCreate, ERROR_SHARING_VIOLATION);
+  }
+  if (old != INVALID_HANDLE_VALUE) CloseHandle(old);
+  if (const auto link = methods_.hardLinks ? CreateHardLinkA_() : nullptr;
+      link != nullptr && link(backup_.c_str(), path_.c_str(), nullptr)) {
+    if (MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
     const DWORD error = GetLastError();
-    // The system may have removed the old file and then failed to move the
-    // new one in: the new one then goes in as a new file, not lost too.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT && GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES &&
-        MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH))
-      return;
+    DeleteFileA(backup_.c_str());
+    backup_.clear();
     Fail(Kind::CannotCreate, error);
   }
-  if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (RunsUnderWine()) {
+    // Renaming the old file aside would move what a link there points to:
+    // the file is replaced as a name, in one step, and cannot be put back.
+    backup_.clear();
+    if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      Fail(Kind::CannotCreate, GetLastError());
+    return;
+  }
+  // Without hard links the old file is renamed to the backup name first.
+  // Neither rename replaces anything: the backup name is the run's own,
+  // and the name is free once the old file has left it.
+  if (!MoveFileExA(path_.c_str(), backup_.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    backup_.clear();
     Fail(Kind::CannotCreate, GetLastError());
+  }
+  if (!MoveFileExA(temporary_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    MoveFileExA(backup_.c_str(), path_.c_str(), MOVEFILE_WRITE_THROUGH);
+    backup_.clear();
+    Fail(Kind::CannotCreate, error);
+  }
 }
 
 }  // namespace vantrel

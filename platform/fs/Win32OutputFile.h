@@ -36,12 +36,19 @@ struct Win32Target {
 
 // A file written on Windows. Its content goes to a hidden temporary file
 // beside the target, under a short name of fixed length (see
-// IsTemporaryName); Finish then puts it in place in one step: a new file
-// without replacing anything that appeared meanwhile, an existing one by
-// ReplaceFileA, which keeps the old file's security, streams and identity,
-// after giving the new file the old one's attributes (hidden, system...).
-// A link at the path is replaced itself, never followed. A read-only file is
-// never replaced. A file dropped before Finish leaves nothing behind.
+// IsTemporaryName); Finish (or Stage, then Place) puts it in place in one
+// step: a new file without replacing anything that appeared meanwhile, an
+// existing one by ReplaceFileA, which keeps the old file's security and
+// streams, after giving the new file the old one's attributes (hidden,
+// system...). A link at the path is replaced itself, never followed. A
+// read-only file is never replaced. A file dropped before it is placed
+// leaves nothing behind.
+//
+// The old file stays under a backup name beside it (BackupNameFor) until
+// Keep drops it or Undo puts it back: ReplaceFileA moves it there; where
+// that call is missing (or under Wine, or for a link) the old file gets
+// the backup name as a second name (or, without hard links, is renamed to
+// it) before the new one takes its name.
 class Win32OutputFile : public OutputFile {
  public:
   // Starts the file; throws FileError (CannotCreate or Exists).
@@ -50,6 +57,13 @@ class Win32OutputFile : public OutputFile {
 
   void Write(std::string_view bytes) override;
   void Finish() override;
+  void Stage() override;
+  void Place() override;
+  bool Undo() override;
+  void Keep() override;
+  // The placed (new) or old file's identity; for a replacement also the
+  // temporary's name and the backup name.
+  std::string JournalNote() const override;
   bool ReplacesExisting() const override { return target_.exists; }
 
   // Looks at path: fills target and returns the problem creating a file
@@ -63,9 +77,15 @@ class Win32OutputFile : public OutputFile {
   static std::size_t PathOverrun(const std::string& path);
 
   // The length of every temporary name, and whether a name is one: "~vt"
-  // and five hexadecimal digits.
+  // and five hexadecimal digits for a new file's content, "~vb" and the
+  // same digits for the old file it replaces, kept aside.
   static constexpr std::size_t kTemporaryNameLength = 8;
   static bool IsTemporaryName(std::string_view name);
+  static std::string BackupNameFor(std::string_view temporaryName);
+
+  // The identity (file index) of the file or link at path, not followed;
+  // nothing when it cannot be opened.
+  static std::optional<unsigned long long> Identity(const std::string& path);
 
   // A new, empty, hidden temporary file in directory (which ends in a
   // separator, or is empty for the current directory), opened for writing
@@ -79,13 +99,21 @@ class Win32OutputFile : public OutputFile {
   [[noreturn]] void Fail(FileError::Kind kind, unsigned long error);
   void PlaceNew();
   void PlaceOverExisting();
+  // Keeps the old file under backup_ (a second name, or renamed), then
+  // puts the temporary in its place.
+  void PlaceAside();
 
   std::string path_;
   std::string temporary_;
+  std::string backup_;  // Where the old file is kept until Keep or Undo.
   void* handle_;  // The temporary's handle, or INVALID_HANDLE_VALUE.
   Win32Target target_;
   Win32WriteMethods methods_;
   unsigned long newAttributes_ = 0;  // The attributes a new file is given.
+  unsigned long long identity_ = 0;  // The new file's (or the old file's) file index.
+  bool staged_ = false;
+  bool placed_ = false;
+  bool placedNew_ = false;  // Placed as a new file; Undo removes it.
   bool finished_ = false;
 };
 

@@ -210,5 +210,20 @@ else
   echo "note: the read-only location needs root (to mount a file system); left out"
 fi
 
+# A run killed while it puts files in place (after the k-th placement)
+# leaves its journal; the next run takes it back, says so, and then writes
+# its own project whole, on both systems alike.
+for placed in 1 12 23; do
+  case=killed$placed
+  mkdir -p "$work/linux/$case" "$work/windows/$case"
+  run "$case" new One --location @ --view-base CTreeView
+  VANTREL_TEST_INTERRUPT=9:$((23 + placed)) run "$case" new Two --location @ --force
+  [ -f "$work/windows/$case/.vantrel-journal" ] || fail "$case: the killed Windows run leaves no journal"
+  run "$case" new Two --location @ --force
+  grep -q "an interrupted run of project Two left its journal" "$work/$case.windows.log" ||
+    { fail "$case: the Windows run does not take the killed run back:"; cat "$work/$case.windows.log"; }
+  diff -r "$work/linux/$case" "$work/windows/$case" > /dev/null || fail "$case: the two systems end with other files"
+done
+
 [ $failures -eq 0 ] && echo "the Windows command writes what the Linux one writes"
 exit $((failures > 0))
