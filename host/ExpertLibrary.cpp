@@ -1,7 +1,7 @@
 #include "host/ExpertLibrary.h"
 
-#include "host/MFCVantrel.h"
 #include "host/ToolServicesOpener.h"
+#include "host/WizardExpert.h"
 #include "platform/toolkit/Application.h"
 
 namespace vantrel::host {

@@ -17,7 +17,7 @@
 #include "apps/vantrel-host/ProjectListing.h"
 #include "host/ExpertLibrary.h"
 #include "host/HostString.h"
-#include "host/MFCVantrel.h"
+#include "host/WizardExpert.h"
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/resources/ModulePicture.h"
 #include "platform/resources/Palette.h"

@@ -1,4 +1,4 @@
-#include "host/MFCVantrel.h"
+#include "host/WizardExpert.h"
 
 #include "host/ExpertGlyph.h"
 #include "host/ExpertLibrary.h"

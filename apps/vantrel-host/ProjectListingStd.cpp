@@ -1,3 +1,5 @@
+// The project's files, listed with the C++ library's file system support.
+
 #include "apps/vantrel-host/ProjectListing.h"
 
 #include <algorithm>
