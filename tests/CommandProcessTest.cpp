@@ -67,6 +67,20 @@ class CommandProcessTest : public ::testing::Test {
     return outcome;
   }
 
+  // A new directory below root_: empty, or a copy of from.
+  fs::path Fresh(const std::string& name, const fs::path& from = {}) {
+    const fs::path dir = root_ / name;
+    from.empty() ? void(fs::create_directories(dir)) : fs::copy(from, dir, fs::copy_options::recursive);
+    return dir;
+  }
+
+  // A new directory below root_ with the project "vantrel new args" writes.
+  fs::path Project(const std::string& name, const std::string& args) {
+    const fs::path dir = Fresh(name);
+    EXPECT_EQ(Run(dir, args).status, 0);
+    return dir;
+  }
+
   // The names below directory, "res/" before those in res.
   static std::set<std::string> Names(const fs::path& directory) {
     std::set<std::string> names;
@@ -121,19 +135,13 @@ TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
 // while putting them in place (24 to 46), a run leaves the location as it
 // was, whichever signal stopped it, over an existing project or not.
 TEST_F(CommandProcessTest, AnInterruptedRunChangesNothing) {
-  const fs::path old = root_ / "old";
-  fs::create_directories(old);
-  ASSERT_EQ(Run(old, "One --view-base CTreeView").status, 0);
+  const fs::path old = Project("old", "One --view-base CTreeView");
   int n = 0;
   for (int signal : {SIGINT, SIGTERM, SIGHUP})
     for (int steps : {0, 9, 22, 23, 24, 30, 45, 46})
       for (bool force : {false, true}) {
         SCOPED_TRACE(std::to_string(signal) + " after " + std::to_string(steps) + (force ? " --force" : ""));
-        const fs::path dir = root_ / ("run" + std::to_string(++n));
-        if (force)
-          fs::copy(old, dir, fs::copy_options::recursive);
-        else
-          fs::create_directories(dir);
+        const fs::path dir = Fresh("run" + std::to_string(++n), force ? old : fs::path{});
         const auto before = Listing(dir);
         auto r = Run(dir, std::string("Two") + (force ? " --force" : ""),
                      "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":" + std::to_string(steps));
@@ -181,8 +189,7 @@ TEST_F(CommandProcessTest, TwoRunsIntoOneLocation) {
 TEST_F(CommandProcessTest, NoSignalIsLostAtAnyFile) {
   for (std::size_t files = 1; files <= GeneratedFiles().size(); ++files) {
     SCOPED_TRACE(files);
-    const fs::path dir = root_ / ("run" + std::to_string(files));
-    fs::create_directories(dir);
+    const fs::path dir = Fresh("run" + std::to_string(files));
     auto r = Run(dir, "Demo", "VANTREL_TEST_INTERRUPT=15:" + std::to_string(files));
     EXPECT_EQ(r.status, 128 + SIGTERM);
     EXPECT_NE(r.err.find("interrupted by signal 15 (Terminated)"), std::string::npos) << r.err;
@@ -193,13 +200,10 @@ TEST_F(CommandProcessTest, NoSignalIsLostAtAnyFile) {
 // Every catchable signal that would end the process ends the run the same
 // way, over an existing project, with no temporary left.
 TEST_F(CommandProcessTest, EveryTerminatingSignalEndsTheRunCleanly) {
-  const fs::path old = root_ / "old";
-  fs::create_directories(old);
-  ASSERT_EQ(Run(old, "Demo").status, 0);
+  const fs::path old = Project("old", "Demo");
   for (int signal : {SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF}) {
     SCOPED_TRACE(signal);
-    const fs::path dir = root_ / ("run" + std::to_string(signal));
-    fs::copy(old, dir, fs::copy_options::recursive);
+    const fs::path dir = Fresh("run" + std::to_string(signal), old);
     auto r = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":7");
     EXPECT_EQ(r.status, 128 + signal) << r.err;
     EXPECT_NE(r.err.find("interrupted by signal " + std::to_string(signal)), std::string::npos) << r.err;
@@ -213,12 +217,8 @@ TEST_F(CommandProcessTest, EveryTerminatingSignalEndsTheRunCleanly) {
 // root); each is made to hold what is there plus 1 to 60 pages (a size of 0
 // would be no limit).
 TEST_F(CommandProcessTest, ARealDiskFullAtAnyFileChangesNothing) {
-  const fs::path reference = root_ / "reference", two = root_ / "two", mount = root_ / "small";
-  fs::create_directories(reference);
-  fs::create_directories(two);
-  ASSERT_EQ(Run(reference, "One --view-base CTreeView").status, 0);
-  ASSERT_EQ(Run(two, "Two").status, 0);
-  fs::create_directories(mount);
+  const fs::path reference = Project("reference", "One --view-base CTreeView"), two = Project("two", "Two"),
+                 mount = Fresh("small");
   for (bool force : {false, true}) {
     std::set<std::string> failedFiles;
     bool whole = false;
@@ -272,8 +272,7 @@ TEST_F(CommandProcessTest, TooFewDescriptorsAreRefusedBeforeWriting) {
   } cases[] = {{20, 73}, {40, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.limit);
-    const fs::path dir = root_ / std::to_string(c.limit);
-    fs::create_directories(dir);
+    const fs::path dir = Fresh(std::to_string(c.limit));
     auto r = Run(dir, "Demo", "ulimit -n " + std::to_string(c.limit) + " &&");
     EXPECT_EQ(r.status, c.status) << r.err;
     if (c.status != 0) {
@@ -288,16 +287,13 @@ TEST_F(CommandProcessTest, TooFewDescriptorsAreRefusedBeforeWriting) {
 // (74); never an abort. Limits too small for the program to start at all
 // are skipped.
 TEST_F(CommandProcessTest, RunningOutOfMemoryEndsWithAReport) {
-  const fs::path reference = root_ / "reference";
-  fs::create_directories(reference);
-  ASSERT_EQ(Run(reference, "Demo").status, 0);
+  const fs::path reference = Project("reference", "Demo");
   std::set<int> seen;
   for (int limit = 2000; limit <= 4000; limit += 50) {
     const std::string ulimit = "ulimit -v " + std::to_string(limit) + " &&";
     if (std::system(("(" + ulimit + " " + VANTREL_PROGRAM + " --view-bases >/dev/null 2>&1)").c_str()) != 0) continue;
     SCOPED_TRACE(limit);
-    const fs::path dir = root_ / ("run" + std::to_string(limit));
-    fs::create_directories(dir);
+    const fs::path dir = Fresh("run" + std::to_string(limit));
     auto r = Run(dir, "Demo", ulimit);
     seen.insert(r.status);
     EXPECT_TRUE(r.status == 0 || r.status == 70 || r.status == 74) << r.status << r.err;
@@ -352,18 +348,12 @@ TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
 // shows the location exactly as it was before the killed one; a dry run in
 // between only reports the journal.
 TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
-  const fs::path old = root_ / "old";
-  fs::create_directories(old);
-  ASSERT_EQ(Run(old, "One --view-base CTreeView").status, 0);
+  const fs::path old = Project("old", "One --view-base CTreeView");
   const int files = static_cast<int>(GeneratedFiles().size());
   for (bool force : {false, true})
     for (int k = 1; k <= files; ++k) {
       SCOPED_TRACE(std::to_string(k) + " placed" + (force ? " --force" : ""));
-      const fs::path dir = root_ / ("run" + std::to_string(k) + (force ? "f" : ""));
-      if (force)
-        fs::copy(old, dir, fs::copy_options::recursive);
-      else
-        fs::create_directories(dir);
+      const fs::path dir = Fresh("run" + std::to_string(k) + (force ? "f" : ""), force ? old : fs::path{});
       const auto before = Listing(dir);
       auto killed = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files + k));
       EXPECT_EQ(killed.status, 128 + SIGKILL);
@@ -390,8 +380,7 @@ TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
 // project it names are acted on, anything else is reported and left alone,
 // and a file that is not a journal of this program is left as it is.
 TEST_F(CommandProcessTest, ADamagedOrForeignJournalIsNotTrustedBlindly) {
-  const fs::path dir = root_ / "p";
-  fs::create_directories(dir);
+  const fs::path dir = Fresh("p");
   std::ofstream(root_ / "outside") << "keep";
   std::ofstream(dir / "Other.cpp") << "keep";
   std::ofstream(dir / "Two.cpp") << "made by the killed run";
@@ -499,8 +488,7 @@ TEST_F(CommandProcessTest, PathLimitsAreCheckedForThePathsTheRunUses) {
 // each file in it, not as a missing directory. Needs a small tmpfs of its
 // own (as root): room for the directory and four files.
 TEST_F(CommandProcessTest, ResThatCannotBeMadeGivesItsOwnReason) {
-  const fs::path mount = root_ / "small";
-  fs::create_directories(mount);
+  const fs::path mount = Fresh("small");
   if (std::system(("mount -t tmpfs -o size=1m,nr_inodes=5 none " + Quote(mount) + " 2>/dev/null").c_str()) != 0)
     GTEST_SKIP() << "cannot mount a tmpfs here";
   auto r = Run(mount, "Demo");

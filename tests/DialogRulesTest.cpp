@@ -133,12 +133,7 @@ std::vector<std::vector<std::string>> SummaryTexts(bool single, bool clearIgnore
   std::vector<std::vector<std::string>> texts;
   ui.Expect("TVantrel", [&](UserDriver& user) {
     if (single) user.Click("SDISelect");
-    for (int i = 0; i < 3; ++i) user.Click("NextBtn");
-    if (clearIgnored)
-      for (const char* box : {"CheckBox4", "CheckBox5", "CheckBox6", "CheckBox8"}) user.Click(box);
-    user.Click("NextBtn");
-    if (clearIgnored) user.Click("NoDocSelect");
-    user.Click("NextBtn");
+    NextToStepSix(user, clearIgnored);
     user.Click("FinishBtn");
     user.Click("FinishBtn");
     user.Click("CancelBtn");

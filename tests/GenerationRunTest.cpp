@@ -31,16 +31,22 @@ TEST(OutputWriter, EndsEveryLineInCrLfAndWritesOnce) {
   EXPECT_EQ(fs.OpenFiles(), 0);
 }
 
+// The makefile comes first, the extension script just after the resource
+// script (the run makes "res" then), and the three pictures last.
 TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   test::Generated g;
   test::Generate(g, test::Settings("Demo"));
   ASSERT_TRUE(g.report.Succeeded());
-  const auto& files = GeneratedFiles();
-  ASSERT_EQ(g.fs.CreateLog().size(), files.size());
+  std::vector<std::string> expected;
+  for (const char* name : {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "res\\Demo.rc2", "resource.h", "DemoDoc.cpp",
+                           "DemoDoc.h", "DemoView.cpp", "DemoView.h", "MainFrm.cpp", "MainFrm.h", "Globals.cpp",
+                           "Globals.h", "toolbar.cpp", "toolbar.h", "statbar.cpp", "statbar.h", "stdafx.cpp",
+                           "stdafx.h", "res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"})
+    expected.push_back("C:\\Work\\" + std::string(name));
+  EXPECT_EQ(g.fs.CreateLog(), expected);
   auto settings = test::Settings("Demo");
   settings.Separator = "\\";
-  EXPECT_EQ(g.fs.CreateLog(), PlannedPaths(settings, g.fs));
-  EXPECT_EQ(g.fs.CreateLog().front(), "C:\\Work\\Demo.bpr");
+  EXPECT_EQ(PlannedPaths(settings, g.fs), expected);
   for (const auto& path : g.fs.CreateLog()) EXPECT_EQ(g.fs.Find(path)->writeCalls, 1) << path;
   EXPECT_EQ(g.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
   EXPECT_TRUE(g.report.openRequested);
@@ -84,6 +90,9 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
          fs.SetFreeSpace(100);
        },
        "C:\\Work\\Demo.bpr", "Cannot write file C:\\Work\\Demo.bpr: No space left on device", "old makefile"},
+      // The pictures are written by their own writer.
+      {"picture creation refused", [](MemoryFileSystem& fs) { fs.RefuseCreate("C:\\Work\\res\\Demo.ico"); },
+       "C:\\Work\\res\\Demo.ico", "Cannot create file C:\\Work\\res\\Demo.ico: Permission denied", nullptr},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -104,9 +113,9 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
     else
       EXPECT_EQ(failed ? failed->content : "", c.keptContent);
     EXPECT_EQ(g.fs.OpenFiles(), 0) << "a failed file is closed at once";
+    EXPECT_EQ(g.fs.Files().size(), c.keptContent ? 1u : 0u) << "nothing else is kept";
   }
 }
-
 
 // What can be known before writing refuses the whole run: nothing is written,
 // nothing opened, the reason is given, and the location's lock is let go.

@@ -9,7 +9,6 @@
 #include "generator/PictureFileBytes.h"
 #include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
-#include "tests/TestSupport.h"
 
 namespace vantrel {
 namespace {
@@ -160,28 +159,6 @@ TEST(PictureFiles, OddSizesArePaddedAndOrdered) {
       for (auto& pixel : row) pixel = pixel < 0 ? 0 : pixel;
     EXPECT_EQ(DecodeBitmapFile(EncodeBitmapFile(picture), width, height), expected);
   }
-}
-
-// The pictures are written last, under res, as encoded; one that cannot be
-// created is reported, and the one after it is still written.
-TEST(PictureFiles, WrittenLastUnderResEachOnItsOwn) {
-  const std::string names[] = {"res\\toolbar.bmp", "res\\DemoDoc.ico", "res\\Demo.ico"};
-  const std::string_view contents[] = {PictureFileBytes({"TOOLBAR", false}), PictureFileBytes({"MDICHILD", true}),
-                                       PictureFileBytes({"MFCVANTREL", true})};
-  test::Generated out, refused;
-  test::Generate(out, test::Settings("Demo"));
-  const auto& log = out.fs.CreateLog();
-  ASSERT_GE(log.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(log[log.size() - 3 + i], "C:\\Work\\" + names[i]);
-    EXPECT_EQ(out.Text(names[i]), contents[i]) << names[i];
-  }
-  refused.fs.RefuseCreate("C:\\Work\\" + names[1]);
-  test::Generate(refused, test::Settings("Demo"));
-  EXPECT_EQ(refused.report.Errors(), std::vector<std::string>{"Cannot create file C:\\Work\\" + names[1] + ": Permission denied"});
-  EXPECT_FALSE(refused.report.openRequested);
-  EXPECT_EQ(refused.fs.Find("C:\\Work\\" + names[1]), nullptr);
-  EXPECT_TRUE(refused.fs.Files().empty());
 }
 
 }  // namespace

@@ -121,13 +121,7 @@ TEST(WizardFlow, OnlyTheNameLocationAndViewBaseReachTheFiles) {
     });
     ui->Expect("TVantrel", [changeIgnored](UserDriver& user) {
       if (changeIgnored) user.Click("SDISelect");
-      for (int i = 0; i < 3; ++i) user.Click("NextBtn");
-      if (changeIgnored) {
-        for (const char* box : {"CheckBox4", "CheckBox5", "CheckBox6", "CheckBox8"}) EXPECT_TRUE(user.Click(box));
-      }
-      user.Click("NextBtn");
-      if (changeIgnored) user.Click("NoDocSelect");
-      user.Click("NextBtn");
+      NextToStepSix(user, changeIgnored);
       user.ClickItem("ClassList", 3);
       user.Pick("BaseClass", 2);
       user.Click("FinishBtn");

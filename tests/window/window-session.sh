@@ -129,7 +129,8 @@ click_at() {
 
 # Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the
 # control's centre or at DX DY from its top-left corner (a negative DX
-# counts from its right edge).
+# counts from its right edge); with DELAY, a double click with DELAY ms
+# between the clicks.
 click() {
   local id=$1 at cx cy cw ch X Y
   at=$(place "$2" "$3")
@@ -137,22 +138,13 @@ click() {
   local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
   [ "$dx" -lt 0 ] && dx=$((cw + dx))
   geometry "$id"
-  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click 1
+  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click ${6:+--repeat 2 --delay "$6"} 1
   sleep 0.3
 }
 
-# Double-clicks inside a control at DX DY from its top-left corner (its
-# centre when they are not given), DELAY ms between the clicks (80 when
-# not given).
-double_click() {
-  local id=$1 at cx cy cw ch X Y
-  at=$(place "$2" "$3")
-  read -r cx cy cw ch <<<"$at"
-  local dx=${4:-$((cw / 2))} dy=${5:-$((ch / 2))}
-  geometry "$id"
-  x xdotool mousemove $((X + cx + dx)) $((Y + cy + dy)) click --repeat 2 --delay "${6:-80}" 1
-  sleep 0.3
-}
+# Double-clicks inside a control: WINDOW FORM CONTROL [DX DY [DELAY]], as
+# click does, 80 ms between the clicks when DELAY is not given.
+double_click() { click "$1" "$2" "$3" "${4:-}" "${5:-}" "${6:-80}"; }
 
 # Fails with WHAT unless the window with id ID is shown.
 still_open() {

@@ -60,21 +60,26 @@ uninstall_entry() {
   done
 }
 
+# Starts the stand-in IDE and waits until it runs; ide_stops ends it.
+ide_starts() {
+  rm -f "$work/ide-ready" "$work/ide-stop"
+  run "$ide" "$(windows_path "$work/ide-ready")" "$(windows_path "$work/ide-stop")" &
+  ide_pid=$!
+  for _ in $(seq 600); do [ -e "$work/ide-ready" ] && break; sleep 0.1; done
+  [ -e "$work/ide-ready" ] || fail "the stand-in IDE did not start"
+}
+ide_stops() { touch "$work/ide-stop"; wait "$ide_pid" || fail "the stand-in IDE failed"; }
+
 run reg add "$key" /v Other /t REG_SZ /d 'C:\Other\other-expert.dll' /f >/dev/null 2>&1
 
 # The IDE runs: the installer refuses and installs nothing.
-run "$ide" "$(windows_path "$work/ide-ready")" "$(windows_path "$work/ide-stop")" &
-ide_pid=$!
-for _ in $(seq 600); do [ -e "$work/ide-ready" ] && break; sleep 0.1; done
-[ -e "$work/ide-ready" ] || fail "the stand-in IDE did not start"
+ide_starts
 status=0
 run_line "$(windows_path "$setup") /S /D=$folder" || status=$?
 [ "$status" -eq 2 ] || fail "the installer ran while bcb.exe ran (exit status $status)"
 [ ! -e "$installed" ] || fail "the installer wrote $installed while bcb.exe ran"
 [ -z "$(expert_value Vantrel)" ] || fail "the installer registered the expert while bcb.exe ran"
-touch "$work/ide-stop"
-wait "$ide_pid" || fail "the stand-in IDE failed"
-rm -f "$work/ide-ready" "$work/ide-stop"
+ide_stops
 
 # A silent install into the folder given.
 status=0
@@ -93,16 +98,13 @@ grep -q '^New | MFC Vantrel(exe) VC 4.2 Mode | ' <<<"$listed" || fail "the insta
 
 # The IDE runs again: the uninstaller (run in place, so that its status is
 # its own) refuses and removes nothing.
-run "$ide" "$(windows_path "$work/ide-ready")" "$(windows_path "$work/ide-stop")" &
-ide_pid=$!
-for _ in $(seq 600); do [ -e "$work/ide-ready" ] && break; sleep 0.1; done
+ide_starts
 status=0
 run_line "cd /d $folder && Uninstall.exe /S _?=$folder" || status=$?
 [ "$status" -eq 2 ] || fail "the uninstaller ran while bcb.exe ran (exit status $status)"
 [ -f "$installed/vantrel-expert.dll" ] || fail "the uninstaller removed files while bcb.exe ran"
 [ -n "$(expert_value Vantrel)" ] || fail "the uninstaller removed the value while bcb.exe ran"
-touch "$work/ide-stop"
-wait "$ide_pid" || fail "the stand-in IDE failed"
+ide_stops
 
 # A silent uninstall, as Add/Remove Programs starts it.
 status=0

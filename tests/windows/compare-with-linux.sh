@@ -21,22 +21,30 @@ failures=0
 # The Windows form of a directory of this machine: Wine shows / as drive Z:.
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
 
-# run CASE ARGS...: runs both commands in their own directory, with every
-# "@" in the arguments standing for that directory, and compares statuses.
-run() {
-  local case=$1
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+count_files() { find "$1" -type f | wc -l; }
+
+# windows_only CASE ARGS...: runs the Windows command alone, in its case's
+# directory, with every "@" in the arguments standing for that directory;
+# prints its exit status.
+windows_only() {
+  local case=$1 dir
   shift
-  local linux_args=("${@//@/$work/linux/$case}") windows_args=()
-  for arg in "$@"; do windows_args+=("${arg//@/$(windows_path "$work/windows/$case")}"); done
-  "$linux" "${linux_args[@]}" > "$work/$case.linux.log" 2>&1
-  local linux_status=$?
-  "$wine_run" "$prefix" "$windows" "${windows_args[@]}" > "$work/$case.windows.log" 2>&1
-  local windows_status=$?
-  if [ "$linux_status" -ne "$windows_status" ]; then
-    echo "FAIL: $case: vantrel $* exits with $linux_status on Linux, $windows_status on Windows"
-    cat "$work/$case.windows.log"
-    failures=$((failures + 1))
-  fi
+  dir=$(windows_path "$work/windows/$case")
+  "$wine_run" "$prefix" "$windows" "${@//@/"$dir"}" > "$work/$case.windows.log" 2>&1
+  echo $?
+}
+
+# run CASE ARGS...: runs both commands, each in its own directory for the
+# case, and compares their statuses.
+run() {
+  local case=$1 linux_status windows_status
+  shift
+  "$linux" "${@//@/"$work/linux/$case"}" > "$work/$case.linux.log" 2>&1
+  linux_status=$?
+  windows_status=$(windows_only "$case" "$@")
+  [ "$linux_status" -eq "$windows_status" ] ||
+    { fail "$case: vantrel $* exits with $linux_status on Linux, $windows_status on Windows"; cat "$work/$case.windows.log"; }
 }
 
 # One project per view base class, then the same one again over itself.
@@ -47,13 +55,9 @@ for project in Demo:CView Notes:CEditView lister:CListView Rich_1:CRichEditView 
   run "$name" new "$name" --location @ --view-base "$base"
   run "$name" new "$name" --location @ --view-base "$base" --force
 done
-if ! diff -r "$work/linux" "$work/windows" > "$work/diff.log"; then
-  echo "FAIL: the Windows command writes other files than the Linux one:"
-  head -20 "$work/diff.log"
-  failures=$((failures + 1))
-fi
-[ "$(find "$work/windows" -type f | wc -l)" -eq $((6 * 23)) ] ||
-  { echo "FAIL: not 6 projects of 23 files"; failures=$((failures + 1)); }
+diff -r "$work/linux" "$work/windows" > "$work/diff.log" ||
+  { fail "the Windows command writes other files than the Linux one:"; head -20 "$work/diff.log"; }
+[ "$(count_files "$work/windows")" -eq $((6 * 23)) ] || fail "not 6 projects of 23 files"
 
 # Refusals: files exist already; a location that is not a directory; names
 # and options the command does not take.
@@ -69,15 +73,13 @@ run nocommand frobnicate
 # the project lands inside that directory. Wine takes the code page from the
 # locale, and converts the arguments with it only when the locale exists
 # (scripts/install-deps.sh makes it).
-locale -a | grep -qix 'ja_JP.utf8' ||
-  { echo "FAIL: the locale ja_JP.UTF-8 is missing (run scripts/install-deps.sh as root)"; failures=$((failures + 1)); }
+locale -a | grep -qix 'ja_JP.utf8' || fail "the locale ja_JP.UTF-8 is missing (run scripts/install-deps.sh as root)"
 mkdir -p "$work/linux/dbcs/表" "$work/windows/dbcs/表"
 "$linux" new Demo --location "$work/linux/dbcs/表" > "$work/dbcs.linux.log" 2>&1
 LC_ALL=ja_JP.UTF-8 "$wine_run" "$prefix" "$windows" new Demo --location "$(windows_path "$work/windows/dbcs/表")" \
   > "$work/dbcs.windows.log" 2>&1 ||
-  { echo "FAIL: the Windows command fails under code page 932:"; cat "$work/dbcs.windows.log"; failures=$((failures + 1)); }
-diff -r "$work/linux/dbcs" "$work/windows/dbcs" ||
-  { echo "FAIL: under code page 932 the project does not land inside 表"; failures=$((failures + 1)); }
+  { fail "the Windows command fails under code page 932:"; cat "$work/dbcs.windows.log"; }
+diff -r "$work/linux/dbcs" "$work/windows/dbcs" || fail "under code page 932 the project does not land inside 表"
 
 # A disk that fills up during the run: each command gets a file system of
 # its own, too small for the project. Both must fail with the same status,
@@ -90,13 +92,11 @@ if mount -t tmpfs -o size=40k vantrel-full "$work/linux/full" 2>/dev/null; then
   mount -t tmpfs -o size=40k vantrel-full "$work/windows/full" && mounted+=("$work/windows/full")
   run full new Demo --location @
   grep -q "resource.h: No space left on device" "$work/full.linux.log" ||
-    { echo "FAIL: the Linux command does not name the file that did not fit"; failures=$((failures + 1)); }
+    fail "the Linux command does not name the file that did not fit"
   # Wine words the system's reason as "Disk full", Windows more fully.
   grep -Eq "resource.h: (Disk full|There is not enough space on the disk)" "$work/full.windows.log" ||
-    { echo "FAIL: the Windows command does not name the file that did not fit:"; cat "$work/full.windows.log"
-      failures=$((failures + 1)); }
-  diff -r "$work/linux/full" "$work/windows/full" ||
-    { echo "FAIL: the two commands leave different files on a full disk"; failures=$((failures + 1)); }
+    { fail "the Windows command does not name the file that did not fit:"; cat "$work/full.windows.log"; }
+  diff -r "$work/linux/full" "$work/windows/full" || fail "the two commands leave different files on a full disk"
   (cd "$work/windows/full" && find . -type f) | while read -r file; do
     cmp -s "$work/windows/full/$file" "$work/windows/Demo/$file" ||
       echo "FAIL: $file is left cut short on a full disk"
@@ -104,18 +104,6 @@ if mount -t tmpfs -o size=40k vantrel-full "$work/linux/full" 2>/dev/null; then
 else
   echo "note: the full-disk case needs root (to mount a small file system); left out"
 fi
-
-# windows_only CASE ARGS...: runs the Windows command alone, in its case's
-# directory, with "@" standing for it; prints its exit status.
-windows_only() {
-  local case=$1 args=()
-  shift
-  for arg in "$@"; do args+=("${arg//@/$(windows_path "$work/windows/$case")}"); done
-  "$wine_run" "$prefix" "$windows" "${args[@]}" > "$work/$case.windows.log" 2>&1
-  echo $?
-}
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-count_files() { find "$1" -type f | wc -l; }
 
 # A location is what the system makes of it: "Z:" is the current directory
 # of drive Z: (Wine's current directory is the one the command starts in),
