@@ -60,7 +60,7 @@ std::string BackupNameFor(std::string_view temporary) {
 }
 
 std::string PosixOutputFile::JournalNote() const {
-  if (!replaces_) return std::to_string(stagedInode_);
+  if (!replaces_) return std::to_string(newInode_);
   return std::to_string(oldInode_) + " " + temporary_ + " " + BackupNameFor(temporary_);
 }
 
@@ -228,10 +228,14 @@ void PosixOutputFile::Stage() {
         }))
       Fail(Kind::CannotCreate, error);
   }
-  // The new file's identity, which a journal names so that only this very
-  // file is removed when a killed run is taken back.
+  // A new file's identity, which linking or renaming it keeps: taking the
+  // placement back, now or after a kill (the journal names it), removes
+  // only this very file.
   struct stat st {};
-  if (!replaces_ && fstat(fd_.get(), &st) == 0) stagedInode_ = st.st_ino;
+  if (!replaces_ && fstat(fd_.get(), &st) == 0) {
+    newDevice_ = st.st_dev;
+    newInode_ = st.st_ino;
+  }
   // A named temporary is closed now, so that a write error the system
   // reports late is seen before anything is put in place.
   if (!temporary_.empty() && fd_.Close() != 0) Fail(Kind::Incomplete, errno);
@@ -245,17 +249,8 @@ void PosixOutputFile::Place() {
   } else if (const int error = replaces_ ? Swap() : PlaceWithoutReplacing()) {
     Fail(error == EEXIST ? Kind::Exists : Kind::CannotCreate, error);
   }
-  NotePlaced();
   placed_ = true;
   finished_ = true;
-}
-
-void PosixOutputFile::NotePlaced() {
-  struct stat st {};
-  if (fstatat(directory_->get(), name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
-    placedDevice_ = st.st_dev;
-    placedInode_ = st.st_ino;
-  }
 }
 
 bool PosixOutputFile::Undo() {
@@ -269,7 +264,7 @@ bool PosixOutputFile::Undo() {
     // Only the file this one placed is removed, not one put there since.
     struct stat st {};
     if (fstatat(dir, name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return errno == ENOENT;
-    if (st.st_dev != placedDevice_ || st.st_ino != placedInode_) return false;
+    if (st.st_dev != newDevice_ || st.st_ino != newInode_) return false;
     if (unlinkat(dir, name_.c_str(), 0) != 0) return false;
   }
   placed_ = false;

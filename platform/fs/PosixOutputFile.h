@@ -109,8 +109,6 @@ class PosixOutputFile : public OutputFile {
   // Put the named temporary in place of the target, keeping the target
   // under a temporary name (backup_); 0 or the error.
   int Swap();
-  // Notes the identity of the file just put in place under name_.
-  void NotePlaced();
   // Put the named temporary in place unless a file is there; 0 or the error.
   int PlaceWithoutReplacing();
   void Discard();
@@ -124,9 +122,8 @@ class PosixOutputFile : public OutputFile {
   PosixWriteMethods methods_;
   std::string backup_;     // The replaced file's temporary name, while it is kept aside.
   ino_t oldInode_ = 0;      // The replaced file's inode.
-  ino_t stagedInode_ = 0;   // A new file's inode, once staged.
-  dev_t placedDevice_ = 0;  // The identity of the file placed, so that Undo
-  ino_t placedInode_ = 0;   // removes that one only.
+  dev_t newDevice_ = 0;     // A new file's identity, once staged, so that
+  ino_t newInode_ = 0;      // Undo removes that one only.
   bool replaces_ = false;
   bool staged_ = false;
   bool placed_ = false;
