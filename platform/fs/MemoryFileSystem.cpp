@@ -23,8 +23,9 @@ class MemoryDirectoryLock : public DirectoryLock {
 MemoryFileSystem::MemoryFileSystem() { directories_.insert("C:"); }
 
 std::string MemoryFileSystem::Normalized(const std::string& directory) {
+  // A trailing separator, or "." as the last part, names the same directory.
   std::string path = directory;
-  while (!path.empty() && path.back() == '\\') path.pop_back();
+  while (!path.empty() && (path.back() == '\\' || path.ends_with("\\."))) path.pop_back();
   return path;
 }
 
@@ -96,6 +97,8 @@ std::optional<FileError> MemoryFileSystem::CheckDirectory(const std::string& pat
 }
 
 std::optional<FileError> MemoryFileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {
+  // Paths the system cannot take are refused as they stand, never cut.
+  if (PathOverrun(path) > 0) return FileError(Kind::CannotCreate, path, "File name too long");
   const Entry* found = Find(path);
   if (directories_.count(Normalized(path))) return FileError(Kind::CannotCreate, path, "Is a directory");
   if (found && existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
