@@ -1,18 +1,13 @@
 #pragma once
 
-#include <map>
-#include <memory>
-#include <vector>
-
-#include "platform/toolkit/Backend.h"
+#include "platform/fltk/FltkFormWindow.h"
+#include "platform/toolkit/FormWindowBackend.h"
 
 class Fl_Window;
 
 namespace vantrel::fltk {
 
-class MessageWindow;
-
-class FormWindow;
+class FltkMessageWindow;
 
 // The toolkit's forms in real windows on an X display, through FLTK. Each
 // form gets a window of its client size with FLTK's own widgets, centred on
@@ -21,7 +16,7 @@ class FormWindow;
 // host's) takes none, and a click on one brings the modal window back to
 // the top with the keyboard. Nothing here decides what an action does: the
 // controls do.
-class FltkBackend : public Backend {
+class FltkBackend : public FormWindowBackend<FltkFormWindow> {
  public:
   FltkBackend();
   ~FltkBackend() override;
@@ -32,8 +27,6 @@ class FltkBackend : public Backend {
   void RunModal(TForm& form) override;
   TModalResult ShowMessageBox(const MessageBoxRequest& request) override;
   void FormVisibilityChanged(TForm& form, bool visible) override;
-  void ControlChanged(TControl& control) override;
-  void ControlDestroyed(TControl& control) override;
 
   // Whether window may take the user's input now.
   bool TakesInput(const Fl_Window* window) const;
@@ -46,7 +39,6 @@ class FltkBackend : public Backend {
   int Dispatch(int event, Fl_Window* window);
 
  private:
-  FormWindow* WindowOf(const TForm& form) const;
   // The window that takes input now, or null when none is modal.
   Fl_Window* InputWindow() const;
   // Copies the toolkit's state into every window whose form changed.
@@ -55,9 +47,7 @@ class FltkBackend : public Backend {
   template <class Done>
   void Loop(Fl_Window& window, Done done);
 
-  std::map<const TForm*, std::unique_ptr<FormWindow>> windows_;
-  std::vector<const TForm*> modal_;
-  MessageWindow* messageWindow_ = nullptr;
+  FltkMessageWindow* messageWindow_ = nullptr;
 };
 
 }  // namespace vantrel::fltk
