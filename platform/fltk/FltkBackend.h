@@ -3,8 +3,6 @@
 #include "platform/fltk/FltkFormWindow.h"
 #include "platform/toolkit/FormWindowBackend.h"
 
-class Fl_Window;
-
 namespace vantrel::fltk {
 
 class FltkMessageWindow;
