@@ -24,7 +24,7 @@ class FormWindowBackend : public Backend {
 
   void ControlDestroyed(TControl& control) override {
     if (control.Kind() == ControlKind::Form) {
-      windows_.erase(static_cast<const TForm*>(&control));
+      windows_.erase(&control);
       return;
     }
     for (auto& entry : windows_) entry.second->Forget(control);
@@ -53,7 +53,9 @@ class FormWindowBackend : public Backend {
     return nullptr;
   }
 
-  std::map<const TForm*, std::unique_ptr<Window>> windows_;
+  // Keyed by the form as a control: a form is forgotten while it is
+  // destroyed, when it is no longer a TForm.
+  std::map<const TControl*, std::unique_ptr<Window>> windows_;
 };
 
 }  // namespace vantrel
