@@ -7,6 +7,8 @@
 #include "generator/ProjectOpener.h"
 #include "generator/ProjectSettings.h"
 #include "platform/fs/MemoryFileSystem.h"
+#include "platform/toolkit/Form.h"
+#include "platform/toolkit/FormDescription.h"
 
 namespace vantrel::test {
 
@@ -45,5 +47,15 @@ struct Generated {
   std::vector<std::string> Lines(const std::string& relative) const;
 };
 void Generate(Generated& out, ProjectSettings settings);
+
+// A form of class and caption "Sample", 300 by 200 pixels, with the
+// controls described.
+class SampleForm : public TForm {
+ public:
+  SampleForm(TComponent* owner, std::vector<ControlRow> controls) : TForm(owner, "Sample") {
+    BuildForm(*this, FormLayout{.caption = "Sample", .clientWidth = 300, .clientHeight = 200, .font = TFont{},
+                                .controls = std::move(controls)});
+  }
+};
 
 }  // namespace vantrel::test

@@ -25,15 +25,14 @@
 namespace vantrel::test {
 namespace {
 
+using K = ControlKind;
+using F = ControlRow;
+
 // A small form with one control of each kind the events depend on.
-class Sample : public TForm {
+class Sample : public SampleForm {
  public:
-  explicit Sample(TComponent* owner) : TForm(owner, "Sample") {
-    using K = ControlKind;
-    using F = ControlRow;
-    BuildForm(*this, FormLayout{
-        .caption = "Sample", .clientWidth = 300, .clientHeight = 200, .font = TFont{},
-        .controls = {
+  explicit Sample(TComponent* owner)
+      : SampleForm(owner, {
             {.name = "NameLabel", .kind = K::Label, .caption = "&Name", .link = "Name"},
             {.name = "Name", .kind = K::Edit, .tabOrder = 0},
             {.name = "Fixed", .kind = K::Edit, .caption = "ro", .flags = F::kReadOnly, .tabOrder = 1},
@@ -49,8 +48,7 @@ class Sample : public TForm {
             {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8, .modalResult = mrOk},
             {.name = "Box", .kind = K::Panel, .flags = F::kDisabled, .tabOrder = 9},
             {.name = "Inside", .kind = K::Button, .parent = "Box", .caption = "&Inside", .tabOrder = 0},
-        }});
-  }
+        }) {}
 };
 
 // The sample form, shown under a script.

@@ -28,23 +28,17 @@ std::optional<HostOptions> ParseHostOptions(const std::vector<std::string>& args
   return options;
 }
 
-std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::string& out,
-                                               std::string& errors, int& status) {
+std::optional<HostOptions> ReadHostCommandLine(int argc, char** argv, int& status) {
   std::string error;
-  auto options = ParseHostOptions(args, error);
+  auto options = ParseHostOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+  status = kExitOk;
   if (!options) {
-    errors += "vantrel-host: " + error + "; try vantrel-host --help\n";
+    Print(stderr, "vantrel-host: " + error + "; try vantrel-host --help\n");
     status = kExitUsage;
     return std::nullopt;
   }
-  if (options->help) {
-    out += HostHelpText();
-    status = kExitOk;
-    return std::nullopt;
-  }
-  if (options->version) {
-    out += HostVersionText();
-    status = kExitOk;
+  if (options->help || options->version) {
+    Print(stdout, options->help ? HostHelpText() : HostVersionText());
     return std::nullopt;
   }
   return options;

@@ -27,12 +27,11 @@ std::string HostHelpText();
 // The text of "vantrel-host --version": the product's name and version.
 std::string HostVersionText();
 
-// Reads the command line (the arguments after the program name) and answers
-// what needs no expert: bad usage added to errors, --help and --version to
-// out. Returns the options to go on with, or nothing with status set to the
-// exit status.
-std::optional<HostOptions> ReadHostCommandLine(const std::vector<std::string>& args, std::string& out,
-                                               std::string& errors, int& status);
+// Reads the program's command line and answers what needs no expert: bad
+// usage on standard error, --help and --version on standard output.
+// Returns the options to go on with, or nothing with status set to the exit
+// status.
+std::optional<HostOptions> ReadHostCommandLine(int argc, char** argv, int& status);
 
 // Writes text to a standard stream (stdout, stderr) and flushes it, so that
 // each line of the host's record shows at once. Plain C output keeps the

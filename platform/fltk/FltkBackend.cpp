@@ -7,10 +7,8 @@
 // X11 defines None as a macro, which the toolkit's enumerations also use.
 #undef None
 
-#include <algorithm>
-
-#include "platform/fltk/FormWindow.h"
-#include "platform/fltk/MessageWindow.h"
+#include "platform/fltk/FltkFormWindow.h"
+#include "platform/fltk/FltkMessageWindow.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/Form.h"
 
@@ -77,14 +75,9 @@ bool FltkBackend::DisplayAvailable() {
   return false;
 }
 
-FormWindow* FltkBackend::WindowOf(const TForm& form) const {
-  auto found = windows_.find(&form);
-  return found == windows_.end() ? nullptr : found->second.get();
-}
-
 Fl_Window* FltkBackend::InputWindow() const {
   if (messageWindow_ != nullptr) return messageWindow_;
-  return modal_.empty() ? nullptr : WindowOf(*modal_.back());
+  return ModalWindow();
 }
 
 bool FltkBackend::TakesInput(const Fl_Window* window) const {
@@ -114,7 +107,7 @@ int FltkBackend::Dispatch(int event, Fl_Window* window) {
   // release that follows one finds nothing pressed.
   if (event == FL_PUSH && PressIgnored(window)) return 1;
   if (window != nullptr && window == messageWindow_ && event == FL_KEYBOARD) return window->handle(event);
-  auto* form = dynamic_cast<FormWindow*>(window);
+  auto* form = dynamic_cast<FltkFormWindow*>(window);
   if (form == nullptr || Fl::grab() != nullptr) return Fl::handle_(event, window);
   if (event == FL_KEYBOARD) return form->RouteKey();
   if (event == FL_SHORTCUT) return 1;  // Keys are routed above, never as widget shortcuts.
@@ -126,7 +119,7 @@ int FltkBackend::Dispatch(int event, Fl_Window* window) {
 
 bool FltkBackend::PressIgnored(const Fl_Window* window) const {
   if (window != nullptr && window == messageWindow_) return messageWindow_->IgnoresPresses();
-  const auto* form = dynamic_cast<const FormWindow*>(window);
+  const auto* form = dynamic_cast<const FltkFormWindow*>(window);
   return form != nullptr && form->Form().IgnoresPresses();
 }
 
@@ -144,14 +137,14 @@ void FltkBackend::Loop(Fl_Window& window, Done done) {
 }
 
 void FltkBackend::FormVisibilityChanged(TForm& form, bool visible) {
-  FormWindow* window = WindowOf(form);
+  FltkFormWindow* window = WindowOf(&form);
   if (!visible) {
     if (window != nullptr) window->hide();
     Restack();
     Fl::flush();
     return;
   }
-  if (window == nullptr) window = (windows_[&form] = std::make_unique<FormWindow>(form)).get();
+  if (window == nullptr) window = (windows_[&form] = std::make_unique<FltkFormWindow>(form)).get();
   window->MarkChanged();
   window->Sync(false);
   // Modal from the start: FLTK keeps a modal window above the others.
@@ -160,10 +153,10 @@ void FltkBackend::FormVisibilityChanged(TForm& form, bool visible) {
   // The window above which it stays: the innermost other modal form's, or
   // the host's.
   unsigned long parent = 0;
-  for (auto it = modal_.rbegin(); it != modal_.rend() && parent == 0; ++it)
-    if (FormWindow* owner = WindowOf(**it); owner != nullptr && owner->shown()) parent = fl_xid(owner);
-  if (parent == 0)
-    if (TApplication* app = form.Application()) parent = app->Handle();
+  if (FltkFormWindow* owner = WindowBeneath(form))
+    parent = fl_xid(owner);
+  else if (TApplication* app = form.Application())
+    parent = app->Handle();
   window->show();
   if (parent != 0) XSetTransientForHint(fl_display, fl_xid(window), parent);
   window->wait_for_expose();
@@ -172,23 +165,20 @@ void FltkBackend::FormVisibilityChanged(TForm& form, bool visible) {
 }
 
 void FltkBackend::RunModal(TForm& form) {
-  FormWindow* window = WindowOf(form);
+  FltkFormWindow* window = WindowOf(&form);
   if (window == nullptr) return;
-  modal_.push_back(&form);
   Activate(*window);
   Loop(*window, [&] { return form.ModalResult() != mrNone; });
-  modal_.pop_back();
 }
 
 TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
   SyncAll();
-  MessageWindow box(request);
-  MessageWindow* previous = messageWindow_;
+  FltkMessageWindow box(request);
+  FltkMessageWindow* previous = messageWindow_;
   messageWindow_ = &box;
   box.show();
-  if (!modal_.empty())
-    if (FormWindow* owner = WindowOf(*modal_.back()); owner != nullptr && owner->shown())
-      XSetTransientForHint(fl_display, fl_xid(&box), fl_xid(owner));
+  if (FltkFormWindow* owner = ModalWindow(); owner != nullptr && owner->Shown())
+    XSetTransientForHint(fl_display, fl_xid(&box), fl_xid(owner));
   box.wait_for_expose();
   Activate(box);
   box.Shown(DoubleClickTime());
@@ -197,21 +187,6 @@ TModalResult FltkBackend::ShowMessageBox(const MessageBoxRequest& request) {
   messageWindow_ = previous;
   Restack();
   return box.Answered() == mrNone ? box.Closing() : box.Answered();
-}
-
-void FltkBackend::ControlChanged(TControl& control) {
-  TForm* form = control.Form();
-  if (form == nullptr) return;
-  if (FormWindow* window = WindowOf(*form)) window->MarkChanged();
-}
-
-void FltkBackend::ControlDestroyed(TControl& control) {
-  if (control.Kind() == ControlKind::Form) {
-    windows_.erase(static_cast<const TForm*>(&control));
-    modal_.erase(std::remove(modal_.begin(), modal_.end(), &control), modal_.end());
-    return;
-  }
-  for (auto& [form, window] : windows_) window->Forget(control);
 }
 
 }  // namespace vantrel::fltk

@@ -1,18 +1,11 @@
 #pragma once
 
-#include <map>
-#include <memory>
-#include <vector>
-
-#include "platform/toolkit/Backend.h"
-
-class Fl_Window;
+#include "platform/fltk/FltkFormWindow.h"
+#include "platform/toolkit/FormWindowBackend.h"
 
 namespace vantrel::fltk {
 
-class MessageWindow;
-
-class FormWindow;
+class FltkMessageWindow;
 
 // The toolkit's forms in real windows on an X display, through FLTK. Each
 // form gets a window of its client size with FLTK's own widgets, centred on
@@ -21,7 +14,7 @@ class FormWindow;
 // host's) takes none, and a click on one brings the modal window back to
 // the top with the keyboard. Nothing here decides what an action does: the
 // controls do.
-class FltkBackend : public Backend {
+class FltkBackend : public FormWindowBackend<FltkFormWindow> {
  public:
   FltkBackend();
   ~FltkBackend() override;
@@ -32,8 +25,6 @@ class FltkBackend : public Backend {
   void RunModal(TForm& form) override;
   TModalResult ShowMessageBox(const MessageBoxRequest& request) override;
   void FormVisibilityChanged(TForm& form, bool visible) override;
-  void ControlChanged(TControl& control) override;
-  void ControlDestroyed(TControl& control) override;
 
   // Whether window may take the user's input now.
   bool TakesInput(const Fl_Window* window) const;
@@ -46,7 +37,6 @@ class FltkBackend : public Backend {
   int Dispatch(int event, Fl_Window* window);
 
  private:
-  FormWindow* WindowOf(const TForm& form) const;
   // The window that takes input now, or null when none is modal.
   Fl_Window* InputWindow() const;
   // Copies the toolkit's state into every window whose form changed.
@@ -55,9 +45,7 @@ class FltkBackend : public Backend {
   template <class Done>
   void Loop(Fl_Window& window, Done done);
 
-  std::map<const TForm*, std::unique_ptr<FormWindow>> windows_;
-  std::vector<const TForm*> modal_;
-  MessageWindow* messageWindow_ = nullptr;
+  FltkMessageWindow* messageWindow_ = nullptr;
 };
 
 }  // namespace vantrel::fltk

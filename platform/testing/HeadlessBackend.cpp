@@ -21,15 +21,8 @@ void HeadlessBackend::RunModal(TForm& form) {
     Problem("expected " + next.formClass + " but " + form.ClassName() + " was shown");
     return;
   }
-  stack_.push_back(&form);
   UserDriver driver(*this, form);
-  try {
-    next.script(driver);
-  } catch (...) {
-    stack_.pop_back();
-    throw;
-  }
-  stack_.pop_back();
+  next.script(driver);
   if (form.ModalResult() == mrNone) Problem("the script left " + form.ClassName() + " open");
 }
 

@@ -35,8 +35,6 @@ class HeadlessBackend : public Backend {
   const std::vector<std::string>& Problems() const { return problems_; }
   // Scripts still waiting for their form.
   std::size_t Pending() const { return scripts_.size(); }
-  // The forms currently inside a modal loop, innermost last.
-  const std::vector<TForm*>& ModalStack() const { return stack_; }
 
   void RunModal(TForm& form) override;
   TModalResult ShowMessageBox(const MessageBoxRequest& request) override;
@@ -53,7 +51,6 @@ class HeadlessBackend : public Backend {
   std::vector<std::string> shown_;
   std::vector<MessageBoxRequest> messages_;
   std::vector<std::string> problems_;
-  std::vector<TForm*> stack_;
   std::chrono::milliseconds doubleClickTime_{0};
 };
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/testing/HeadlessBackend.h"
+#include "platform/toolkit/Application.h"
 #include "platform/toolkit/UserInput.h"
 
 namespace vantrel {
@@ -22,8 +23,8 @@ TControl& UserDriver::Control(const std::string& name) const {
 
 bool UserDriver::Active() {
   // Only the innermost modal form takes input; a closed one takes none.
-  const auto& stack = backend_.ModalStack();
-  if (!stack.empty() && stack.back() == &form_ && form_.ModalResult() == mrNone) return true;
+  const TApplication* app = form_.Application();
+  if (app != nullptr && app->ModalForm() == &form_ && form_.ModalResult() == mrNone) return true;
   backend_.Problem("acted on " + form_.ClassName() + " while it could not take input");
   return false;
 }

@@ -6,11 +6,14 @@
 namespace vantrel {
 
 TApplication::TApplication(Backend& backend, FileSystem& files)
-    : TComponent(nullptr), backend_(backend), files_(files) {}
+    : TComponent(nullptr), backend_(backend), files_(files) {
+  backend_.application_ = this;
+}
 
 TApplication::~TApplication() {
   // The forms still owned go while the application can still serve them.
   while (!Components().empty()) delete Components().back();
+  if (backend_.application_ == this) backend_.application_ = nullptr;
 }
 
 TModalResult TApplication::MessageBox(const std::string& text, const std::string& caption,

@@ -15,7 +15,7 @@ class FileSystem;
 class TForm;
 
 // The application object: the root owner of the forms, the backend that
-// renders them, the file system the drive and directory controls browse,
+// renders them (one application to a backend), the file system the drive and directory controls browse,
 // and the host's parent window, under which every form is shown.
 class TApplication : public TComponent {
  public:
@@ -34,6 +34,9 @@ class TApplication : public TComponent {
   // window take none, as a modal dialog disables the windows beneath it.
   TForm* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
   bool TakesInput(const TForm& form) const { return modal_.empty() || modal_.back() == &form; }
+  // The forms in a modal loop, innermost last: the one modal stack, which
+  // the backends read rather than keep their own.
+  const std::vector<TForm*>& ModalForms() const { return modal_; }
 
   // The caption of the error box.
   const std::string& Title() const { return title_; }

@@ -8,6 +8,7 @@
 
 namespace vantrel {
 
+class TApplication;
 class TControl;
 class TForm;
 
@@ -38,6 +39,15 @@ class Backend {
   virtual void ControlChanged(TControl& /*control*/) {}
   // A control is being destroyed; forget it.
   virtual void ControlDestroyed(TControl& /*control*/) {}
+
+ protected:
+  // The application made with this backend, whose modal stack says which
+  // form takes the user's input; null while there is none.
+  TApplication* Application() const { return application_; }
+
+ private:
+  friend class TApplication;
+  TApplication* application_ = nullptr;
 };
 
 }  // namespace vantrel

@@ -87,4 +87,9 @@ bool TComboBox::NavigationKey(Key key) {
   return index.has_value();
 }
 
+bool IsDropDown(const TControl& control) {
+  const auto* combo = dynamic_cast<const TComboBox*>(&control);
+  return combo != nullptr && combo->ComboStyle() == TComboBox::Style::DropDown;
+}
+
 }  // namespace vantrel

@@ -56,4 +56,8 @@ class TComboBox : public TWinControl {
   int itemIndex_ = -1;
 };
 
+// Whether a control is a drop-down combo box, whose widget has an edit of
+// its own.
+bool IsDropDown(const TControl& control);
+
 }  // namespace vantrel

@@ -10,12 +10,6 @@ namespace {
 // The border of a page control around its pages.
 constexpr int kPageInset = 4;
 
-bool AnyTabShown(const TPageControl& pages) {
-  for (const TTabSheet* page : pages.Pages())
-    if (page->TabVisible()) return true;
-  return false;
-}
-
 }  // namespace
 
 void ClientOrigin(const TWinControl& control, int& x, int& y) {
@@ -27,7 +21,7 @@ void ClientOrigin(const TWinControl& control, int& x, int& y) {
     const auto* pages = dynamic_cast<const TPageControl*>(control.Parent());
     const Rect place = PlaceOf(*control.Parent());
     x = place.x + kPageInset;
-    y = place.y + kPageInset + (pages != nullptr && AnyTabShown(*pages) ? kTabHeight : 0);
+    y = place.y + kPageInset + (pages != nullptr && pages->TabsShown() ? kTabHeight : 0);
     return;
   }
   const Rect place = PlaceOf(control);

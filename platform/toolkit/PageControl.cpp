@@ -33,6 +33,12 @@ int TPageControl::ActivePageIndex() const {
   return -1;
 }
 
+bool TPageControl::TabsShown() const {
+  for (const TTabSheet* page : Pages())
+    if (page->TabVisible()) return true;
+  return false;
+}
+
 bool TPageControl::UserSelectTab(int index) {
   auto pages = Pages();
   if (!IsItemIndex(index, pages.size()) || !pages[index]->TabVisible()) return false;

@@ -22,6 +22,9 @@ class TPageControl : public TWinControl {
   TTabSheet* ActivePage() const { return activePage_; }
   void SetActivePage(TTabSheet* page);
   int ActivePageIndex() const;
+  // Whether any page shows its tab: without one, the pages are a stack
+  // that the program turns, and there is no row of tabs.
+  bool TabsShown() const;
 
   // A user clicks the tab of page index; true when the page changed.
   bool UserSelectTab(int index);

@@ -134,26 +134,19 @@ Win32Backend::~Win32Backend() {
   Win32FormWindow::UnregisterWindowClass();
 }
 
-Win32FormWindow* Win32Backend::WindowOf(const TForm& form) const {
-  auto found = windows_.find(&form);
-  return found == windows_.end() ? nullptr : found->second.get();
-}
-
-HWND Win32Backend::OwnerWindow(const TForm* form) const {
-  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
-    if (Win32FormWindow* owner = WindowOf(**it); owner != nullptr && *it != form && IsWindowVisible(owner->Handle()))
-      return owner->Handle();
-  const TApplication* app = form != nullptr ? form->Application() : nullptr;
+HWND Win32Backend::OwnerWindow(const TForm& form) const {
+  if (const Win32FormWindow* owner = WindowBeneath(form)) return owner->Handle();
+  const TApplication* app = form.Application();
   return app != nullptr ? reinterpret_cast<HWND>(app->Handle()) : nullptr;
 }
 
 void Win32Backend::SyncAll() {
-  const TForm* input = modal_.empty() ? nullptr : modal_.back();
-  for (auto& [form, window] : windows_) window->Sync(form == input);
+  const Win32FormWindow* input = ModalWindow();
+  for (auto& [form, window] : windows_) window->Sync(window.get() == input);
 }
 
 void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
-  Win32FormWindow* window = WindowOf(form);
+  Win32FormWindow* window = WindowOf(&form);
   if (!visible) {
     if (window == nullptr) return;
     ShowWindow(window->Handle(), SW_HIDE);
@@ -162,7 +155,7 @@ void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
     // modal form's window or the host's. Left to the system (or to a
     // window manager, which hears of the form's activation only later) it
     // may go to no window of the program at all.
-    for (HWND next : {window->Owner(), OwnerWindow(&form)})
+    for (HWND next : {window->Owner(), OwnerWindow(form)})
       if (next != nullptr && IsWindowVisible(next) && IsWindowEnabled(next)) {
         SetForegroundWindow(next);
         SetActiveWindow(next);
@@ -177,7 +170,7 @@ void Win32Backend::FormVisibilityChanged(TForm& form, bool visible) {
     return;
   }
   if (window == nullptr) {
-    auto made = std::make_unique<Win32FormWindow>(form, OwnerWindow(&form), *fonts_);
+    auto made = std::make_unique<Win32FormWindow>(form, OwnerWindow(form), *fonts_);
     window = made.get();
     windows_[&form] = std::move(made);
   }
@@ -238,25 +231,17 @@ class DisabledOwner {
 }  // namespace
 
 void Win32Backend::RunModal(TForm& form) {
-  Win32FormWindow* window = WindowOf(form);
+  Win32FormWindow* window = WindowOf(&form);
   if (window == nullptr || window->Handle() == nullptr) return;
   const DisabledOwner owner(window->Owner());
-  modal_.push_back(&form);
-  try {
-    while (form.ModalResult() == mrNone && IsWindow(window->Handle()))
-      if (!Pump(*window)) break;
-  } catch (...) {
-    modal_.pop_back();
-    throw;
-  }
-  modal_.pop_back();
+  while (form.ModalResult() == mrNone && IsWindow(window->Handle()))
+    if (!Pump(*window)) break;
 }
 
 TModalResult Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {
   SyncAll();
-  const TForm* input = modal_.empty() ? nullptr : modal_.back();
-  HWND owner = input != nullptr && WindowOf(*input) != nullptr ? WindowOf(*input)->Handle()
-                                                                : reinterpret_cast<HWND>(request.applicationWindow);
+  const Win32FormWindow* input = ModalWindow();
+  HWND owner = input != nullptr ? input->Handle() : reinterpret_cast<HWND>(request.applicationWindow);
   ShownBox box;
   box.escapeAnswersNo = request.buttons == MessageButtons::YesNo;
   ShownBox* outer = shownBox;
@@ -274,21 +259,6 @@ TModalResult Win32Backend::ShowMessageBox(const MessageBoxRequest& request) {
 
 std::chrono::milliseconds Win32Backend::DoubleClickTime() const {
   return std::chrono::milliseconds{GetDoubleClickTime()};
-}
-
-void Win32Backend::ControlChanged(TControl& control) {
-  TForm* form = control.Form();
-  if (form == nullptr) return;
-  if (Win32FormWindow* window = WindowOf(*form)) window->MarkChanged();
-}
-
-void Win32Backend::ControlDestroyed(TControl& control) {
-  if (control.Kind() == ControlKind::Form) {
-    windows_.erase(static_cast<const TForm*>(&control));
-    modal_.erase(std::remove(modal_.begin(), modal_.end(), &control), modal_.end());
-    return;
-  }
-  for (auto& [form, window] : windows_) window->Forget(control);
 }
 
 }  // namespace vantrel::win32

@@ -2,15 +2,13 @@
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
-#include <vector>
 
-#include "platform/toolkit/Backend.h"
+#include "platform/toolkit/FormWindowBackend.h"
+#include "platform/win32/Win32FormWindow.h"
 
 namespace vantrel::win32 {
 
-class Win32FormWindow;
 class Win32Fonts;
 
 // The toolkit's forms in the system's own windows: each form is a
@@ -22,7 +20,7 @@ class Win32Fonts;
 // toolkit's user actions; the toolkit's state is copied back into the
 // controls after every message. Nothing here decides what an action does:
 // the controls do.
-class Win32Backend : public Backend {
+class Win32Backend : public FormWindowBackend<Win32FormWindow> {
  public:
   Win32Backend();
   ~Win32Backend() override;
@@ -30,16 +28,13 @@ class Win32Backend : public Backend {
   void RunModal(TForm& form) override;
   TModalResult ShowMessageBox(const MessageBoxRequest& request) override;
   void FormVisibilityChanged(TForm& form, bool visible) override;
-  void ControlChanged(TControl& control) override;
-  void ControlDestroyed(TControl& control) override;
   // The system's double-click time.
   std::chrono::milliseconds DoubleClickTime() const override;
 
  private:
-  Win32FormWindow* WindowOf(const TForm& form) const;
   // The window beneath a new form: the innermost other modal form's shown
   // window, or the host's.
-  HWND OwnerWindow(const TForm* form) const;
+  HWND OwnerWindow(const TForm& form) const;
   // Copies the toolkit's state into every form's window that changed; the
   // innermost modal form's window takes the keyboard focus it names.
   void SyncAll();
@@ -48,8 +43,6 @@ class Win32Backend : public Backend {
   bool Pump(Win32FormWindow& window);
 
   std::unique_ptr<Win32Fonts> fonts_;
-  std::map<const TForm*, std::unique_ptr<Win32FormWindow>> windows_;
-  std::vector<const TForm*> modal_;
 };
 
 }  // namespace vantrel::win32

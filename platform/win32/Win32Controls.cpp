@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "platform/toolkit/CheckBox.h"
 #include "platform/toolkit/CheckListBox.h"
@@ -31,19 +33,6 @@ struct NativeKind {
   DWORD style = 0;
   DWORD exStyle = 0;
 };
-
-bool TabsShown(const TControl& control) {
-  const auto* pages = dynamic_cast<const TPageControl*>(&control);
-  if (pages == nullptr) return false;
-  for (const TTabSheet* page : pages->Pages())
-    if (page->TabVisible()) return true;
-  return false;
-}
-
-bool IsDropDown(const TControl& control) {
-  const auto* combo = dynamic_cast<const TComboBox*>(&control);
-  return combo != nullptr && combo->ComboStyle() == TComboBox::Style::DropDown;
-}
 
 NativeKind KindOf(const TControl& control) {
   constexpr DWORD kBox = WS_EX_CLIENTEDGE;
@@ -76,7 +65,7 @@ NativeKind KindOf(const TControl& control) {
     case ControlKind::CheckListBox:
       return {WC_LISTBOXA, WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, kBox};
     case ControlKind::PageControl:
-      if (TabsShown(control)) return {WC_TABCONTROLA, 0};
+      if (static_cast<const TPageControl&>(control).TabsShown()) return {WC_TABCONTROLA, 0};
       return {};
     case ControlKind::Panel: {
       const auto& panel = static_cast<const TPanel&>(control);
@@ -105,12 +94,10 @@ void SetText(HWND hwnd, const std::string& text) {
 
 // The items of a list or combo box, refilled only when they changed.
 void SyncItems(Binding& b, const std::vector<std::string>& items, bool combo) {
-  if (items == b.items) return;
+  if (!b.copied.ItemsChanged(items)) return;
   SendMessageA(b.hwnd, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
   for (const std::string& item : items)
     SendMessageA(b.hwnd, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  b.items = items;
-  b.checks.clear();
 }
 
 void SyncSelection(HWND hwnd, int index, bool combo) {
@@ -157,8 +144,7 @@ void SyncEdit(Binding& b, const TEdit& edit) {
   SetText(b.hwnd, edit.Text());
   const bool readOnly = (GetWindowLongA(b.hwnd, GWL_STYLE) & ES_READONLY) != 0;
   if (readOnly != edit.ReadOnly()) SendMessageA(b.hwnd, EM_SETREADONLY, edit.ReadOnly(), 0);
-  if (edit.SelectionRequests() != b.selectionRequests) {
-    b.selectionRequests = edit.SelectionRequests();
+  if (b.copied.SelectionRequested(edit)) {
     const auto start = static_cast<WPARAM>(edit.SelStart());
     SendMessageA(b.hwnd, EM_SETSEL, start, static_cast<LPARAM>(start + edit.SelLength()));
   }
@@ -187,10 +173,7 @@ void SyncDrives(Binding& b, const TDriveComboBox& drives) {
 
 void SyncCheckList(Binding& b, const TCheckListBox& list) {
   SyncItems(b, list.Items(), false);
-  std::vector<bool> checks;
-  for (std::size_t i = 0; i < list.Items().size(); ++i) checks.push_back(list.Checked(static_cast<int>(i)));
-  if (checks != b.checks) InvalidateRect(b.hwnd, nullptr, TRUE);
-  b.checks = checks;
+  if (b.copied.ChecksChanged(list)) InvalidateRect(b.hwnd, nullptr, TRUE);
   SyncSelection(b.hwnd, list.ItemIndex(), false);
 }
 
@@ -202,7 +185,7 @@ void SyncTabs(Binding& b, const TPageControl& pages) {
     if (page == pages.ActivePage()) activeTab = static_cast<int>(tabs.size());
     tabs.push_back(page->Caption());
   }
-  if (tabs != b.items) {
+  if (b.copied.ItemsChanged(tabs)) {
     SendMessageA(b.hwnd, TCM_DELETEALLITEMS, 0, 0);
     for (std::size_t i = 0; i < tabs.size(); ++i) {
       TCITEMA item{};
@@ -210,7 +193,6 @@ void SyncTabs(Binding& b, const TPageControl& pages) {
       item.pszText = tabs[i].data();
       SendMessageA(b.hwnd, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    b.items = tabs;
   }
   if (SendMessageA(b.hwnd, TCM_GETCURSEL, 0, 0) != activeTab)
     SendMessageA(b.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(activeTab), 0);
@@ -320,12 +302,9 @@ void SyncControl(Binding& b) {
     }
     case ControlKind::CheckListBox: SyncCheckList(b, static_cast<const TCheckListBox&>(c)); break;
     case ControlKind::PageControl: SyncTabs(b, static_cast<const TPageControl&>(c)); break;
-    case ControlKind::Image: {
-      const unsigned version = static_cast<const TImage&>(c).Canvas().Version();
-      if (version != b.pictureVersion) InvalidateRect(hwnd, nullptr, FALSE);
-      b.pictureVersion = version;
+    case ControlKind::Image:
+      if (b.copied.PictureChanged(static_cast<const TImage&>(c))) InvalidateRect(hwnd, nullptr, FALSE);
       break;
-    }
     case ControlKind::UpDown: SyncUpDown(hwnd, static_cast<const TUpDown&>(c)); break;
     case ControlKind::Panel:
     case ControlKind::TabSheet:

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include "platform/toolkit/LastCopied.h"
 
 namespace vantrel {
 class TControl;
@@ -14,15 +13,11 @@ namespace vantrel::win32 {
 class Win32Fonts;
 
 // One control and the native control that shows it, with what was last
-// copied into it, so that a sync leaves unchanged state (a list's scroll
-// position, an edit's caret) alone.
+// copied into it.
 struct Binding {
   TControl* control = nullptr;
   HWND hwnd = nullptr;
-  std::vector<std::string> items;
-  std::vector<bool> checks;
-  unsigned selectionRequests = 0;
-  unsigned pictureVersion = ~0u;
+  LastCopied copied;
 };
 
 // The native control that shows a control: its system class and styles at

@@ -6,13 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/toolkit/Form.h"
 #include "platform/win32/Win32Controls.h"
-
-namespace vantrel {
-class TForm;
-class TControl;
-class TWinControl;
-}  // namespace vantrel
 
 namespace vantrel::win32 {
 
@@ -41,6 +36,7 @@ class Win32FormWindow {
   TForm& Form() const { return form_; }
   HWND Handle() const { return hwnd_; }
   HWND Owner() const { return owner_; }
+  bool Shown() const { return hwnd_ != nullptr && IsWindowVisible(hwnd_); }
 
   // The toolkit's state changed; the next Sync copies it into the controls.
   void MarkChanged() { changed_ = true; }

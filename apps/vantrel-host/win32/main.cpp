@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "apps/vantrel-host/ExpertLoader.h"
 #include "apps/vantrel-host/HostOptions.h"
@@ -19,10 +18,7 @@ using namespace vantrel::hostapp;
 
 int main(int argc, char** argv) {
   int status = kExitOk;
-  std::string out, errors;
-  const auto options = ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), out, errors, status);
-  Print(stdout, out);
-  Print(stderr, errors);
+  const auto options = ReadHostCommandLine(argc, argv, status);
   if (!options) return status;
 
   HostToolServices services;

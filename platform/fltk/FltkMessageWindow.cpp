@@ -1,4 +1,4 @@
-#include "platform/fltk/MessageWindow.h"
+#include "platform/fltk/FltkMessageWindow.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/fltk/Colours.h"
+#include "platform/fltk/FltkColours.h"
 #include "platform/fltk/FltkFonts.h"
 
 namespace vantrel::fltk {
@@ -66,7 +66,7 @@ class AnswerButton : public Fl_Button {
     labelsize(kMessageFont.Height);
     callback([](Fl_Widget* w, void*) {
       auto* self = static_cast<AnswerButton*>(w);
-      static_cast<MessageWindow*>(self->window())->Answer(self->result_);
+      static_cast<FltkMessageWindow*>(self->window())->Answer(self->result_);
     });
   }
   TModalResult Result() const { return result_; }
@@ -77,7 +77,7 @@ class AnswerButton : public Fl_Button {
 
 }  // namespace
 
-MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Window(1, 1) {
+FltkMessageWindow::FltkMessageWindow(const MessageBoxRequest& request) : Fl_Double_Window(1, 1) {
   const auto buttons = ButtonsOf(request.buttons);
   UseFont(kMessageFont);
   const bool icon = request.icon != MessageIcon::None;
@@ -114,7 +114,7 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
   }
   end();
   callback([](Fl_Widget* w, void*) {
-    auto* self = static_cast<MessageWindow*>(w);
+    auto* self = static_cast<FltkMessageWindow*>(w);
     self->Answer(self->Closing());
   });
   // Modal from the start, so that nothing else takes input once it shows.
@@ -122,7 +122,7 @@ MessageWindow::MessageWindow(const MessageBoxRequest& request) : Fl_Double_Windo
   position((Fl::w() - width) / 2, (Fl::h() - height) / 2);
 }
 
-void MessageWindow::Shown(std::chrono::milliseconds doubleClickTime) {
+void FltkMessageWindow::Shown(std::chrono::milliseconds doubleClickTime) {
   // The default answer's button, else the first.
   AnswerButton* focused = nullptr;
   for (int i = 0; i < children(); ++i)
@@ -132,7 +132,7 @@ void MessageWindow::Shown(std::chrono::milliseconds doubleClickTime) {
   guard_.Opened(doubleClickTime);
 }
 
-int MessageWindow::handle(int event) {
+int FltkMessageWindow::handle(int event) {
   if (event != FL_KEYBOARD) return Fl_Double_Window::handle(event);
   // The keys are the box's own, wherever FLTK's focus was left: Tab moves
   // between the buttons, Enter or the space bar presses the focused one (the

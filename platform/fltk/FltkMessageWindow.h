@@ -13,9 +13,9 @@ namespace vantrel::fltk {
 // default answer's at start); closing the box, or Escape, answers Cancel
 // when there is a Cancel button and otherwise like its last button. For
 // the double-click time after it is shown it ignores mouse presses.
-class MessageWindow : public Fl_Double_Window {
+class FltkMessageWindow : public Fl_Double_Window {
  public:
-  explicit MessageWindow(const MessageBoxRequest& request);
+  explicit FltkMessageWindow(const MessageBoxRequest& request);
 
   // Sets the answer; the box closes on the next turn of the loop.
   void Answer(TModalResult answer) { answer_ = answer; }

@@ -5,13 +5,8 @@
 #include <map>
 #include <memory>
 
-#include "platform/fltk/Widgets.h"
-
-namespace vantrel {
-class TForm;
-class TControl;
-class TWinControl;
-}  // namespace vantrel
+#include "platform/fltk/FltkControls.h"
+#include "platform/toolkit/Form.h"
 
 namespace vantrel::fltk {
 
@@ -20,12 +15,14 @@ namespace vantrel::fltk {
 // to the toolkit as user actions, and the toolkit's state is copied back
 // into them. Keys that the toolkit rules on (Tab, Enter, Escape, Alt with
 // an access key, typed characters) go to the toolkit first.
-class FormWindow : public Fl_Double_Window {
+class FltkFormWindow : public Fl_Double_Window {
  public:
-  explicit FormWindow(TForm& form);
-  ~FormWindow() override;
+  explicit FltkFormWindow(TForm& form);
+  ~FltkFormWindow() override;
 
   TForm& Form() const { return form_; }
+  // FLTK asks for a window that may change to tell whether it is shown.
+  bool Shown() { return shown() != 0; }
 
   // The toolkit's state changed; the next Sync copies it into the widgets.
   void MarkChanged() { changed_ = true; }

@@ -10,14 +10,13 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "apps/vantrel-host/ExpertLoader.h"
 #include "apps/vantrel-host/Gallery.h"
-#include "apps/vantrel-host/GalleryDialog.h"
-#include "apps/vantrel-host/HostMainWindow.h"
 #include "apps/vantrel-host/HostOptions.h"
 #include "apps/vantrel-host/HostToolServices.h"
+#include "apps/vantrel-host/fltk/GalleryDialog.h"
+#include "apps/vantrel-host/fltk/HostMainWindow.h"
 
 namespace {
 
@@ -41,10 +40,7 @@ bool OpenDisplay() {
 
 int main(int argc, char** argv) {
   int status = kExitOk;
-  std::string out, errors;
-  const auto options = ReadHostCommandLine(std::vector<std::string>(argv + 1, argv + argc), out, errors, status);
-  Print(stdout, out);
-  Print(stderr, errors);
+  const auto options = ReadHostCommandLine(argc, argv, status);
   if (!options) return status;
   if (!options->list && !OpenDisplay()) {
     Print(stderr,

@@ -1,4 +1,4 @@
-#include "apps/vantrel-host/GalleryDialog.h"
+#include "apps/vantrel-host/fltk/GalleryDialog.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

@@ -1,4 +1,4 @@
-#include "platform/fltk/FormWindow.h"
+#include "platform/fltk/FltkFormWindow.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Browser.H>
@@ -15,26 +15,26 @@
 #include <algorithm>
 #include <cctype>
 
-#include "platform/fltk/Colours.h"
+#include "platform/fltk/FltkColours.h"
 #include "platform/toolkit/Form.h"
 #include "platform/toolkit/UpDown.h"
 #include "platform/toolkit/UserInput.h"
 
 namespace vantrel::fltk {
 
-FormWindow::FormWindow(TForm& form)
+FltkFormWindow::FltkFormWindow(TForm& form)
     : Fl_Double_Window(std::max(1, form.ClientWidth()), std::max(1, form.ClientHeight())), form_(form) {
   end();
   color(kButtonFace);
   Build(form_, *this);
-  callback([](Fl_Widget* w, void*) { user::CloseWindow(static_cast<FormWindow*>(w)->Form()); });
+  callback([](Fl_Widget* w, void*) { user::CloseWindow(static_cast<FltkFormWindow*>(w)->Form()); });
 }
 
-FormWindow::~FormWindow() = default;
+FltkFormWindow::~FltkFormWindow() = default;
 
-void FormWindow::Build(TWinControl& parent, Fl_Group& group) {
+void FltkFormWindow::Build(TWinControl& parent, Fl_Group& group) {
   for (TControl* child : parent.Controls()) {
-    Fl_Widget* widget = MakeWidget(*child);
+    Fl_Widget* widget = MakeControl(*child);
     if (widget == nullptr) continue;
     group.add(widget);
     widget->callback(OnWidget, this);
@@ -56,7 +56,7 @@ void FormWindow::Build(TWinControl& parent, Fl_Group& group) {
   }
 }
 
-Binding* FormWindow::BindingOf(const Fl_Widget* widget) const {
+Binding* FltkFormWindow::BindingOf(const Fl_Widget* widget) const {
   // A widget inside a compound widget (a combo box's edit) belongs to the
   // compound's binding.
   for (; widget != nullptr; widget = widget->parent())
@@ -64,12 +64,12 @@ Binding* FormWindow::BindingOf(const Fl_Widget* widget) const {
   return nullptr;
 }
 
-Binding* FormWindow::BindingOf(const TControl* control) const {
+Binding* FltkFormWindow::BindingOf(const TControl* control) const {
   auto found = bindings_.find(control);
   return found == bindings_.end() ? nullptr : found->second.get();
 }
 
-void FormWindow::Forget(const TControl& control) {
+void FltkFormWindow::Forget(const TControl& control) {
   auto found = bindings_.find(&control);
   if (found == bindings_.end()) return;
   byWidget_.erase(found->second->widget);
@@ -77,11 +77,11 @@ void FormWindow::Forget(const TControl& control) {
   bindings_.erase(found);
 }
 
-void FormWindow::Sync(bool takeFocus) {
+void FltkFormWindow::Sync(bool takeFocus) {
   if (changed_) {
     copy_label(form_.Caption().c_str());
     if (form_.ClientWidth() != w() || form_.ClientHeight() != h()) size(form_.ClientWidth(), form_.ClientHeight());
-    for (auto& [control, binding] : bindings_) SyncWidget(*binding);
+    for (auto& [control, binding] : bindings_) SyncControl(*binding);
     changed_ = false;
   }
   if (!takeFocus) return;
@@ -92,15 +92,15 @@ void FormWindow::Sync(bool takeFocus) {
   if (current == nullptr) focused->widget->take_focus();
 }
 
-void FormWindow::OnWidget(Fl_Widget* widget, void* window) {
-  auto* self = static_cast<FormWindow*>(window);
+void FltkFormWindow::OnWidget(Fl_Widget* widget, void* window) {
+  auto* self = static_cast<FltkFormWindow*>(window);
   self->WidgetAction(*widget);
   // The toolkit decides: whatever the widget did on its own (a radio button
   // cleared, a refused tab shown) is put back as the toolkit has it.
   self->MarkChanged();
 }
 
-void FormWindow::WidgetAction(Fl_Widget& widget) {
+void FltkFormWindow::WidgetAction(Fl_Widget& widget) {
   Binding* binding = BindingOf(&widget);
   if (binding == nullptr) return;
   TControl& control = *binding->control;
@@ -121,7 +121,7 @@ void FormWindow::WidgetAction(Fl_Widget& widget) {
     case ControlKind::DriveComboBox: user::PickItem(control, static_cast<Fl_Choice&>(widget).value()); break;
     case ControlKind::ListBox:
     case ControlKind::DirectoryListBox: {
-      // The browser reports every press (see MakeWidget); FLTK reports the
+      // The browser reports every press (see MakeControl); FLTK reports the
       // second click of a double click when the button is released.
       const int index = static_cast<Fl_Browser&>(widget).value() - 1;
       if ((Fl::event() == FL_PUSH || Fl::event() == FL_RELEASE) && Fl::event_clicks() > 0)
@@ -146,13 +146,13 @@ void FormWindow::WidgetAction(Fl_Widget& widget) {
   }
 }
 
-void FormWindow::FocusFollowed() {
+void FltkFormWindow::FocusFollowed() {
   const Binding* binding = BindingOf(Fl::focus());
   if (binding != nullptr && binding->control != form_.ActiveControl()) user::Focus(*binding->control);
   MarkChanged();
 }
 
-bool FormWindow::DropDownPressed() {
+bool FltkFormWindow::DropDownPressed() {
   for (auto& [control, binding] : bindings_) {
     auto* combo = dynamic_cast<Fl_Input_Choice*>(binding->widget);
     if (combo == nullptr || !combo->active_r() || !combo->visible_r()) continue;
@@ -167,16 +167,16 @@ bool FormWindow::DropDownPressed() {
   return false;
 }
 
-void FormWindow::PassToWidget() const {
+void FltkFormWindow::PassToWidget() const {
   if (Fl_Widget* focused = Fl::focus(); focused != nullptr && BindingOf(focused) != nullptr)
     focused->handle(FL_KEYBOARD);
 }
 
-int FormWindow::RouteKey() {
+int FltkFormWindow::RouteKey() {
   MarkChanged();
   const int key = Fl::event_key();
   const Binding* focused = BindingOf(form_.ActiveControl());
-  const bool edits = focused != nullptr && EditsText(*focused);
+  const bool edits = focused != nullptr && EditsText(*focused->control);
   if (Fl::event_state(FL_ALT) != 0) {
     // Any printable key may be an access key: "&..." makes it the period.
     if (key < 128 && std::isgraph(key)) user::AltKey(form_, static_cast<char>(std::tolower(key)));

@@ -1,4 +1,4 @@
-#include "platform/fltk/Widgets.h"
+#include "platform/fltk/FltkControls.h"
 
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Browser.H>
@@ -22,7 +22,7 @@
 
 #include <algorithm>
 
-#include "platform/fltk/Colours.h"
+#include "platform/fltk/FltkColours.h"
 #include "platform/fltk/FltkFonts.h"
 #include "platform/toolkit/Layout.h"
 #include "platform/toolkit/CheckBox.h"
@@ -42,17 +42,6 @@
 
 namespace vantrel::fltk {
 namespace {
-
-bool TabsShown(const TPageControl& pages) {
-  for (const TTabSheet* page : pages.Pages())
-    if (page->TabVisible()) return true;
-  return false;
-}
-
-bool IsDropDown(const TControl& control) {
-  const auto* combo = dynamic_cast<const TComboBox*>(&control);
-  return combo != nullptr && combo->ComboStyle() == TComboBox::Style::DropDown;
-}
 
 // The edit shown inside an up-down pair's spinner.
 bool IsSpinnerEdit(const TControl& control) {
@@ -99,10 +88,9 @@ void SetTextFont(W& widget, const TFont& font) {
 
 void SyncBrowser(Binding& b, Fl_Browser& browser, const TListBox& list) {
   const std::vector<std::string> rows = Rows(list);
-  if (rows != b.items) {
+  if (b.copied.ItemsChanged(rows)) {
     browser.clear();
     for (const std::string& row : rows) browser.add(row.c_str());
-    b.items = rows;
   }
   const int line = list.ItemIndex() + 1;
   if (browser.value() != line) {
@@ -112,21 +100,17 @@ void SyncBrowser(Binding& b, Fl_Browser& browser, const TListBox& list) {
 }
 
 void SyncChecks(Binding& b, Fl_Check_Browser& browser, const TCheckListBox& list) {
-  std::vector<bool> checks;
-  for (std::size_t i = 0; i < list.Items().size(); ++i) checks.push_back(list.Checked(static_cast<int>(i)));
-  if (list.Items() != b.items) {
+  if (b.copied.ItemsChanged(list.Items())) {
     browser.clear();
     for (const std::string& item : list.Items()) browser.add(item.c_str());
-    b.items = list.Items();
-    b.checks.clear();
   }
-  if (checks != b.checks)
-    for (std::size_t i = 0; i < checks.size(); ++i) browser.checked(static_cast<int>(i) + 1, checks[i]);
-  b.checks = checks;
+  if (b.copied.ChecksChanged(list))
+    for (std::size_t i = 0; i < list.Items().size(); ++i)
+      browser.checked(static_cast<int>(i) + 1, list.Checked(static_cast<int>(i)));
 }
 
 void SyncMenu(Binding& b, Fl_Menu_& menu, const std::vector<std::string>& entries) {
-  if (entries == b.items) return;
+  if (!b.copied.ItemsChanged(entries)) return;
   menu.clear();
   for (const std::string& entry : entries) {
     // Each entry is plain text: "/" and "\\" would be read as a menu path,
@@ -139,14 +123,11 @@ void SyncMenu(Binding& b, Fl_Menu_& menu, const std::vector<std::string>& entrie
     }
     menu.add(escaped.c_str(), 0, nullptr);
   }
-  b.items = entries;
 }
 
 void SyncPicture(Binding& b, Fl_Widget& box, const TImage& image) {
-  const TCanvas& canvas = image.Canvas();
-  if (canvas.Version() == b.pictureVersion) return;
-  b.pictureVersion = canvas.Version();
-  const Pixmap& pixels = canvas.Pixels();
+  if (!b.copied.PictureChanged(image)) return;
+  const Pixmap& pixels = image.Canvas().Pixels();
   box.image(nullptr);
   b.image.reset();
   if (pixels.Width <= 0 || pixels.Height <= 0) return;
@@ -180,7 +161,7 @@ void SyncLabel(Fl_Widget& box, const TLabel& label) {
 
 }  // namespace
 
-Fl_Widget* MakeWidget(const TControl& control) {
+Fl_Widget* MakeControl(const TControl& control) {
   const Rect r = PlaceOf(control);
   Fl_Group::current(nullptr);
   Fl_Widget* widget = nullptr;
@@ -213,7 +194,7 @@ Fl_Widget* MakeWidget(const TControl& control) {
     }
     case ControlKind::CheckListBox: widget = new Fl_Check_Browser(r.x, r.y, r.w, r.h); break;
     case ControlKind::PageControl:
-      if (TabsShown(static_cast<const TPageControl&>(control)))
+      if (static_cast<const TPageControl&>(control).TabsShown())
         widget = new Fl_Tabs(r.x, r.y, r.w, r.h);
       else
         widget = new Fl_Wizard(r.x, r.y, r.w, r.h);
@@ -255,11 +236,11 @@ Fl_Widget* MakeWidget(const TControl& control) {
   return widget;
 }
 
-bool EditsText(const Binding& binding) {
-  return binding.control->Kind() == ControlKind::Edit || IsDropDown(*binding.control);
+bool EditsText(const TControl& control) {
+  return control.Kind() == ControlKind::Edit || IsDropDown(control);
 }
 
-void SyncWidget(Binding& b) {
+void SyncControl(Binding& b) {
   TControl& c = *b.control;
   Fl_Widget& w = *b.widget;
   const TFont font = c.Font();
@@ -284,8 +265,7 @@ void SyncWidget(Binding& b) {
       input.readonly(edit.ReadOnly() ? 1 : 0);
       input.color(edit.Enabled() ? kWindowBackground : kButtonFace);
       if (edit.Text() != input.value()) input.value(edit.Text().c_str());
-      if (edit.SelectionRequests() != b.selectionRequests) {
-        b.selectionRequests = edit.SelectionRequests();
+      if (b.copied.SelectionRequested(edit)) {
         const int start = static_cast<int>(edit.SelStart());
         input.position(start + static_cast<int>(edit.SelLength()), start);
       }
@@ -325,18 +305,15 @@ void SyncWidget(Binding& b) {
       break;
     }
     case ControlKind::ListBox:
-    case ControlKind::DirectoryListBox: {
-      auto& browser = static_cast<Fl_Browser&>(w);
-      SetTextFont(browser, font);
-      browser.color(kWindowBackground);
-      SyncBrowser(b, browser, static_cast<const TListBox&>(c));
-      break;
-    }
+    case ControlKind::DirectoryListBox:
     case ControlKind::CheckListBox: {
-      auto& browser = static_cast<Fl_Check_Browser&>(w);
+      auto& browser = static_cast<Fl_Browser_&>(w);
       SetTextFont(browser, font);
       browser.color(kWindowBackground);
-      SyncChecks(b, browser, static_cast<const TCheckListBox&>(c));
+      if (c.Kind() == ControlKind::CheckListBox)
+        SyncChecks(b, static_cast<Fl_Check_Browser&>(w), static_cast<const TCheckListBox&>(c));
+      else
+        SyncBrowser(b, static_cast<Fl_Browser&>(w), static_cast<const TListBox&>(c));
       break;
     }
     case ControlKind::PageControl: {

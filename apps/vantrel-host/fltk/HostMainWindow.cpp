@@ -1,4 +1,4 @@
-#include "apps/vantrel-host/HostMainWindow.h"
+#include "apps/vantrel-host/fltk/HostMainWindow.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>

@@ -4,8 +4,9 @@
 #include <FL/Fl_Widget.H>
 
 #include <memory>
-#include <string>
 #include <vector>
+
+#include "platform/toolkit/LastCopied.h"
 
 namespace vantrel {
 class TControl;
@@ -14,15 +15,12 @@ class TControl;
 namespace vantrel::fltk {
 
 // One control and the FLTK widget that shows it, with what was last copied
-// into the widget, so that a sync leaves unchanged state (a list's scroll
-// position, an edit's caret) alone.
+// into the widget, and the pixels of its picture, which the widget's image
+// only points to.
 struct Binding {
   TControl* control = nullptr;
   Fl_Widget* widget = nullptr;
-  std::vector<std::string> items;
-  std::vector<bool> checks;
-  unsigned selectionRequests = 0;
-  unsigned pictureVersion = ~0u;
+  LastCopied copied;
   std::vector<unsigned char> rgb;
   std::unique_ptr<Fl_RGB_Image> image;
 };
@@ -30,13 +28,14 @@ struct Binding {
 // The widget that shows a control: FLTK's own widget for its kind, at its
 // place, not yet added to any group. Null for a control that another
 // control's widget shows (the edit of an up-down pair).
-Fl_Widget* MakeWidget(const TControl& control);
+Fl_Widget* MakeControl(const TControl& control);
 
 // Copies the control's state into its widget: caption, text, items,
 // selection, checks, enabled state and visibility.
-void SyncWidget(Binding& binding);
+void SyncControl(Binding& binding);
 
-// Whether the widget edits text itself (an edit, a drop-down combo box).
-bool EditsText(const Binding& binding);
+// Whether the widget edits text itself (an edit, a drop-down combo box):
+// keys that type nothing are then its own.
+bool EditsText(const TControl& control);
 
 }  // namespace vantrel::fltk
