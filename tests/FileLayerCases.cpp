@@ -43,6 +43,14 @@ void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir) {
     EXPECT_EQ(ErrorOf([&] { late->Finish(); }), "Cannot create file " + dir.Path(name) + ": the file exists already");
     EXPECT_EQ(Content(files, dir, name), "theirs");
   }
+  // What is to be replaced is judged again when it is put in place: a file
+  // made read-only meanwhile stays as it is. Nothing is written after that.
+  auto late = files.CreateFile(dir.Path("old.txt"), ExistingFile::Replace);
+  late->Write("ours");
+  dir.Put("old.txt", "made read-only", true);
+  EXPECT_EQ(ErrorOf([&] { late->Finish(); }), "Cannot create file " + dir.Path("old.txt") + ": read-only file");
+  EXPECT_EQ(Content(files, dir, "old.txt"), "made read-only");
+  EXPECT_NE(ErrorOf([&] { late->Write("more"); }), "");
   // Only the files put in place: no temporary is left.
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"kept.txt", "late1.txt", "late2.txt", "new.txt", "old.txt"}));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/MemoryOutputFile.h"
+#include "platform/fs/TargetRule.h"
 
 namespace vantrel {
 
@@ -96,14 +97,21 @@ std::optional<FileError> MemoryFileSystem::CheckDirectory(const std::string& pat
   return FileError(Kind::BadDirectory, path, "No such file or directory");
 }
 
+TargetFacts MemoryFileSystem::FactsAt(const std::string& path) const {
+  TargetFacts facts;
+  if (directories_.count(Normalized(path))) {
+    facts.what = TargetFacts::What::Directory;
+  } else if (const Entry* found = Find(path)) {
+    facts.what = TargetFacts::What::File;
+    facts.readOnly = found->readOnly;
+  }
+  return facts;
+}
+
 std::optional<FileError> MemoryFileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {
   // Paths the system cannot take are refused as they stand, never cut.
   if (PathOverrun(path) > 0) return FileError(Kind::CannotCreate, path, "File name too long");
-  const Entry* found = Find(path);
-  if (directories_.count(Normalized(path))) return FileError(Kind::CannotCreate, path, "Is a directory");
-  if (found && existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
-  if (found && found->readOnly) return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
-  return std::nullopt;
+  return TargetRefusal(FactsAt(path), path, existing, kIsADirectory);
 }
 
 std::unique_ptr<OutputFile> MemoryFileSystem::CreateFile(const std::string& path, ExistingFile existing) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/fs/FileSystem.h"
+#include "platform/fs/TargetRule.h"
 
 namespace vantrel {
 
@@ -19,6 +20,8 @@ class MemoryFileSystem : public FileSystem {
  public:
   // The start of the name of a temporary a killed run left behind.
   static constexpr std::string_view kLeftoverPrefix = "~vantrel-";
+  // The reason a directory in the way of a file is given.
+  static constexpr std::string_view kIsADirectory = "Is a directory";
 
   struct Entry {
     std::string content;
@@ -79,6 +82,9 @@ class MemoryFileSystem : public FileSystem {
  private:
   friend class MemoryOutputFile;
   friend class MemoryDirectoryLock;
+
+  // What is at path, for the rule every file layer applies.
+  TargetFacts FactsAt(const std::string& path) const;
 
   std::map<std::string, Entry> files_;
   std::set<std::string> directories_;

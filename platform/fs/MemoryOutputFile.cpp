@@ -1,6 +1,7 @@
 #include "platform/fs/MemoryOutputFile.h"
 
 #include "platform/fs/FileError.h"
+#include "platform/fs/TargetRule.h"
 
 namespace vantrel {
 
@@ -17,6 +18,7 @@ void MemoryOutputFile::Close() {
 }
 
 void MemoryOutputFile::Write(std::string_view bytes) {
+  if (!open_ || staged_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   ++writeCalls_;
   if (failed_ || bytes.size() > fs_.freeSpace_) {
     // The disk fills up part-way: what fits is lost with the rest, because
@@ -36,6 +38,7 @@ void MemoryOutputFile::Finish() {
 
 void MemoryOutputFile::Stage() {
   if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
+  staged_ = true;
 }
 
 void MemoryOutputFile::Place() {
@@ -43,6 +46,9 @@ void MemoryOutputFile::Place() {
   // A new file never replaces one that appeared after it was started.
   const auto* found = fs_.Find(path_);
   if (!replaces_ && found != nullptr) throw FileError(FileError::Kind::Exists, path_, std::string(kFileExists));
+  // What is to be replaced is judged once more, as when the file was started.
+  if (replaces_)
+    if (auto problem = TargetRefusal(fs_.FactsAt(path_), path_, ExistingFile::Replace, MemoryFileSystem::kIsADirectory)) throw *problem;
   if (fs_.refusedPlaces_.count(path_)) throw FileError(FileError::Kind::CannotCreate, path_, "Input/output error");
   if (found != nullptr) old_ = *found;
   auto& entry = fs_.files_[path_];

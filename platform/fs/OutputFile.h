@@ -21,13 +21,17 @@ class OutputFile {
   OutputFile& operator=(const OutputFile&) = delete;
   virtual ~OutputFile() = default;
 
-  // Writes the whole content. Throws FileError (Incomplete) when it cannot.
+  // Writes the whole content. Throws FileError (Incomplete) when it cannot,
+  // and after Stage or Finish.
   virtual void Write(std::string_view bytes) = 0;
 
   // Puts the written content in place and closes the file. Throws FileError:
   // Incomplete when the content cannot be completed, Exists when a file that
   // was not there at the start has appeared meanwhile (it is kept), and
-  // CannotCreate when the file cannot be put in place.
+  // CannotCreate when the file cannot be put in place. What is to be
+  // replaced is judged once more first, by the rule it was judged by when
+  // the file was started (TargetRule.h): a file made read-only or a
+  // directory made at the path meanwhile is refused and stays as it is.
   virtual void Finish() = 0;
 
   // Completes the content without putting it in place: what can fail for

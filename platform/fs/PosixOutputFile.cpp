@@ -11,6 +11,8 @@
 #include <random>
 #include <system_error>
 
+#include "platform/fs/TargetRule.h"
+
 namespace vantrel {
 namespace {
 
@@ -79,17 +81,15 @@ std::optional<FileError> PosixOutputFile::Examine(int directory, const std::stri
 std::optional<FileError> PosixOutputFile::Judge(const struct stat& status, const std::string& path,
                                                 ExistingFile existing) {
   const mode_t mode = status.st_mode;
-  if (S_ISDIR(mode)) return FileError(Kind::CannotCreate, path, PosixReason(EISDIR));
-  // A pipe, socket or device is refused whether files may be replaced or
-  // not, so it is named as what it is rather than as a file to keep.
-  if (!S_ISREG(mode) && !S_ISLNK(mode)) return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
-  if (existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
-  // A link is replaced by a regular file; what it points to is not touched.
-  if (S_ISLNK(mode)) return std::nullopt;
-  // A read-only file is one nobody may write, whoever runs the wizard: the
-  // meaning of the read-only attribute of the target platform.
-  if ((mode & 0222) == 0) return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
-  return std::nullopt;
+  TargetFacts facts;
+  facts.what = S_ISDIR(mode)   ? TargetFacts::What::Directory
+               : S_ISREG(mode) ? TargetFacts::What::File
+               : S_ISLNK(mode) ? TargetFacts::What::Link
+                               : TargetFacts::What::Other;
+  // Nobody may write it, whoever runs the wizard: the meaning of the
+  // read-only attribute of the target platform.
+  facts.readOnly = (mode & 0222) == 0;
+  return TargetRefusal(facts, path, existing, PosixReason(EISDIR));
 }
 
 PosixOutputFile::PosixOutputFile(PosixDirectory directory, std::string name, std::string path, ExistingFile existing,
@@ -196,7 +196,7 @@ void PosixOutputFile::KeepWhatTheOldFileCarries(PosixDescriptor& old, PosixTarge
 }
 
 void PosixOutputFile::Write(std::string_view bytes) {
-  if (finished_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
+  if (finished_ || staged_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
   const char* data = bytes.data();
   std::size_t left = bytes.size();
   while (left > 0) {
@@ -244,6 +244,14 @@ void PosixOutputFile::Stage() {
 
 void PosixOutputFile::Place() {
   if (finished_ || !staged_) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
+  // What is to be replaced is judged once more: a file made read-only, or
+  // turned into a directory, since this one was started stays as it is.
+  struct stat st {};
+  if (replaces_ && fstatat(directory_->get(), name_.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+    if (auto problem = Judge(st, path_, ExistingFile::Replace)) {
+      Discard();
+      throw *problem;
+    }
   if (temporary_.empty()) {
     PlaceAnonymous();
   } else if (const int error = replaces_ ? Swap() : PlaceWithoutReplacing()) {

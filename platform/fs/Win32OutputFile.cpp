@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "platform/fs/HexDigits.h"
+#include "platform/fs/TargetRule.h"
 #include "platform/fs/Win32Path.h"
 
 namespace vantrel {
@@ -118,15 +119,17 @@ std::optional<FileError> Win32OutputFile::Examine(const std::string& path, Exist
     target.exists = true;
     target.attributes = attributes;
     target.link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-    // A directory, or a link to one, which no file can replace in one step.
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-      return FileError(Kind::CannotCreate, path, std::string(kNotRegularFile));
   }
-  if (existing == ExistingFile::Keep) return FileError(Kind::Exists, path, std::string(kFileExists));
-  // A link's own attributes say nothing of a file to keep: it is replaced.
-  if (!target.link && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-    return FileError(Kind::CannotCreate, path, std::string(kReadOnlyFile));
-  return std::nullopt;
+  TargetFacts facts;
+  if (target.exists) {
+    // A link to a directory is no file that can be replaced in one step
+    // either; a link's own attributes say nothing of a file to keep.
+    facts.what = (target.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? TargetFacts::What::Directory
+                 : target.link                                      ? TargetFacts::What::Link
+                                                                    : TargetFacts::What::File;
+    facts.readOnly = (target.attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  }
+  return TargetRefusal(facts, path, existing, kNotRegularFile);
 }
 
 Win32OutputFile::Win32OutputFile(std::string path, ExistingFile existing, const Win32WriteMethods& methods)
@@ -263,18 +266,19 @@ void Win32OutputFile::PlaceNew() {
 }
 
 void Win32OutputFile::PlaceOverExisting() {
-  const DWORD now = GetFileAttributesA(path_.c_str());
-  if (now == INVALID_FILE_ATTRIBUTES && IsMissingError(GetLastError()) && !IsUnseenEntry(path_)) {
+  // What is to be replaced is judged once more: a file made read-only, or
+  // turned into a directory, since this one was started stays as it is.
+  Win32Target now;
+  if (auto problem = Examine(path_, ExistingFile::Replace, now)) {
+    Discard();
+    throw *problem;
+  }
+  if (!now.exists) {
     // Gone since the start: put in place as a new file, which replaces
     // nothing that appeared since.
     identity_ = Identity(temporary_).value_or(0);
     PlaceNew();
     return;
-  }
-  // Made read-only since the start: still never replaced.
-  if (!target_.link && now != INVALID_FILE_ATTRIBUTES && (now & FILE_ATTRIBUTE_READONLY) != 0) {
-    Discard();
-    throw FileError(Kind::CannotCreate, path_, std::string(kReadOnlyFile));
   }
   // A link's own attributes say nothing of the file that replaces it.
   const DWORD kept = target_.link ? newAttributes_ : target_.attributes & kKeptAttributes;
