@@ -1,10 +1,9 @@
 #include <memory>
 
-#include "host/ExpertLibrary.h"
+#include "host/LibraryState.h"
 #include "host/NoUserBackend.h"
 #include "platform/fltk/FltkBackend.h"
 #include "platform/fs/PosixFileSystem.h"
-#include "platform/toolkit/Application.h"
 
 namespace vantrel::host {
 namespace {
@@ -16,17 +15,10 @@ std::unique_ptr<Backend> MakeBackend() {
   return std::make_unique<NoUserBackend>();
 }
 
-struct LibraryState {
-  PosixFileSystem files;
-  std::unique_ptr<Backend> backend = MakeBackend();
-  TApplication application{*backend, files};
-  ExpertLibrary library{application};
-};
-
 }  // namespace
 
 ExpertLibrary& TheExpertLibrary() {
-  static LibraryState state;
+  static LibraryState<PosixFileSystem> state(MakeBackend());
   return state.library;
 }
 
