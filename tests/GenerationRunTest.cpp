@@ -196,17 +196,21 @@ TEST(GenerationRun, ANewFileNeverReplacesOneThatAppearedMeanwhile) {
   EXPECT_TRUE(g.opener.calls.empty());
 }
 
-TEST(GenerationRun, AFailedFileCanBeWrittenAgainAtOnce) {
+// A placement that cannot be taken back after a later one failed is named
+// in the report; the project is not opened.
+TEST(GenerationRun, APlacementThatCannotBeTakenBackIsReported) {
   test::Generated g;
-  g.fs.AddDirectory("C:\\Work");
-  g.fs.SetFreeSpace(10);
-  auto settings = test::Settings("Demo");
-  g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
-  ASSERT_FALSE(g.report.Succeeded());
-  g.fs.SetFreeSpace(static_cast<std::size_t>(-1));
-  RunReport again = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
-  EXPECT_TRUE(again.Succeeded());
-  EXPECT_EQ(g.opener.calls.size(), 2u);
+  test::Generate(g, test::Settings("One", "C:\\Work", "CTreeView"));
+  auto two = test::Settings("Two");
+  two.ComputeSeparator(codepage::kWestern);
+  const auto paths = PlannedPaths(two, g.fs);
+  g.fs.RefusePlace(paths[5]);
+  g.fs.RefuseUndo(paths[2]);
+  g.opener.calls.clear();
+  RunReport report = GenerationRun(two, g.fs, &g.opener, codepage::kWestern, ExistingFile::Replace);
+  EXPECT_FALSE(report.Unchanged());
+  EXPECT_EQ(report.notRestored, std::vector<std::string>{paths[2]});
+  EXPECT_TRUE(g.opener.calls.empty());
 }
 
 // What a killed run left in the location and in "res" is removed before

@@ -16,13 +16,17 @@ namespace vantrel::test {
 namespace {
 
 // Where a run goes wrong: the step (1 to 23 write the files, 24 to 46 put
-// them in place) and how.
+// them in place; for a stop, the run's n-th ask) and how.
 enum class Fault { None, DiskFull, PlacementFails, Stop, Kill };
 struct Trouble {
   explicit Trouble(Fault f = Fault::None, int s = 0) : fault(f), step(s) {}
   Fault fault;
   int step;
-  int steps = 0;  // Steps taken so far.
+  int steps = 0;    // Steps taken so far.
+  int asks = 0;     // Times the run asked whether to stop.
+  int created = 0;  // Files the run started.
+  int open = 0;     // Files the run holds.
+  std::string error;  // The message of the fault raised.
   bool killed = false;
 };
 
@@ -34,15 +38,19 @@ struct Killed {};
 class TroubledFile : public OutputFile {
  public:
   TroubledFile(std::unique_ptr<OutputFile> real, std::string path, Trouble& trouble)
-      : real_(std::move(real)), path_(std::move(path)), trouble_(trouble) {}
+      : real_(std::move(real)), path_(std::move(path)), trouble_(trouble) {
+    ++trouble_.created;
+    ++trouble_.open;
+  }
+  ~TroubledFile() override { --trouble_.open; }
   void Write(std::string_view bytes) override { real_->Write(bytes); }
   void Finish() override { real_->Finish(); }
   void Stage() override {
-    if (Step(Fault::DiskFull)) throw FileError(FileError::Kind::Incomplete, path_, "disk full");
+    if (Step(Fault::DiskFull)) Raise(FileError(FileError::Kind::Incomplete, path_, "disk full"));
     real_->Stage();
   }
   void Place() override {
-    if (Step(Fault::PlacementFails)) throw FileError(FileError::Kind::CannotCreate, path_, "refused");
+    if (Step(Fault::PlacementFails)) Raise(FileError(FileError::Kind::CannotCreate, path_, "refused"));
     real_->Place();
     if (trouble_.fault == Fault::Kill && trouble_.steps == trouble_.step) {
       trouble_.killed = true;
@@ -56,6 +64,10 @@ class TroubledFile : public OutputFile {
 
  private:
   bool Step(Fault fault) { return ++trouble_.steps == trouble_.step && trouble_.fault == fault; }
+  [[noreturn]] void Raise(const FileError& error) {
+    trouble_.error = error.what();
+    throw error;
+  }
   std::unique_ptr<OutputFile> real_;
   std::string path_;
   Trouble& trouble_;
@@ -126,11 +138,11 @@ class TroubledFileSystem : public FileSystem {
   Trouble& trouble_;
 };
 
-// Stops the run once the step trouble names is taken.
+// Stops the run at the ask trouble names.
 class Stopper : public RunObserver {
  public:
   explicit Stopper(Trouble& trouble) : trouble_(trouble) {}
-  bool StopRequested() override { return trouble_.fault == Fault::Stop && trouble_.steps >= trouble_.step; }
+  bool StopRequested() override { return ++trouble_.asks == trouble_.step && trouble_.fault == Fault::Stop; }
 
  private:
   Trouble& trouble_;
@@ -144,10 +156,17 @@ RunReport Run(FileSystem& files, const std::string& location, const std::string&
   auto settings = Settings(name, location, base);
   LockedRun run(settings, troubled, codepage::kWestern, ExistingFile::Replace);
   if (rolledBack) *rolledBack = run.RolledBack();
-  return run.Write(&opener, &stopper);
+  RunReport report = run.Write(&opener, &stopper);
+  // The host is asked to open the project only after a whole run, and the
+  // run holds no file once it ends.
+  EXPECT_EQ(report.openRequested, report.Succeeded());
+  EXPECT_EQ(opener.calls.empty(), !report.Succeeded());
+  EXPECT_EQ(trouble.open, 0);
+  return report;
 }
 
 constexpr int kFiles = 23;
+constexpr int kAsks = 2 * kFiles + 1;
 
 // The two starting points: an empty location, and one holding project One.
 void Arrange(FileSystem& files, NativeDirectory& dir, const std::string& sub, bool old) {
@@ -165,21 +184,32 @@ void ExpectARunChangesAllOrNothing(FileSystem& files, NativeDirectory& dir) {
     Arrange(files, dir, sub, old);
     const auto before = dir.Listing(sub);
     // A full disk at each file written, a failure at each placement, and a
-    // stop before the first placement and after the last.
+    // stop at each time the run asks: before each file is written, before
+    // each is put in place, and once all are.
     std::vector<Trouble> troubles;
     for (int step = 1; step <= kFiles; ++step) {
       troubles.emplace_back(Fault::DiskFull, step);
       troubles.emplace_back(Fault::PlacementFails, kFiles + step);
     }
-    for (const int step : {kFiles, 2 * kFiles}) troubles.emplace_back(Fault::Stop, step);
+    for (int ask = 1; ask <= kAsks; ++ask) troubles.emplace_back(Fault::Stop, ask);
     for (auto& trouble : troubles) {
       SCOPED_TRACE(sub + ", fault " + std::to_string(static_cast<int>(trouble.fault)) + " at step " +
                    std::to_string(trouble.step));
-      EXPECT_TRUE(Run(files, dir.Path(sub), "Two", "CView", trouble).Unchanged());
+      const RunReport report = Run(files, dir.Path(sub), "Two", "CView", trouble);
+      EXPECT_TRUE(report.Unchanged());
+      EXPECT_EQ(report.stopped, trouble.fault == Fault::Stop);
+      // The fault is reported with the file's name; no file after a full
+      // one is started.
+      EXPECT_EQ(report.Errors(), trouble.error.empty() ? std::vector<std::string>{} : std::vector{trouble.error});
+      if (trouble.fault == Fault::DiskFull) {
+        EXPECT_EQ(trouble.created, trouble.step);
+      }
       EXPECT_EQ(dir.Listing(sub), before);
     }
+    // Never asked more than that, the run writes the whole project.
     Trouble none;
     ASSERT_TRUE(Run(files, dir.Path(sub), "Two", "CView", none).Succeeded()) << sub;
+    EXPECT_EQ(none.asks, kAsks);
     EXPECT_EQ(dir.Listing(sub).count("Two.bpr"), 1u) << sub;
   }
 }
