@@ -40,12 +40,25 @@ bool IsInput(int event) {
   }
 }
 
+// Swallows the error of a request that may fail, while it is in flight.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
 // Raises a shown window and gives it the keyboard, as the desktop does for
-// an active dialog; without a window manager nobody else would.
+// an active dialog; without a window manager nobody else would. Only a
+// window on the screen can take the keyboard: one that a window manager has
+// not mapped yet, or has just unmapped, is left to it, and the request's
+// failure, should the window leave the screen meanwhile, ends nothing.
 void Activate(Fl_Window& window) {
   if (!window.shown()) return;
-  XRaiseWindow(fl_display, fl_xid(&window));
-  XSetInputFocus(fl_display, fl_xid(&window), RevertToParent, CurrentTime);
+  const Window xid = fl_xid(&window);
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(fl_display, xid, &attributes) == 0 || attributes.map_state != IsViewable) return;
+  XRaiseWindow(fl_display, xid);
+  XSync(fl_display, False);
+  const auto previous = XSetErrorHandler(IgnoreError);
+  XSetInputFocus(fl_display, xid, RevertToParent, CurrentTime);
+  XSync(fl_display, False);
+  XSetErrorHandler(previous);
 }
 
 }  // namespace
