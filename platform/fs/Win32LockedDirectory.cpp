@@ -10,9 +10,6 @@ namespace {
 
 using Kind = FileError::Kind;
 
-// The directory part of path with its separator.
-std::string DirectoryOf(const std::string& path) { return path.substr(0, LastSeparator(path) + 1); }
-
 }  // namespace
 
 void Win32LockedDirectory::WriteJournal(const std::string& project, const std::vector<JournalEntry>& entries) {
@@ -73,7 +70,7 @@ UndoResult Win32LockedDirectory::RestoreOld(const JournalPlacement& placement) {
   // The old file is found by its identity: still at its name (not yet
   // replaced), or where the placement kept it aside.
   if (Win32OutputFile::Identity(placement.path) == placement.identity) return {Undone::Nothing, {}};
-  const std::string directory = DirectoryOf(placement.path);
+  const std::string directory = DirectoryPartOf(placement.path);
   for (const std::string& name : {placement.backup, placement.temporary}) {
     const std::string aside = directory + name;
     if (Win32OutputFile::Identity(aside) != placement.identity) continue;

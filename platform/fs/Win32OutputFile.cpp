@@ -48,12 +48,6 @@ bool IsExistsError(DWORD error) { return error == ERROR_ALREADY_EXISTS || error 
 
 bool IsMissingError(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-// The directory part of path with its separator, or "" for a bare name.
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t separator = LastSeparator(path);
-  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
-
 // The next temporary name. Names start at a point of their own per process
 // so that two processes rarely try the same ones; a name that is taken is
 // skipped by the caller.
@@ -100,7 +94,7 @@ void* Win32OutputFile::CreateTemporary(const std::string& directory, unsigned lo
 
 std::size_t Win32OutputFile::PathOverrun(const std::string& path) {
   const std::string full = FullPath(path);
-  const std::size_t longest = std::max(SystemLength(full), SystemLength(DirectoryOf(full)) + kTemporaryNameLength);
+  const std::size_t longest = std::max(SystemLength(full), SystemLength(DirectoryPartOf(full)) + kTemporaryNameLength);
   return longest > kLongestPath ? longest - kLongestPath : 0;
 }
 
@@ -135,7 +129,7 @@ std::optional<FileError> Win32OutputFile::Examine(const std::string& path, Exist
 Win32OutputFile::Win32OutputFile(std::string path, ExistingFile existing, const Win32WriteMethods& methods)
     : path_(std::move(path)), handle_(INVALID_HANDLE_VALUE), methods_(methods) {
   if (auto problem = Examine(path_, existing, target_)) throw *problem;
-  handle_ = CreateTemporary(DirectoryOf(path_), 0, temporary_);
+  handle_ = CreateTemporary(DirectoryPartOf(path_), 0, temporary_);
   if (handle_ == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     temporary_.clear();
@@ -198,7 +192,7 @@ void Win32OutputFile::Stage() {
 
 std::string Win32OutputFile::JournalNote() const {
   if (!target_.exists) return std::to_string(identity_);
-  const std::string name = temporary_.substr(LastSeparator(temporary_) + 1);
+  const std::string name = temporary_.substr(DirectoryPartOf(temporary_).size());
   return std::to_string(identity_) + " " + name + " " + BackupNameFor(name);
 }
 
@@ -284,8 +278,8 @@ void Win32OutputFile::PlaceOverExisting() {
   const DWORD kept = target_.link ? newAttributes_ : target_.attributes & kKeptAttributes;
   if (!SetFileAttributesA(temporary_.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL))
     Fail(Kind::CannotCreate, GetLastError());
-  const std::size_t separator = LastSeparator(temporary_);
-  backup_ = temporary_.substr(0, separator + 1) + BackupNameFor(temporary_.substr(separator + 1));
+  const std::string directory = DirectoryPartOf(temporary_);
+  backup_ = directory + BackupNameFor(temporary_.substr(directory.size()));
   const auto replace = target_.link ? nullptr : ReplaceFileA_(methods_);
   if (!replace) {
     PlaceAside();

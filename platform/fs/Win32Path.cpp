@@ -46,6 +46,11 @@ std::string ParentOf(const std::string& path) {
   return parent.empty() || parent.back() == ':' ? trimmed.substr(0, separator + 1) : parent;
 }
 
+std::string DirectoryPartOf(const std::string& path) {
+  const std::size_t separator = LastSeparator(path);
+  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
 std::string FullPath(const std::string& path) {
   if (path.empty()) return path;
   // The size asked for first counts the terminating zero; the current

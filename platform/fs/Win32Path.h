@@ -22,6 +22,10 @@ bool EndsInSeparator(const std::string& path, unsigned codePage = 0);
 // "C:\Work\Demo\"); a root ("C:\") holds itself; "." for a bare name.
 std::string ParentOf(const std::string& path);
 
+// The directory part of path with its separator ("C:\Work\" for
+// "C:\Work\Demo.h"), or "" for a bare name.
+std::string DirectoryPartOf(const std::string& path);
+
 // The full path the system makes of path (GetFullPathNameA): relative to
 // the current directory (of its drive, for "Y:" or "Y:name"), with "." and
 // ".." taken out and trailing spaces and dots of its last part dropped, as
