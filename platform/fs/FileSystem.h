@@ -38,8 +38,8 @@ class LockedDirectory : public DirectoryLock {
   // others (the IDE) to use.
   virtual std::string PathOf(std::string_view relative) const = 0;
 
-  // Why files cannot be created in the directory relative (see
-  // FileSystem::CheckDirectory); a link there is refused.
+  // Why files cannot be created in the directory relative, by the rule
+  // DirectoryRefusal states (see FileSystem::CheckDirectory).
   virtual std::optional<FileError> CheckDirectory(std::string_view relative, bool mayBeMissing) const = 0;
 
   // Why CreateFile(relative, existing) would fail; see FileSystem::CheckNewFile.
@@ -124,7 +124,9 @@ class FileSystem {
   // Why files cannot be created in the directory at path, found without
   // writing anything: it is missing (unless mayBeMissing, when it is to be
   // made in a parent that can be written to), not a directory, gone, or not
-  // writable by this process. Nothing when no problem is known.
+  // writable by this process; one the run makes is not a link. Every layer
+  // applies DirectoryRefusal (DirectoryRule.h). Nothing when no problem is
+  // known.
   virtual std::optional<FileError> CheckDirectory(const std::string& path,
                                                   bool mayBeMissing) const = 0;
 

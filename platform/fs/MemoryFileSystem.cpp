@@ -1,7 +1,9 @@
 #include "platform/fs/MemoryFileSystem.h"
 
+#include "platform/fs/DirectoryRule.h"
 #include "platform/fs/FileError.h"
 #include "platform/fs/MemoryOutputFile.h"
+#include "platform/fs/PathParts.h"
 #include "platform/fs/TargetRule.h"
 
 namespace vantrel {
@@ -31,9 +33,9 @@ std::string MemoryFileSystem::Normalized(const std::string& directory) {
 }
 
 std::string MemoryFileSystem::ParentOf(const std::string& path) {
-  auto slash = path.find_last_of('\\');
-  if (slash == std::string::npos) return "";
-  return Normalized(path.substr(0, slash));
+  // The fake names a drive's root "C:", which lies in no directory.
+  static constexpr PathSyntax kSyntax{[](const std::string& p) { return p.find_last_of('\\'); }, WindowsRootLength, ""};
+  return Normalized(vantrel::ParentOf(path, kSyntax));
 }
 
 void MemoryFileSystem::AddDirectory(const std::string& path) {
@@ -90,11 +92,12 @@ std::vector<std::string> MemoryFileSystem::RemoveLeftovers(const std::string& di
 }
 
 std::optional<FileError> MemoryFileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
+  using What = DirectoryFacts::What;
   const std::string dir = Normalized(path);
-  if (directories_.count(dir)) return std::nullopt;
-  if (files_.count(dir)) return FileError(Kind::BadDirectory, path, "Not a directory");
-  if (mayBeMissing) return CheckDirectory(ParentOf(dir), false);
-  return FileError(Kind::BadDirectory, path, "No such file or directory");
+  const DirectoryFacts facts = directories_.count(dir) ? DirectoryFacts{}
+                               : files_.count(dir)     ? DirectoryFacts{What::Unusable, "Not a directory"}
+                                                       : DirectoryFacts{What::Missing, "No such file or directory"};
+  return DirectoryRefusal(facts, path, mayBeMissing, [&] { return CheckDirectory(ParentOf(dir), false); });
 }
 
 TargetFacts MemoryFileSystem::FactsAt(const std::string& path) const {

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "platform/fs/PosixDescriptor.h"
+#include "platform/fs/PathParts.h"
 #include "platform/fs/PosixLockedDirectory.h"
 
 namespace vantrel {
@@ -21,13 +22,10 @@ namespace {
 
 using Kind = FileError::Kind;
 
-std::string ParentOf(const std::string& path) {
-  std::string trimmed = path;
-  while (trimmed.size() > 1 && trimmed.back() == '/') trimmed.pop_back();
-  auto slash = trimmed.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : trimmed.substr(0, slash);
-}
+const PathSyntax kPosixPaths{[](const std::string& path) { return path.find_last_of('/'); },
+                             [](const std::string& path) -> std::size_t { return path.starts_with('/') ? 1 : 0; }, "."};
+
+std::string ParentOf(const std::string& path) { return vantrel::ParentOf(path, kPosixPaths); }
 
 std::string NameOf(const std::string& path) {
   auto slash = path.find_last_of('/');
@@ -86,18 +84,8 @@ std::vector<std::string> PosixFileSystem::RemoveLeftovers(const std::string& dir
 }
 
 std::optional<FileError> PosixFileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) {
-    if (errno == ENOENT && mayBeMissing) return CheckDirectory(ParentOf(path), false);
-    return FileError(Kind::BadDirectory, path, PosixReason(errno));
-  }
-  if (!S_ISDIR(st.st_mode)) return FileError(Kind::BadDirectory, path, PosixReason(ENOTDIR));
-  // A directory that was removed while open (a deleted current directory)
-  // still answers stat, but nothing can be created in it.
-  if (st.st_nlink == 0) return FileError(Kind::BadDirectory, path, PosixReason(ENOENT));
-  if (faccessat(AT_FDCWD, path.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-    return FileError(Kind::BadDirectory, path, PosixReason(errno));
-  return std::nullopt;
+  return DirectoryRefusal(PosixDirectoryFacts(AT_FDCWD, path, 0), path, mayBeMissing,
+                          [&] { return CheckDirectory(ParentOf(path), false); });
 }
 
 std::optional<FileError> PosixFileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {

@@ -23,6 +23,23 @@ std::string Native(std::string_view relative) {
 
 }  // namespace
 
+DirectoryFacts PosixDirectoryFacts(int directory, const std::string& name, int flags) {
+  using What = DirectoryFacts::What;
+  struct stat st {};
+  if (fstatat(directory, name.c_str(), &st, flags) != 0) {
+    const int error = errno;
+    return {error == ENOENT ? What::Missing : What::Unusable, PosixReason(error)};
+  }
+  if (S_ISLNK(st.st_mode)) return {What::Link, {}};
+  if (!S_ISDIR(st.st_mode)) return {What::Unusable, PosixReason(ENOTDIR)};
+  // A directory removed while open (a deleted current directory) still
+  // answers, but nothing can be created in it.
+  if (st.st_nlink == 0) return {What::Unusable, PosixReason(ENOENT)};
+  if (faccessat(directory, name.c_str(), W_OK | X_OK, AT_EACCESS | (flags & AT_SYMLINK_NOFOLLOW)) != 0)
+    return {What::Unusable, PosixReason(errno)};
+  return {};
+}
+
 bool PosixReadNames(int directory, std::set<std::string>& names) {
   // Read straight from the open directory into a buffer on the stack: no
   // directory stream (which would open the directory again and allocate a
@@ -121,29 +138,9 @@ const std::set<std::string>* PosixLockedDirectory::Names(const std::string& sub)
 }
 
 std::optional<FileError> PosixLockedDirectory::CheckDirectory(std::string_view relative, bool mayBeMissing) const {
-  const int location = location_->get();
-  const std::string path = PathOf(relative);
-  if (relative.empty()) {
-    struct stat st {};
-    if (fstat(location, &st) != 0) return FileError(Kind::BadDirectory, path, PosixReason(errno));
-    // A directory removed while open (a deleted current directory) still
-    // answers, but nothing can be created in it.
-    if (st.st_nlink == 0) return FileError(Kind::BadDirectory, path, PosixReason(ENOENT));
-    if (faccessat(location, ".", W_OK | X_OK, AT_EACCESS) != 0)
-      return FileError(Kind::BadDirectory, path, PosixReason(errno));
-    return std::nullopt;
-  }
-  const std::string sub = Native(relative);
-  struct stat st {};
-  if (fstatat(location, sub.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-    if (errno == ENOENT && mayBeMissing) return CheckDirectory("", false);
-    return FileError(Kind::BadDirectory, path, PosixReason(errno));
-  }
-  if (S_ISLNK(st.st_mode)) return FileError(Kind::BadDirectory, path, std::string(kLinkedDirectory));
-  if (!S_ISDIR(st.st_mode)) return FileError(Kind::BadDirectory, path, PosixReason(ENOTDIR));
-  if (faccessat(location, sub.c_str(), W_OK | X_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
-    return FileError(Kind::BadDirectory, path, PosixReason(errno));
-  return std::nullopt;
+  const std::string name = relative.empty() ? "." : Native(relative);
+  return DirectoryRefusal(PosixDirectoryFacts(location_->get(), name, AT_SYMLINK_NOFOLLOW), PathOf(relative),
+                          mayBeMissing, [&] { return CheckDirectory("", false); });
 }
 
 std::optional<FileError> PosixLockedDirectory::CheckNewFile(std::string_view relative, ExistingFile existing) const {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fs/DirectoryRule.h"
 #include "platform/fs/FileSystem.h"
 #include "platform/fs/Journal.h"
 #include "platform/fs/PosixOutputFile.h"
@@ -68,6 +69,11 @@ class PosixLockedDirectory : public LockedDirectory, private JournalSteps {
   // a file there opens the old one at once instead of looking again.
   mutable std::set<std::string> seenRegular_;
 };
+
+// What is at name in the open directory (a path with AT_FDCWD), for the
+// directory rule. flags are fstatat's: with AT_SYMLINK_NOFOLLOW a link is
+// found as one, without it the link is followed.
+DirectoryFacts PosixDirectoryFacts(int directory, const std::string& name, int flags);
 
 // Reads the names in the open directory; false when it cannot be read.
 bool PosixReadNames(int directory, std::set<std::string>& names);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/fs/DirectoryRule.h"
 #include "platform/fs/Win32LockedDirectory.h"
 #include "platform/fs/Win32OutputFile.h"
 #include "platform/fs/Win32Path.h"
@@ -104,24 +105,24 @@ std::unique_ptr<LockedDirectory> Win32FileSystem::OpenLocked(const std::string& 
 }
 
 std::optional<FileError> Win32FileSystem::CheckDirectory(const std::string& path, bool mayBeMissing) const {
+  using What = DirectoryFacts::What;
   const std::string full = FullPath(path);
   const DWORD attributes = AttributesOf(full);
+  DirectoryFacts facts;
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
     const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    if (missing && mayBeMissing && IsUnseenEntry(full))
-      return FileError(Kind::BadDirectory, path, std::string(kLinkedDirectory));
-    if (missing && mayBeMissing) return CheckDirectory(ParentOf(full), false);
-    return FileError(Kind::BadDirectory, path, Win32Reason(error));
+    // Wine answers "not found" for a link its listing passes over; that is
+    // only looked into where a link is refused.
+    facts = {!missing ? What::Unusable : mayBeMissing && IsUnseenEntry(full) ? What::Link : What::Missing,
+             Win32Reason(error)};
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    facts = {What::Unusable, Win32Reason(ERROR_DIRECTORY)};
+  } else if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    facts = {What::Link, {}};
   }
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-    return FileError(Kind::BadDirectory, path, Win32Reason(ERROR_DIRECTORY));
-  // A directory the run would make itself is never a link: files are not
-  // written through one. The location, which the user chose, may be one.
-  if (mayBeMissing && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
-    return FileError(Kind::BadDirectory, path, std::string(kLinkedDirectory));
   // Whether this process may add files shows when the lock is taken.
-  return std::nullopt;
+  return DirectoryRefusal(facts, path, mayBeMissing, [&] { return CheckDirectory(ParentOf(full), false); });
 }
 
 std::optional<FileError> Win32FileSystem::CheckNewFile(const std::string& path, ExistingFile existing) const {

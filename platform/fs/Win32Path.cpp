@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/fs/PathParts.h"
+
 namespace vantrel {
 namespace {
 
@@ -35,15 +37,8 @@ bool EndsInSeparator(const std::string& path, unsigned codePage) {
 }
 
 std::string ParentOf(const std::string& path) {
-  std::string trimmed = path;
-  const auto isRoot = [](const std::string& p) { return p.size() == 3 && p[1] == ':'; };
-  while (trimmed.size() > 1 && EndsInSeparator(trimmed) && !isRoot(trimmed)) trimmed.pop_back();
-  if (isRoot(trimmed)) return trimmed;
-  const std::size_t separator = LastSeparator(trimmed);
-  if (separator == std::string::npos) return ".";
-  // "C:\Demo" lies in the root "C:\", which keeps its separator.
-  const std::string parent = trimmed.substr(0, separator);
-  return parent.empty() || parent.back() == ':' ? trimmed.substr(0, separator + 1) : parent;
+  static constexpr PathSyntax kSyntax{[](const std::string& p) { return LastSeparator(p); }, WindowsRootLength, "."};
+  return vantrel::ParentOf(path, kSyntax);
 }
 
 std::string DirectoryPartOf(const std::string& path) {
