@@ -21,6 +21,12 @@ std::string Native(std::string_view relative) {
   return native;
 }
 
+// The subdirectory (native, "" for the location itself) a relative name is in.
+std::string SubdirectoryPart(std::string_view relative) {
+  const auto split = relative.find_last_of('\\');
+  return split == std::string_view::npos ? "" : Native(relative.substr(0, split));
+}
+
 }  // namespace
 
 DirectoryFacts PosixDirectoryFacts(int directory, const std::string& name, int flags) {
@@ -94,9 +100,8 @@ std::string PosixLockedDirectory::PathOf(std::string_view relative) const {
 }
 
 PosixDirectory PosixLockedDirectory::DirectoryOf(std::string_view relative, std::string& name) const {
-  const auto split = relative.find_last_of('\\');
-  name = relative.substr(split == std::string_view::npos ? 0 : split + 1);
-  return split == std::string_view::npos ? location_ : Subdirectory(Native(relative.substr(0, split)));
+  name = relative.substr(relative.find_last_of('\\') + 1);
+  return Subdirectory(SubdirectoryPart(relative));
 }
 
 PosixDirectory PosixLockedDirectory::Subdirectory(const std::string& sub) const {
@@ -150,8 +155,7 @@ std::optional<FileError> PosixLockedDirectory::CheckNewFile(std::string_view rel
   // A missing or unusable directory is the directory check's business.
   if (!directory) return std::nullopt;
   if (name.size() > NAME_MAX) return FileError(Kind::CannotCreate, path, PosixReason(ENAMETOOLONG));
-  const auto split = relative.find_last_of('\\');
-  const auto* names = Names(split == std::string_view::npos ? "" : Native(relative.substr(0, split)));
+  const auto* names = Names(SubdirectoryPart(relative));
   if (names != nullptr && names->count(name) == 0) return std::nullopt;
   PosixTarget target;
   auto problem = PosixOutputFile::Examine(directory->get(), name, path, existing, target);
