@@ -57,7 +57,7 @@ TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
     EXPECT_EQ(w.Settings().ViewBaseClass, "CListView");
     user.Press(Key::Down, 3);  // Arrow keys pick too.
     EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
-    // A read-only drop-down, which refuses every edit (see Rules).
+    // A read-only drop-down, which refuses every edit (see ToolkitEvents).
     EXPECT_FALSE(w.BaseClass->EditsText());
     // Other rows show their own base class without touching the setting.
     user.ClickItem("ClassList", 0);

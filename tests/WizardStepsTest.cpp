@@ -25,6 +25,7 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
     auto& w = static_cast<TVantrel&>(user.Form());
     EXPECT_EQ(w.Settings().ViewBaseClass, "CView");
     EXPECT_TRUE(w.MDISelect->Checked());
+    EXPECT_EQ(w.Step1Image->PictureName(), "MDI");
     EXPECT_EQ(w.Image1->Canvas().Pixels().Width, 180);  // The strip holds the module's picture.
     EXPECT_EQ(w.Image6->PictureName(), "");
     ExpectStep(user, 1);
