@@ -34,25 +34,6 @@ TEST(Pictures, EveryPictureTheProgramNamesIsCarriedAtItsSize) {
     EXPECT_FALSE(FindModuleBitmap(name) || FindModuleIcon(name)) << name;
 }
 
-TEST(Pictures, PixelsReadAsPaletteIndicesOrTransparent) {
-  for (const auto& picture : ModulePictures()) {
-    int transparent = 0;
-    for (int y = 0; y < picture.height; ++y)
-      for (int x = 0; x < picture.width; ++x) {
-        const int pixel = picture.Pixel(x, y);
-        transparent += pixel == ModulePicture::kTransparent;
-        ASSERT_TRUE(pixel == ModulePicture::kTransparent || (pixel >= 0 && pixel <= 15)) << picture.name;
-      }
-    if (!picture.icon) {
-      EXPECT_EQ(transparent, 0) << picture.name;
-    }
-  }
-  // The document icon is a page on nothing: its corners are see-through.
-  const auto& doc = *FindModuleIcon("MDICHILD");
-  for (auto [x, y] : {std::pair{0, 0}, {31, 0}, {0, 31}, {31, 31}})
-    EXPECT_EQ(doc.Pixel(x, y), ModulePicture::kTransparent) << x << "," << y;
-}
-
 TEST(PictureText, ReadsRowsAfterCommentsAndHeader) {
   const auto icon = ParsePictureText("# a comment\n# another\nicon 3 2\r\n0A.\r\nF9.\n\n");
   EXPECT_EQ(std::tuple(icon.icon, icon.width, icon.height, icon.data), std::tuple(true, 3, 2, "0A.F9."));
