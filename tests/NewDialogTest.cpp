@@ -26,30 +26,20 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
   EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
 }
 
-TEST(NewDialog, OkIsEnabledExactlyWhenNameAndLocationAreFilled) {
-  Ui ui;
-  TNewDlg dlg(&ui.app);
+// OK is enabled exactly when the name and the location are filled, and
+// Enter in either follows the table.
+TEST(NewDialog, OkAndEnterFollowTheTable) {
   const struct {
     const char *name, *location;
     bool ok;
-  } steps[] = {
-      {"D", "C:\\Work", true}, {"", "C:\\Work", false}, {"Demo", "", false}, {"Demo", "X", true}, {"", "", false},
-  };
-  for (const auto& s : steps) {
-    dlg.ProjectName->SetText(s.name);
-    dlg.ProjectDir->SetText(s.location);
-    EXPECT_EQ(dlg.OkBtn->Enabled(), s.ok) << s.name << "|" << s.location;
-  }
-}
-
-TEST(NewDialog, EnterFollowsTheTable) {
-  const struct {
-    const char *name, *location, *focus;
+    const char* focus;
     std::vector<std::string> shown;
   } cases[] = {
-      {"", "C:\\Work", "ProjectName", {"TNewDlg"}},
-      {"Demo", "", "ProjectDir", {"TNewDlg", "TDirChooser"}},
-      {"Demo", "C:\\Work", "OkBtn", {"TNewDlg"}},
+      {"", "C:\\Work", false, "ProjectName", {"TNewDlg"}},
+      {"", "", false, "ProjectName", {"TNewDlg"}},
+      {"Demo", "", false, "ProjectDir", {"TNewDlg", "TDirChooser"}},
+      {"Demo", "C:\\Work", true, "OkBtn", {"TNewDlg"}},
+      {"D", "X", true, "OkBtn", {"TNewDlg"}},
   };
   for (const auto& c : cases) {
     Ui ui;
@@ -57,10 +47,11 @@ TEST(NewDialog, EnterFollowsTheTable) {
       auto& dlg = static_cast<TNewDlg&>(user.Form());
       dlg.ProjectName->SetText(c.name);
       dlg.ProjectDir->SetText(c.location);
+      EXPECT_EQ(dlg.OkBtn->Enabled(), c.ok) << c.name << "|" << c.location;
       user.Press(Key::Tab);  // From the name to the location: Enter works in both.
       const std::string before = dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text();
       user.Press(Key::Enter);
-      EXPECT_EQ(user.Focused(), c.focus) << c.name;
+      EXPECT_EQ(user.Focused(), c.focus) << c.name << "|" << c.location;
       // The character was discarded: neither text changed, nothing closed.
       EXPECT_EQ(dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text(), before);
       EXPECT_EQ(dlg.ModalResult(), mrNone);
