@@ -119,7 +119,8 @@ TEST_F(ToolkitEvents, ChangeEventsFollowTheirOwnRules) {
 }
 
 // Typing goes through the key press handler, which may discard a key; a
-// read-only edit takes none, and disabled or hidden controls take no action.
+// read-only edit takes none, and disabled or hidden controls take no action
+// (nor the focus: see the tab cycle below).
 TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
   Get<TEdit>("Name").OnKeyPress = [](TControl*, char& key) { key = key == 'x' ? 0 : key; };
   int clicks = 0;
@@ -139,11 +140,6 @@ TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
     EXPECT_FALSE(user.Alt('o'));
     EXPECT_FALSE(user.Click("OnPage2"));  // On the page that is not shown.
     EXPECT_FALSE(user.Alt('h'));
-    for (int i = 0; i < 12; ++i) {  // Tab never stops on them.
-      user.Press(Key::Tab);
-      EXPECT_NE(user.Focused(), "Off");
-      EXPECT_NE(user.Focused(), "OnPage2");
-    }
     EXPECT_TRUE(user.Alt('n'));
     EXPECT_EQ(user.Focused(), "Name");
     user.Close();
