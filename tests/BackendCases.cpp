@@ -115,18 +115,13 @@ void ExpectUserChangesAreActionsAndTheProgramsAreNot(NativeWindows& native) {
                   EXPECT_EQ(picks, 1);
                   EXPECT_EQ(list.ItemIndex(), 1);
                   EXPECT_EQ(clicks, 1);
+                  // The spin buttons step through the toolkit.
+                  native.SpinUp(s.Get<TUpDown>("Spin"));
+                  EXPECT_EQ(s.Get<TUpDown>("Spin").Position(), 5);
+                  EXPECT_EQ(s.Get<TEdit>("Count").Text(), "5");
                 },
             }),
             mrCancel);
-}
-
-void ExpectSpinButtonsStepThroughTheToolkit(NativeWindows& native) {
-  Session s(native);
-  s.Run({[&] {
-    native.SpinUp(s.Get<TUpDown>("Spin"));
-    EXPECT_EQ(s.Get<TUpDown>("Spin").Position(), 5);
-    EXPECT_EQ(s.Get<TEdit>("Count").Text(), "5");
-  }});
 }
 
 void ExpectKeysReachTheToolkitFirst(NativeWindows& native) {
@@ -155,27 +150,23 @@ void ExpectKeysReachTheToolkitFirst(NativeWindows& native) {
   });
 }
 
-void ExpectModalFormKeepsInputFromTheHost(NativeWindows& native) {
-  Session s(native);
-  s.Run({[&] {
-    EXPECT_TRUE(native.AboveHost(*s.form));
-    EXPECT_FALSE(native.HostTakesInput());
-  }});
-  EXPECT_TRUE(native.HostTakesInput());
-}
-
-void ExpectErrorInAHandlerReachesTheErrorBox(NativeWindows& native) {
+void ExpectModalFormAndItsErrorBoxStayAbove(NativeWindows& native) {
   Session s(native);
   auto& boom = s.Get<TButton>("Boom");
   boom.OnClick = [](TControl*) { throw std::runtime_error("Boom went the button"); };
   NativeWindows::Box box;
   s.Run({
-      [&] { native.Click(boom); },
+      [&] {
+        EXPECT_TRUE(native.AboveHost(*s.form));
+        EXPECT_FALSE(native.HostTakesInput());
+        native.Click(boom);
+      },
       // This step runs in the message box's own loop.
       [&] { box = native.AnswerBox(*s.form); },
   });
   EXPECT_TRUE(box.aboveForm);
   EXPECT_EQ(box.text, "Boom went the button");
+  EXPECT_TRUE(native.HostTakesInput());
 }
 
 }  // namespace vantrel::test

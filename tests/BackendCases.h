@@ -62,10 +62,13 @@ class NativeWindows {
   virtual Box AnswerBox(const TForm& form) = 0;
 };
 
+// A user's changes, the spin buttons' included, are actions; the program's
+// are not.
 void ExpectUserChangesAreActionsAndTheProgramsAreNot(NativeWindows& native);
-void ExpectSpinButtonsStepThroughTheToolkit(NativeWindows& native);
 void ExpectKeysReachTheToolkitFirst(NativeWindows& native);
-void ExpectModalFormKeepsInputFromTheHost(NativeWindows& native);
-void ExpectErrorInAHandlerReachesTheErrorBox(NativeWindows& native);
+// A modal form stays above the host's window, which takes no input until
+// the form closes; an error in a handler reaches the error box above the
+// form.
+void ExpectModalFormAndItsErrorBoxStayAbove(NativeWindows& native);
 
 }  // namespace vantrel::test

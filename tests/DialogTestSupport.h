@@ -88,4 +88,33 @@ inline void NextToStepSix(UserDriver& user, bool changeIgnored = false) {
   }
 }
 
+// The stops Tab visits from the focused control until it is back there; a
+// cycle that never wraps ends after twenty presses.
+inline std::vector<std::string> TabCycle(UserDriver& user) {
+  std::vector<std::string> seen{user.Focused()};
+  for (int i = 0; i < 20; ++i) {
+    user.Press(Key::Tab);
+    if (user.Focused() == seen.front()) return seen;
+    seen.push_back(user.Focused());
+  }
+  return seen;
+}
+
+// Opens the chooser from the New project dialog, whose location is start
+// if given, runs the script on it, and returns the location the New project
+// dialog ends with, which then has the focus.
+inline std::string WithChooser(Ui& ui, HeadlessBackend::FormScript script, const char* start = nullptr) {
+  std::string location;
+  ui.Expect("TNewDlg", [&](UserDriver& user) {
+    if (start) static_cast<TNewDlg&>(user.Form()).ProjectDir->SetText(start);
+    user.Click("ProjectDirDialog");
+    location = user.Get<TEdit>("ProjectDir").Text();
+    EXPECT_EQ(user.Focused(), "ProjectDir");
+    user.Click("CancelBtn");
+  });
+  ui.Expect("TDirChooser", std::move(script));
+  ui.RunNewProject();
+  return location;
+}
+
 }  // namespace vantrel::test

@@ -5,22 +5,6 @@
 namespace vantrel::test {
 namespace {
 
-// Opens the chooser from the New project dialog, whose location is start
-// if given, runs the script on it, and returns the location the New project
-// dialog ends with.
-std::string WithChooser(Ui& ui, HeadlessBackend::FormScript script, const char* start = nullptr) {
-  std::string location;
-  ui.Expect("TNewDlg", [&](UserDriver& user) {
-    if (start) static_cast<TNewDlg&>(user.Form()).ProjectDir->SetText(start);
-    user.Click("ProjectDirDialog");
-    location = user.Get<TEdit>("ProjectDir").Text();
-    user.Click("CancelBtn");
-  });
-  ui.Expect("TDirChooser", std::move(script));
-  ui.RunNewProject();
-  return location;
-}
-
 // An unconfirmed missing location still opens on an existing directory.
 TEST(DirChooser, StartsOnTheCallersLocation) {
   for (const char* start : {"C:\\Work", "C:\\Work\\Gone"}) {
@@ -49,6 +33,8 @@ TEST(DirChooser, EnterInTheNameFollowsTheTable) {
       {"C:\\Work\\", "OKBtn", "C:\\Work", "C:\\Work\\", false},
       {"C:\\Nope", "DirName", "C:\\Work", "C:\\Nope", true},
       {"", "DirName", "C:\\Work", "", true},
+      // A relative name is read below the directory the list shows.
+      {"Sub", "OKBtn", "C:\\Work\\Sub", "C:\\Work\\Sub", false},
       // Drive letters are Windows names, whose case does not count.
       {"c:\\Work\\Sub", "OKBtn", "C:\\Work\\Sub", "C:\\Work\\Sub", false},
       {"d:", "OKBtn", "D:\\", "D:\\", false},
@@ -56,8 +42,7 @@ TEST(DirChooser, EnterInTheNameFollowsTheTable) {
   for (const auto& c : cases) {
     Ui ui;
     std::string result = WithChooser(ui, [&](UserDriver& user) {
-      user.SelectText("DirName");
-      user.Press(Key::Backspace);
+      user.Press(Key::Backspace);  // The name starts selected.
       user.Type(c.typed);
       user.Press(Key::Enter);
       EXPECT_EQ(user.Focused(), c.focus) << c.typed;
@@ -77,6 +62,7 @@ TEST(DirChooser, EnterInTheNameFollowsTheTable) {
 
 TEST(DirChooser, BrowsingRewritesTheName) {
   Ui ui;
+  ui.fs.AddDirectory("C:\\Work\\Sub\\Deep");
   std::string result = WithChooser(ui, [](UserDriver& user) {
     auto& list = user.Get<TDirectoryListBox>("DirectoryListBox");
     // Items: C:\, Work, Other, Sub. A single click only selects.
@@ -84,6 +70,11 @@ TEST(DirChooser, BrowsingRewritesTheName) {
     EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
     user.DoubleClickItem("DirectoryListBox", 3);
     EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work\\Sub");
+    // A relative name is read below the list's directory, not the current one.
+    user.SelectText("DirName");
+    user.Type("Deep\\..\\Deep");
+    user.Press(Key::Enter);
+    EXPECT_EQ(list.Directory(), "C:\\Work\\Sub\\Deep");
     // Enter in the list opens the selected item: up to the root.
     user.ClickItem("DirectoryListBox", 0);
     user.Press(Key::Enter);
@@ -98,6 +89,24 @@ TEST(DirChooser, BrowsingRewritesTheName) {
   });
   EXPECT_EQ(result, "D:\\Data");
   EXPECT_EQ(ui.fs.CurrentDirectory(), "C:\\Work");
+}
+
+TEST(DirChooser, HandsBackItsNameOnlyOnOk) {
+  const struct {
+    const char* button;  // None: the chooser is closed.
+    const char* location;
+  } cases[] = {{"OKBtn", "C:\\Never\\Confirmed"}, {"CancelBtn", "C:\\Work"}, {nullptr, "C:\\Work"}};
+  for (const auto& c : cases) {
+    Ui ui;
+    EXPECT_EQ(WithChooser(ui, [&](UserDriver& user) {
+      EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
+      user.DoubleClickItem("DirectoryListBox", 2);
+      user.SelectText("DirName");
+      user.Type("C:\\Never\\Confirmed");
+      c.button ? user.Click(c.button) : user.Close();
+    }), c.location);
+    EXPECT_EQ(DirChooser, nullptr);
+  }
 }
 
 // A folder whose name the code page cannot represent is listed with '?'

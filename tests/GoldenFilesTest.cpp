@@ -25,21 +25,6 @@ std::optional<std::string> ReadGolden(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Where two texts part, as a line number and both lines, so that a failure
-// reads like a one-line diff.
-std::string FirstDifference(const std::string& expected, const std::string& actual) {
-  std::size_t at = 0;
-  while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
-  const auto lineOf = [at](const std::string& text) {
-    const auto start = text.rfind('\n', at == 0 ? 0 : at - 1);
-    const auto begin = start == std::string::npos ? 0 : start + 1;
-    return text.substr(begin, text.find('\n', at) - begin);
-  };
-  const auto line = std::count(expected.begin(), expected.begin() + static_cast<long>(at), '\n') + 1;
-  return "first difference in line " + std::to_string(line) + " (byte " + std::to_string(at) + ")\n  golden: " +
-         lineOf(expected) + "\n  now:    " + lineOf(actual);
-}
-
 // Every generated file, byte for byte, for the project "Demo": the whole
 // project with the default view base class (tests/golden/CView, each file
 // named with the suffix ".golden"), and for
@@ -71,7 +56,7 @@ TEST(GoldenFiles, EveryGeneratedFileMatchesByteForByte) {
       }
       const auto& expected = own ? own : shared;
       ASSERT_TRUE(expected.has_value()) << "no golden file for " << relative;
-      EXPECT_TRUE(*expected == actual) << relative << ": " << FirstDifference(*expected, actual);
+      EXPECT_EQ(*expected, actual) << relative;
     }
     if (!fs::exists(kGolden / base)) continue;
     for (const auto& entry : fs::recursive_directory_iterator(kGolden / base)) {

@@ -26,30 +26,20 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
   EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
 }
 
-TEST(NewDialog, OkIsEnabledExactlyWhenNameAndLocationAreFilled) {
-  Ui ui;
-  TNewDlg dlg(&ui.app);
+// OK is enabled exactly when the name and the location are filled, and
+// Enter in either follows the table.
+TEST(NewDialog, OkAndEnterFollowTheTable) {
   const struct {
     const char *name, *location;
     bool ok;
-  } steps[] = {
-      {"D", "C:\\Work", true}, {"", "C:\\Work", false}, {"Demo", "", false}, {"Demo", "X", true}, {"", "", false},
-  };
-  for (const auto& s : steps) {
-    dlg.ProjectName->SetText(s.name);
-    dlg.ProjectDir->SetText(s.location);
-    EXPECT_EQ(dlg.OkBtn->Enabled(), s.ok) << s.name << "|" << s.location;
-  }
-}
-
-TEST(NewDialog, EnterFollowsTheTable) {
-  const struct {
-    const char *name, *location, *focus;
+    const char* focus;
     std::vector<std::string> shown;
   } cases[] = {
-      {"", "C:\\Work", "ProjectName", {"TNewDlg"}},
-      {"Demo", "", "ProjectDir", {"TNewDlg", "TDirChooser"}},
-      {"Demo", "C:\\Work", "OkBtn", {"TNewDlg"}},
+      {"", "C:\\Work", false, "ProjectName", {"TNewDlg"}},
+      {"", "", false, "ProjectName", {"TNewDlg"}},
+      {"Demo", "", false, "ProjectDir", {"TNewDlg", "TDirChooser"}},
+      {"Demo", "C:\\Work", true, "OkBtn", {"TNewDlg"}},
+      {"D", "X", true, "OkBtn", {"TNewDlg"}},
   };
   for (const auto& c : cases) {
     Ui ui;
@@ -57,10 +47,11 @@ TEST(NewDialog, EnterFollowsTheTable) {
       auto& dlg = static_cast<TNewDlg&>(user.Form());
       dlg.ProjectName->SetText(c.name);
       dlg.ProjectDir->SetText(c.location);
+      EXPECT_EQ(dlg.OkBtn->Enabled(), c.ok) << c.name << "|" << c.location;
       user.Press(Key::Tab);  // From the name to the location: Enter works in both.
       const std::string before = dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text();
       user.Press(Key::Enter);
-      EXPECT_EQ(user.Focused(), c.focus) << c.name;
+      EXPECT_EQ(user.Focused(), c.focus) << c.name << "|" << c.location;
       // The character was discarded: neither text changed, nothing closed.
       EXPECT_EQ(dlg.ProjectName->Text() + "|" + dlg.ProjectDir->Text(), before);
       EXPECT_EQ(dlg.ModalResult(), mrNone);
@@ -72,78 +63,50 @@ TEST(NewDialog, EnterFollowsTheTable) {
   }
 }
 
-TEST(NewDialog, TheChooserHandsBackItsNameOnlyOnOk) {
+// A name the generator would refuse, or whose files could never be written
+// in the location, is refused at OK, before the six steps. Enter in the
+// name only moves the focus to OK, which the next Enter presses; the name
+// is checked there.
+TEST(NewDialog, RefusesANameTheRunWouldRefuse) {
+  const std::string tooLong =
+      "The project name is 3 characters too long for this location: the longest path the project needs, "
+      "temporary names included, would be longer than the system allows.";
   const struct {
-    const char* button;  // None: the chooser is closed.
-    const char* location;
-  } cases[] = {{"OKBtn", "C:\\Never\\Confirmed"}, {"CancelBtn", "C:\\Work"}, {nullptr, "C:\\Work"}};
+    const char* name;
+    std::size_t pathLimit;
+    std::string message;
+  } cases[] = {
+      {"My App", 0, *ProjectNameProblem("My App")},
+      {"9lives/x", 0, *ProjectNameProblem("9lives/x")},
+      {"CON", 0, *ProjectNameProblem("CON")},
+      {"Demo12345", sizeof "C:\\Work\\res\\Demo12345Doc.ico" - 3, tooLong},
+  };
   for (const auto& c : cases) {
-    Ui ui;
-    ui.Expect("TNewDlg", [&](UserDriver& user) {
-      user.Click("ProjectDirDialog");
-      EXPECT_EQ(user.Get<TEdit>("ProjectDir").Text(), c.location);
-      EXPECT_EQ(user.Focused(), "ProjectDir");
-      user.Click("CancelBtn");
-    });
-    ui.Expect("TDirChooser", [&](UserDriver& user) {
-      EXPECT_EQ(user.Get<TEdit>("DirName").Text(), "C:\\Work");
-      user.DoubleClickItem("DirectoryListBox", 2);
-      user.SelectText("DirName");
-      user.Type("C:\\Never\\Confirmed");
-      c.button ? user.Click(c.button) : user.Close();
-    });
-    ui.RunNewProject();
-    EXPECT_EQ(DirChooser, nullptr);
-  }
-}
-
-TEST(NewDialog, RefusesANameTheGeneratorWouldRefuse) {
-  for (const char* name : {"My App", "9lives/x", "CON"}) {
     for (bool viaEnter : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (viaEnter ? " via Enter" : ""));
       Ui ui;
+      if (c.pathLimit) ui.fs.SetPathLimit(c.pathLimit);
       ui.Expect("TNewDlg", [&](UserDriver& user) {
-        user.Type(name);
+        user.Type(c.name);
         if (viaEnter) {
-          // Enter in the name only moves the focus to OK, which the next
-          // Enter presses; the name is checked there.
           user.Press(Key::Enter);
-          EXPECT_EQ(user.Focused(), "OkBtn") << name;
-          EXPECT_TRUE(ui.backend.Messages().empty()) << name;
+          EXPECT_EQ(user.Focused(), "OkBtn");
+          EXPECT_TRUE(ui.backend.Messages().empty());
           user.Press(Key::Enter);
         } else {
           user.Click("OkBtn");
         }
-        EXPECT_EQ(user.Form().ModalResult(), mrNone) << name;
-        EXPECT_EQ(user.Focused(), "ProjectName") << name;
-        EXPECT_TRUE(user.Get<TButton>("OkBtn").Enabled()) << name;
+        EXPECT_EQ(user.Form().ModalResult(), mrNone);
+        EXPECT_EQ(user.Focused(), "ProjectName");
+        EXPECT_TRUE(user.Get<TButton>("OkBtn").Enabled());
         user.Click("CancelBtn");
       });
       ui.RunNewProject();
-      ASSERT_EQ(ui.backend.Messages().size(), 1u) << name;
-      EXPECT_EQ(ui.backend.Messages()[0].text, *ProjectNameProblem(name));
+      ASSERT_EQ(ui.backend.Messages().size(), 1u);
+      EXPECT_EQ(ui.backend.Messages()[0].text, c.message);
       EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
     }
   }
-}
-
-// A name whose files could never be written in the location is refused at
-// OK, with the count, before the six steps.
-TEST(NewDialog, RefusesANameThatCannotFitTheLocation) {
-  Ui ui;
-  ui.fs.SetPathLimit(sizeof "C:\\Work\\res\\Demo12345Doc.ico" - 3);
-  ui.Expect("TNewDlg", [&](UserDriver& user) {
-    user.Type("Demo12345");
-    user.Click("OkBtn");
-    EXPECT_EQ(user.Form().ModalResult(), mrNone);
-    EXPECT_EQ(user.Focused(), "ProjectName");
-    user.Click("CancelBtn");
-  });
-  ui.RunNewProject();
-  ASSERT_EQ(ui.backend.Messages().size(), 1u);
-  EXPECT_EQ(ui.backend.Messages()[0].text,
-            "The project name is 3 characters too long for this location: the longest path the project needs, "
-            "temporary names included, would be longer than the system allows.");
-  EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
 }
 
 TEST(NewDialog, AnErrorInsideTheWizardIsDroppedByRunWizard) {

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 
 #if !defined(_WIN32)
@@ -16,7 +18,9 @@
 #include "platform/toolkit/FormDescription.h"
 #include "platform/toolkit/Label.h"
 #include "platform/toolkit/ListBox.h"
+#include "platform/toolkit/MessageBox.h"
 #include "platform/toolkit/PageControl.h"
+#include "platform/toolkit/PressGuard.h"
 #include "platform/toolkit/RadioButton.h"
 #include "platform/toolkit/TabSheet.h"
 #include "platform/toolkit/UserInput.h"
@@ -27,8 +31,11 @@ namespace {
 
 using K = ControlKind;
 using F = ControlRow;
+using std::chrono::milliseconds;
 
-// A small form with one control of each kind the events depend on.
+// A small form with one control of each kind the events depend on: among
+// them a read-only drop-down (the class step's base-class box) and a radio
+// group whose checked button is disabled.
 class Sample : public SampleForm {
  public:
   explicit Sample(TComponent* owner)
@@ -48,13 +55,26 @@ class Sample : public SampleForm {
             {.name = "Ok", .kind = K::Button, .caption = "OK", .tabOrder = 8, .modalResult = mrOk},
             {.name = "Box", .kind = K::Panel, .flags = F::kDisabled, .tabOrder = 9},
             {.name = "Inside", .kind = K::Button, .parent = "Box", .caption = "&Inside", .tabOrder = 0},
+            {.name = "Base", .kind = K::ComboBox, .flags = F::kReadOnly, .tabOrder = 10,
+             .items = {"CView", "CEditView", "CListView"}},
+            {.name = "Group", .kind = K::Panel, .tabOrder = 11},
+            {.name = "Q1", .kind = K::RadioButton, .parent = "Group", .caption = "Q1",
+             .flags = F::kChecked | F::kDisabled, .tabOrder = 0},
+            {.name = "Q2", .kind = K::RadioButton, .parent = "Group", .caption = "Q2", .tabOrder = 1},
+            {.name = "Q3", .kind = K::RadioButton, .parent = "Group", .caption = "Q3", .tabOrder = 2},
         }) {}
 };
 
-// The sample form, shown under a script.
+// The sample form, shown under a script, with a clock that moves only when
+// a test moves it.
 struct ToolkitEvents : ::testing::Test {
   Ui ui;
   Sample form{&ui.app};
+  milliseconds now{100000};
+  ToolkitEvents() {
+    PressGuard::SetClock([this] { return now; });
+  }
+  ~ToolkitEvents() override { PressGuard::SetClock({}); }
   template <class T>
   T& Get(const char* name) { return *form.Find<T>(name); }
   TModalResult Run(HeadlessBackend::FormScript script) {
@@ -99,7 +119,8 @@ TEST_F(ToolkitEvents, ChangeEventsFollowTheirOwnRules) {
 }
 
 // Typing goes through the key press handler, which may discard a key; a
-// read-only edit takes none, and disabled or hidden controls take no action.
+// read-only edit takes none, and disabled or hidden controls take no action
+// (nor the focus: see the tab cycle below).
 TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
   Get<TEdit>("Name").OnKeyPress = [](TControl*, char& key) { key = key == 'x' ? 0 : key; };
   int clicks = 0;
@@ -119,11 +140,6 @@ TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
     EXPECT_FALSE(user.Alt('o'));
     EXPECT_FALSE(user.Click("OnPage2"));  // On the page that is not shown.
     EXPECT_FALSE(user.Alt('h'));
-    for (int i = 0; i < 12; ++i) {  // Tab never stops on them.
-      user.Press(Key::Tab);
-      EXPECT_NE(user.Focused(), "Off");
-      EXPECT_NE(user.Focused(), "OnPage2");
-    }
     EXPECT_TRUE(user.Alt('n'));
     EXPECT_EQ(user.Focused(), "Name");
     user.Close();
@@ -131,24 +147,17 @@ TEST_F(ToolkitEvents, InputReachesOnlyTheControlsThatTakeIt) {
   EXPECT_EQ(clicks, 0);
 }
 
-// A radio group is one tab stop, its checked button, and the arrows move
-// inside it; Tab into an edit selects its text, so typing replaces it; an
-// access key does not reach an enabled control in a disabled container.
+// A radio group is one tab stop, its checked button, or the first that can
+// take the focus when that one is disabled; the arrows move inside it. Tab
+// into an edit selects its text, so typing replaces it; an access key does
+// not reach an enabled control in a disabled container.
 TEST_F(ToolkitEvents, KeyboardFollowsTheDesktopsRules) {
   int inside = 0;
   Get<TButton>("Inside").OnClick = [&](TControl*) { ++inside; };
   Get<TEdit>("Name").SetText("old");
   Run([&](UserDriver& user) {
-    auto cycle = [&] {
-      std::vector<std::string> seen;
-      for (int i = 0; i < 7; ++i) {
-        seen.push_back(user.Focused());
-        user.Press(Key::Tab);
-      }
-      return seen;
-    };
-    const std::vector<std::string> r1 = {"Name", "Fixed", "Choice", "List", "Pages", "R1", "Ok"};
-    EXPECT_EQ(cycle(), r1);
+    const std::vector<std::string> r1 = {"Name", "Fixed", "Choice", "List", "Pages", "R1", "Ok", "Base", "Q2"};
+    EXPECT_EQ(TabCycle(user), r1);
     EXPECT_EQ(user.Focused(), "Name");  // Wrapped round.
     user.Type("new");
     EXPECT_EQ(user.Get<TEdit>("Name").Text(), "new");
@@ -159,7 +168,7 @@ TEST_F(ToolkitEvents, KeyboardFollowsTheDesktopsRules) {
     user.Press(Key::ShiftTab, 5);
     std::vector<std::string> r2 = r1;
     r2[5] = "R2";
-    EXPECT_EQ(cycle(), r2);
+    EXPECT_EQ(TabCycle(user), r2);
     EXPECT_FALSE(user.Alt('i'));
     user.Close();
   });
@@ -214,6 +223,118 @@ TEST_F(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
                                                              "the script left Sample open"}));
 }
 
+// The read-only drop-down changes only by picking: every editing key and
+// command (typing, Backspace, a text a widget's Delete, cut or paste left)
+// is refused and the entry stays; an editable one takes them.
+TEST_F(ToolkitEvents, AReadOnlyDropDownRefusesEveryEditAndKeepsItsItem) {
+  int changes = 0;
+  form.Find<TComboBox>("Base")->OnChange = [&](TControl*) { ++changes; };
+  Run([&](UserDriver& user) {
+    auto& base = user.Get<TComboBox>("Base");
+    EXPECT_FALSE(base.EditsText());
+    EXPECT_TRUE(user.Pick("Base", 2));
+    const std::function<bool()> edits[] = {
+        [&] { return user.Type("CMyOwnView") && base.Text() != "CListView"; },
+        [&] { return user.Press(Key::Backspace) && base.Text() != "CListView"; },
+        [&] { return user::EditText(base, ""); },                    // Delete, Shift+Del, Ctrl+X, Cut.
+        [&] { return user::EditText(base, "CMyOwnViewCListView"); },  // Ctrl+V, Paste.
+    };
+    for (const auto& edit : edits) {
+      EXPECT_FALSE(edit());
+      EXPECT_EQ(base.Text(), "CListView");
+      EXPECT_EQ(base.ItemIndex(), 2);
+    }
+    EXPECT_TRUE(user.Press(Key::Up));
+    EXPECT_EQ(base.Text(), "CEditView");
+
+    auto& choice = user.Get<TComboBox>("Choice");
+    EXPECT_TRUE(user::EditText(choice, "typed"));
+    EXPECT_EQ(choice.Text(), "typed");
+    user.Close();
+  });
+  EXPECT_EQ(changes, 2);
+}
+
+// For the double-click time after the form opens, the mouse's actions are
+// refused and the keys are not; from then on the mouse acts again.
+TEST_F(ToolkitEvents, AFormIgnoresPressesForTheDoubleClickTimeAfterItOpens) {
+  ui.backend.SetDoubleClickTime(milliseconds{500});
+  struct Press {
+    const char* what;
+    std::function<bool(UserDriver&)> act;
+  };
+  const Press presses[] = {
+      {"click", [](UserDriver& user) { return user.Click("R2"); }},
+      {"item", [](UserDriver& user) { return user.ClickItem("List", 1); }},
+      {"double click", [](UserDriver& user) { return user.DoubleClickItem("List", 0); }},
+      {"pick", [](UserDriver& user) { return user.Pick("Choice", 1); }},
+  };
+  for (const Press& press : presses) {
+    Sample shown(&ui.app);
+    ui.Expect("Sample", [&](UserDriver& user) {
+      for (int after : {0, 150, 300, 499}) {
+        now = milliseconds{100000 + after};
+        EXPECT_FALSE(press.act(user)) << press.what << " " << after << " ms after the form opened";
+      }
+      EXPECT_TRUE(user.Press(Key::Tab)) << "keys are not affected";
+      EXPECT_FALSE(user.Click("Ok"));
+      EXPECT_EQ(user.Form().ModalResult(), mrNone);
+      now = milliseconds{100500};
+      EXPECT_TRUE(press.act(user)) << press.what;
+      EXPECT_TRUE(user.Click("Ok"));
+    });
+    now = milliseconds{100000};
+    EXPECT_EQ(shown.ShowModal(), mrOk) << press.what;
+  }
+}
+
+// A double click on Finish opens the summary with the first click; the
+// second lands where the summary has OK, and is ignored. A double click on
+// the summary's Cancel returns to step 6, whose Cancel beneath takes no
+// second click either.
+TEST_F(ToolkitEvents, TheSecondClickOfADoubleClickPressesNothingInTheNextDialog) {
+  ui.backend.SetDoubleClickTime(milliseconds{500});
+  ui.Expect("TVantrel", [&](UserDriver& user) {
+    now += milliseconds{600};
+    NextToStepSix(user);
+    EXPECT_TRUE(user.Click("FinishBtn"));
+    EXPECT_FALSE(user.Click("CancelBtn"));  // 150 ms after the summary closed.
+    EXPECT_EQ(user.Form().ModalResult(), mrNone);
+    now += milliseconds{500};
+    EXPECT_TRUE(user.Click("CancelBtn"));
+  });
+  ui.Expect("TNewProInfo", [&](UserDriver& user) {
+    now += milliseconds{150};
+    EXPECT_FALSE(user.Click("OkBtn"));
+    now += milliseconds{500};
+    EXPECT_TRUE(user.Click("CancelBtn"));
+    now += milliseconds{150};
+  });
+  ui.RunWizard();
+  EXPECT_EQ(ui.fs.Find("C:\\Work\\Demo.bpr"), nullptr);
+  EXPECT_TRUE(ui.opener.calls.empty());
+}
+
+// Long lines of a message are broken after a path separator, else after a
+// blank, else where they stop fitting; every character stays, and short
+// lines and line ends are kept.
+TEST(MessageText, LongLinesBreakAtSeparatorsAndEveryCharacterStays) {
+  const auto fitsIn = [](std::size_t width) { return [width](std::string_view line) { return line.size() <= width; }; };
+  struct Case {
+    const char* text;
+    std::size_t width;
+    const char* fitted;
+  } cases[] = {
+      {"short\nlines", 20, "short\nlines"},
+      {"Cannot create file C:\\long\\way\\Demo.bpr: Access denied", 20,
+       "Cannot create file \nC:\\long\\way\\\nDemo.bpr: Access \ndenied"},
+      {"/home/me/projects/Demo", 12, "/home/me/\nprojects/\nDemo"},
+      {"abcdefghij", 4, "abcd\nefgh\nij"},
+      {"\xc3\xb8\xc3\xb8\xc3\xb8", 3, "\xc3\xb8\n\xc3\xb8\n\xc3\xb8"},  // No character is cut in two.
+  };
+  for (const Case& c : cases) EXPECT_EQ(FitMessageText(c.text, fitsIn(c.width)), c.fitted) << c.text;
+}
+
 TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
   const std::vector<std::string> work = {"C:\\", "Work", "Other", "Sub"};
   const struct {
@@ -241,13 +362,7 @@ TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
     EXPECT_EQ(list.Items(), c.items) << c.set;
     EXPECT_EQ(list.ItemPaths()[list.ItemIndex()], c.shown) << c.set;
   }
-  // A typed relative path is read below the directory the list shows.
-  Ui ui;
-  TForm form(&ui.app, "Host");
-  TDirectoryListBox list(&form);
-  list.SetDirectory("C:\\Work\\Sub");
-  EXPECT_EQ(list.Resolve("..\\Other"), "C:\\Work\\Other");
-  EXPECT_EQ(list.Resolve("D:\\Data"), "D:\\Data");
+  // The chooser's tests read typed names through the list.
   EXPECT_EQ(TDirectoryListBox::Join("/", "/", "home"), "/home");
   EXPECT_EQ(TDirectoryListBox::Join("/", "/home", "me"), "/home/me");
   EXPECT_EQ(TDirectoryListBox::Join("C:\\", "C:\\Work", "Sub"), "C:\\Work\\Sub");

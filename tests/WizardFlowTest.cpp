@@ -1,46 +1,112 @@
+// A whole run through the dialogs: what the summary lists, what reaches it
+// and the files, Cancel at every level, and a run the file system refuses.
+
 #include <gtest/gtest.h>
 
-#include <memory>
-
+#include "generator/Summary.h"
 #include "tests/DialogTestSupport.h"
 
 namespace vantrel::test {
 namespace {
 
-TEST(WizardFlow, FromTheNewDialogToFilesAndTheOpenRequest) {
-  Ui ui;
-  // Enter twice: once to reach OK, once to press it.
-  ui.Expect("TNewDlg", [](UserDriver& user) {
-    EXPECT_TRUE(user.Type("Demo"));
-    EXPECT_TRUE(user.Press(Key::Enter));
-    EXPECT_EQ(user.Focused(), "OkBtn");
-    EXPECT_TRUE(user.Press(Key::Enter));
-  });
-  ui.Expect("TVantrel", [](UserDriver& user) {
-    NextToStepSix(user);
-    EXPECT_TRUE(user.Click("FinishBtn"));
-  });
-  ui.Expect("TNewProInfo", [](UserDriver& user) { EXPECT_TRUE(user.Click("OkBtn")); });
-  ui.RunNewProject();
+TEST(SummaryDialog, ListsTheLinesOfTheSummaryOnce) {
+  const struct {
+    const char *iface, *base, *line9;  // No ninth line: no view line.
+  } cases[] = {
+      {"Multiple Document Interface ", "CView", "  View : CDemoView in DemoView.h and DemoView.cpp"},
+      {"Single Document Interface ", "CRichEditView", "  RichEditView : CDemoView in DemoView.h and DemoView.cpp"},
+      {"Multiple Document Interface ", "CFormView", "  FormView : CDemoView in DemoView.h and DemoView.cpp"},
+      {"Multiple Document Interface ", "", nullptr},
+      {"Multiple Document Interface ", "cview", nullptr},
+  };
+  for (const auto& c : cases) {
+    Ui ui;
+    TNewProInfo info(&ui.app);
+    EXPECT_TRUE(info.WizardInfo->Lines().empty());
+    info.InstallDir = "C:\\Work";
+    info.ProjectName = "Demo";
+    info.InterfaceText = c.iface;
+    info.ViewBaseClass = c.base;
+    ui.Expect("TNewProInfo", [&](UserDriver& user) {
+      const auto& lines = info.WizardInfo->Lines();
+      ASSERT_EQ(lines.size(), c.line9 ? 19u : 18u) << c.base;
+      EXPECT_EQ(lines, SummaryLines("Demo", c.iface, c.base));
+      EXPECT_EQ(lines[1], std::string("  ") + c.iface + "Application targeting");
+      EXPECT_EQ(lines[8], c.line9 ? c.line9 : "") << c.base;
+      EXPECT_EQ(info.InstallDirLabel->Caption(), "C:\\Work");
+      EXPECT_EQ(user.Focused(), "OkBtn");
+      user.Click("CancelBtn");
+    });
+    EXPECT_EQ(info.ShowModal(), mrCancel);
+  }
+}
 
-  EXPECT_EQ(ui.backend.Shown(), (std::vector<std::string>{"TNewDlg", "TVantrel", "TNewProInfo"}));
-  EXPECT_TRUE(ui.backend.Messages().empty());
-  EXPECT_NE(ui.fs.Find("C:\\Work\\Demo.bpr"), nullptr);
-  EXPECT_EQ(ui.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
-  EXPECT_EQ(NewDlg, nullptr);
-  EXPECT_EQ(Vantrel, nullptr);
-  EXPECT_EQ(NewProInfo, nullptr);
+
+// Typing toggles OK, a name may begin with a digit, and Enter twice (once
+// to reach OK, once to press it) starts the wizard. On the way every
+// choice the wizard ignores is changed: the summary shows only the frame
+// kind of the choices, the same texts after Cancel and Finish again, and
+// only the name, location and view base reach the files.
+TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFiles) {
+  for (bool single : {false, true}) {
+    SCOPED_TRACE(single);
+    Ui ui;
+    ui.Expect("TNewDlg", [](UserDriver& user) {
+      auto& ok = user.Get<TButton>("OkBtn");
+      user.Type("9");
+      EXPECT_TRUE(ok.Enabled());
+      user.Press(Key::Backspace);
+      EXPECT_FALSE(ok.Enabled());
+      EXPECT_TRUE(user.Type("9lives"));
+      EXPECT_TRUE(user.Press(Key::Enter));
+      EXPECT_EQ(user.Focused(), "OkBtn");
+      EXPECT_TRUE(user.Press(Key::Enter));
+    });
+    ui.Expect("TVantrel", [single](UserDriver& user) {
+      if (single) user.Click("SDISelect");
+      NextToStepSix(user, true);
+      user.ClickItem("ClassList", 3);
+      user.Pick("BaseClass", 2);
+      EXPECT_TRUE(user.Click("FinishBtn"));
+      EXPECT_TRUE(user.Click("FinishBtn"));
+    });
+    std::vector<std::vector<std::string>> texts;
+    for (const char* button : {"CancelBtn", "OkBtn"})
+      ui.Expect("TNewProInfo", [&texts, button](UserDriver& user) {
+        auto& info = static_cast<TNewProInfo&>(user.Form());
+        texts.push_back(info.WizardInfo->Lines());
+        texts.back().push_back(info.InstallDirLabel->Caption());
+        EXPECT_TRUE(user.Click(button));
+      });
+    ui.RunNewProject();
+
+    auto lines = SummaryLines("9lives", single ? "Single Document Interface " : "Multiple Document Interface ",
+                              "CListView");
+    lines.push_back("C:\\Work");
+    EXPECT_EQ(texts, (std::vector<std::vector<std::string>>{lines, lines}));
+    EXPECT_EQ(ui.backend.Shown(), (std::vector<std::string>{"TNewDlg", "TVantrel", "TNewProInfo", "TNewProInfo"}));
+    EXPECT_TRUE(ui.backend.Messages().empty());
+    Generated expected;
+    Generate(expected, Settings("9lives", "C:\\Work", "CListView"));
+    ASSERT_EQ(ui.fs.Files().size(), expected.fs.Files().size());
+    for (const auto& [path, entry] : expected.fs.Files()) EXPECT_EQ(ui.fs.Find(path)->content, entry.content) << path;
+    EXPECT_EQ(ui.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\9lives.bpr"}));
+    EXPECT_EQ(NewDlg, nullptr);
+    EXPECT_EQ(Vantrel, nullptr);
+    EXPECT_EQ(NewProInfo, nullptr);
+  }
 }
 
 TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
-  enum Level { NewDialog, CloseNewDialog, Chooser, WizardStep1, WizardStep6, Summary };
+  enum Level { NewDialog, CloseNewDialog, Chooser, WizardStep1, WizardStep4, WizardStep6, Summary };
   const struct {
     Level level;
     std::vector<std::string> shown;
   } cases[] = {
       {NewDialog, {"TNewDlg"}},           {CloseNewDialog, {"TNewDlg"}},
       {Chooser, {"TNewDlg", "TDirChooser"}}, {WizardStep1, {"TNewDlg", "TVantrel"}},
-      {WizardStep6, {"TNewDlg", "TVantrel"}}, {Summary, {"TNewDlg", "TVantrel", "TNewProInfo"}},
+      {WizardStep4, {"TNewDlg", "TVantrel"}}, {WizardStep6, {"TNewDlg", "TVantrel"}},
+      {Summary, {"TNewDlg", "TVantrel", "TNewProInfo"}},
   };
   for (const auto& c : cases) {
     Ui ui;
@@ -53,7 +119,9 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
     if (c.level == Chooser) ui.Expect("TDirChooser", [](UserDriver& user) { user.Click("CancelBtn"); });
     if (c.level >= WizardStep1)
       ui.Expect("TVantrel", [&](UserDriver& user) {
-        if (c.level == WizardStep1) return void(user.Click("CancelBtn"));
+        if (c.level == WizardStep4)
+          for (int i = 0; i < 3; ++i) user.Click("NextBtn");
+        if (c.level <= WizardStep4) return void(user.Click("CancelBtn"));
         NextToStepSix(user);
         if (c.level == WizardStep6) return void(user.Close());
         user.Click("FinishBtn");
@@ -70,19 +138,28 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
   }
 }
 
-// A refused run writes nothing; its box gives the same text as the command.
+// A refused run writes nothing and keeps the wizard on step 6; its box has
+// the command's text, one line per cause: files refused for the same reason
+// share a line that names the first, three more and how many else. Over an
+// existing file the run first asks before replacing it.
 TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
   const struct {
     const char* location;
-    bool readOnlyHeader;
+    std::vector<const char*> readOnly;
+    bool fileForRes;
     const char* message;
   } cases[] = {
-      {"C:\\NoSuchDir", false, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
-      {"C:\\Work", true, "Cannot create file C:\\Work\\Demo.h: read-only file"},
+      {"C:\\NoSuchDir", {}, false, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
+      {"C:\\Work", {"Demo.h"}, false, "Cannot create file C:\\Work\\Demo.h: read-only file"},
+      {"C:\\Work", {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "resource.h", "DemoDoc.cpp"}, true,
+       "Cannot write into directory C:\\Work\\res: Not a directory\n"
+       "Cannot create file C:\\Work\\Demo.bpr (and Demo.cpp, Demo.h, Demo.rc and 2 more): read-only file"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
     Ui ui;
-    if (c.readOnlyHeader) ui.fs.AddFile("C:\\Work\\Demo.h", "old", true);
+    for (const char* name : c.readOnly) ui.fs.AddFile(std::string("C:\\Work\\") + name, "old", true);
+    if (c.fileForRes) ui.fs.AddFile("C:\\Work\\res", "a file where the pictures' directory goes");
     std::vector<std::string> labels;
     ui.Expect("TVantrel", [&](UserDriver& user) {
       NextToStepSix(user);
@@ -101,40 +178,13 @@ TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
     ui.RunWizard("Demo", c.location);
 
     EXPECT_EQ(labels, (std::vector<std::string>{c.location, std::string(c.location) + "\\"}));
-    // Over an existing file the run first asks before replacing it.
-    ASSERT_EQ(ui.backend.Messages().size(), c.readOnlyHeader ? 2u : 1u);
+    ASSERT_EQ(ui.backend.Messages().size(), c.readOnly.empty() ? 1u : 2u);
     const MessageBoxRequest& box = ui.backend.Messages().back();
     EXPECT_EQ(box.icon, MessageIcon::Error);
     EXPECT_EQ(box.text, c.message);
     EXPECT_TRUE(ui.fs.CreateLog().empty());
     EXPECT_TRUE(ui.opener.calls.empty());
   }
-}
-
-TEST(WizardFlow, OnlyTheNameLocationAndViewBaseReachTheFiles) {
-  // The same project through two different sets of ignored choices.
-  auto generate = [](bool changeIgnored) {
-    auto ui = std::make_unique<Ui>();
-    ui->Expect("TNewDlg", [](UserDriver& user) {
-      user.Type("Demo");
-      user.Click("OkBtn");
-    });
-    ui->Expect("TVantrel", [changeIgnored](UserDriver& user) {
-      if (changeIgnored) user.Click("SDISelect");
-      NextToStepSix(user, changeIgnored);
-      user.ClickItem("ClassList", 3);
-      user.Pick("BaseClass", 2);
-      user.Click("FinishBtn");
-    });
-    ui->Expect("TNewProInfo", [](UserDriver& user) { user.Click("OkBtn"); });
-    ui->RunNewProject();
-    return ui;
-  };
-  auto plain = generate(false);
-  auto changed = generate(true);
-  ASSERT_EQ(plain->fs.Files().size(), changed->fs.Files().size());
-  for (const auto& [path, entry] : plain->fs.Files()) EXPECT_EQ(entry.content, changed->fs.Find(path)->content) << path;
-  EXPECT_NE(plain->fs.Find("C:\\Work\\DemoView.h")->content.find("CListView"), std::string::npos);
 }
 
 }  // namespace

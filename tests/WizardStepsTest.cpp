@@ -1,3 +1,6 @@
+// The six steps: their pages, buttons and pictures, and the class step's
+// fields and base class.
+
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -25,6 +28,7 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
     auto& w = static_cast<TVantrel&>(user.Form());
     EXPECT_EQ(w.Settings().ViewBaseClass, "CView");
     EXPECT_TRUE(w.MDISelect->Checked());
+    EXPECT_EQ(w.Step1Image->PictureName(), "MDI");
     EXPECT_EQ(w.Image1->Canvas().Pixels().Width, 180);  // The strip holds the module's picture.
     EXPECT_EQ(w.Image6->PictureName(), "");
     ExpectStep(user, 1);
@@ -97,6 +101,93 @@ TEST(WizardSteps, AnErrorInNextIsSwallowedAndLeavesWhatWasDone) {
   });
   ui.RunWizard();
   EXPECT_TRUE(ui.backend.Messages().empty());
+}
+
+// The class step's fields as shown: class name, header, base class,
+// implementation file, and whether the base class can be changed.
+std::vector<std::string> Shown(const TVantrel& w) {
+  return {w.ClassName->Text(), w.HeaderFile->Text(), w.BaseClass->Text(), w.ImplementationFile->Text(),
+          w.BaseClass->Enabled() ? "enabled" : "disabled"};
+}
+
+// Runs the script on step 6 of a wizard for name.
+void OnStepSix(Ui& ui, const std::string& name, HeadlessBackend::FormScript script) {
+  ui.Expect("TVantrel", [script](UserDriver& user) {
+    NextToStepSix(user);
+    script(user);
+    user.Close();
+  });
+  ui.RunWizard(name);
+}
+
+TEST(ClassStep, EachRowShowsItsClass) {
+  for (bool single : {false, true}) {
+    Ui ui;
+    OnStepSix(ui, "demo", [single](UserDriver& user) {
+      auto& w = static_cast<TVantrel&>(user.Form());
+      EXPECT_EQ(w.ClassList->Items(), (std::vector<std::string>{"CdemoApp", "CMainFrame", "CdemoDoc", "CdemoView"}));
+      EXPECT_EQ(w.ClassList->ItemIndex(), -1);
+      EXPECT_EQ(Shown(w), (std::vector<std::string>{"", "", "", "", "disabled"}));
+      if (single) w.SDISelect->SetChecked(true);
+      const std::vector<std::string> rows[] = {
+          {"CdemoApp", "demo.h", "CWinApp", "demo.cpp", "disabled"},
+          {"CMainFrame", "MainFrm.h", "CFrameWnd", "MainFrm.cpp", "disabled"},
+          {"CdemoDoc", "demoDoc.h", "CDoc", "demoDoc.cpp", "disabled"},
+          {"CdemoView", "demoView.h", "CView", "demoView.cpp", "enabled"},
+      };
+      for (int row : {3, 0, 1, 2, 3}) {
+        user.ClickItem("ClassList", row);
+        EXPECT_EQ(Shown(w), rows[row]) << row;
+      }
+      user.ClickItem("ClassList", 7);  // A click below the items changes nothing.
+      EXPECT_EQ(Shown(w), rows[3]);
+    });
+  }
+}
+
+TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
+  Ui ui;
+  OnStepSix(ui, "Demo", [](UserDriver& user) {
+    auto& w = static_cast<TVantrel&>(user.Form());
+    EXPECT_FALSE(user.Pick("BaseClass", 2));  // Disabled until the view row.
+    user.ClickItem("ClassList", 3);
+    EXPECT_TRUE(user.Pick("BaseClass", 2));
+    EXPECT_EQ(w.Settings().ViewBaseClass, "CListView");
+    user.Press(Key::Down, 3);  // Arrow keys pick too.
+    EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
+    // A read-only drop-down, which refuses every edit (see ToolkitEvents).
+    EXPECT_FALSE(w.BaseClass->EditsText());
+    // Other rows show their own base class without touching the setting.
+    user.ClickItem("ClassList", 0);
+    EXPECT_EQ(w.BaseClass->Text(), "CWinApp");
+    EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
+    user.ClickItem("ClassList", 3);
+    EXPECT_EQ(w.BaseClass->Text(), "CTreeView");
+    // Back and Next keep the choice and rebuild four entries.
+    user.Click("BackBtn");
+    EXPECT_TRUE(w.ClassList->Items().empty());
+    EXPECT_EQ(Shown(w), (std::vector<std::string>{"CDemoView", "DemoView.h", "CTreeView", "DemoView.cpp", "enabled"}));
+    user.Click("NextBtn");
+    EXPECT_EQ(w.ClassList->Items().size(), 4u);
+    EXPECT_EQ(w.Settings().ViewBaseClass, "CTreeView");
+  });
+}
+
+// However a base class got into the settings, the run writes a view only on
+// one of the offered classes: anything else is refused before any file is
+// written, with a message that names it.
+TEST(ClassStep, TheRunRefusesABaseThatIsNotOffered) {
+  for (const char* base : {"", "CMyOwnViewCView", "cview", "CFormView"}) {
+    Generated g;
+    Generate(g, Settings("Demo", "C:\\Work", base));
+    ASSERT_EQ(g.report.refusals.size(), 1u) << base;
+    EXPECT_EQ(g.report.refusals[0].what(),
+              "Cannot create file C:\\Work\\DemoView.h: the view base class '" + std::string(base) +
+                  "' is not one of the offered classes (CView, CEditView, CListView, CRichEditView, CScrollView, "
+                  "CTreeView)");
+    EXPECT_EQ(g.fs.Find("C:\\Work\\Demo.bpr"), nullptr) << base;
+    EXPECT_TRUE(g.opener.calls.empty()) << base;
+  }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@
 #   3. decodes res\toolbar.bmp, res\{Name}Doc.ico and res\{Name}.ico (when
 #      present) with ImageMagick and compares their sizes and every pixel
 #      with the pictures of resources/ (TOOLBAR, MDICHILD, MFCVANTREL); the
-#      fields of their headers are PictureFilesTest's to check;
+#      fields of their headers are pinned by the golden files;
 #   4. checks that the files the project unit names (USEUNIT, USERC) exist.
 # Every file of the project must exist; `vantrel new NAME --list-files`
 # names them.
