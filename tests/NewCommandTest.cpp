@@ -123,6 +123,7 @@ TEST(NewCommand, DefaultsToTheCurrentDirectory) {
 // A refusal writes nothing and prints nothing on standard output, with or
 // without --dry-run; each message names the full path and the reason.
 TEST(NewCommand, RefusalsWriteNothing) {
+  const std::string kLong = "C:\\" + std::string(250, 'd');
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -139,6 +140,11 @@ TEST(NewCommand, RefusalsWriteNothing) {
        "vantrel: Cannot write into directory C:\\Busy: another run is writing into it\n"},
       {{"Demo", "--location", "C:\\Work", "--force"}, kExitRefused,
        "vantrel: Cannot create file C:\\Work\\Demo.h: read-only file\nvantrel: nothing was written\n"},
+      {{"Demo", "--location", "C:\\Res"}, kExitRefused,
+       "vantrel: Cannot write into directory C:\\Res\\res: Not a directory\nvantrel: nothing was written\n"},
+      {{"Demo", "--location", kLong}, kExitUsage,
+       "vantrel: The project name is 10 characters too long for this location: the longest path the project needs, "
+       "temporary names included, would be longer than the system allows.\n"},
       {{"Demo", "--location", "C:\\Taken"}, kExitRefused,
        "vantrel: Cannot create file C:\\Taken\\Demo.h: the file exists already\n"
        "vantrel: use --force to replace the files that exist already\nvantrel: nothing was written\n"},
@@ -149,6 +155,9 @@ TEST(NewCommand, RefusalsWriteNothing) {
       fs.AddFile("C:\\Work\\Demo.h", "locked", true);
       fs.AddFile("C:\\Taken\\Demo.h", "mine");
       fs.AddDirectory("C:\\Busy");
+      fs.AddFile("C:\\Res\\res", "");
+      fs.AddDirectory(kLong);
+      fs.SetPathLimit(260);
       auto busy = fs.LockDirectory("C:\\Busy");
       if (dryRun) c.args.push_back("--dry-run");
       auto r = RunNew(fs, c.args);
@@ -156,7 +165,7 @@ TEST(NewCommand, RefusalsWriteNothing) {
       EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
       EXPECT_TRUE(fs.CreateLog().empty());
       EXPECT_TRUE(r.out.empty());
-      EXPECT_EQ(fs.Files().size(), 2u);
+      EXPECT_EQ(fs.Files().size(), 3u);
     }
 }
 
