@@ -235,13 +235,20 @@ TEST_F(CommandProcessTest, ARealDiskFullAtAnyFileChangesNothing) {
   }
 }
 
-// A file-size limit fails the first file over it, named with the reason,
-// and nothing is changed.
+// A file-size limit makes the system stop a write part-way, as a full disk
+// does: the first file over it is named with the reason, and nothing is
+// changed, over an existing project either.
 TEST_F(CommandProcessTest, AFileSizeLimitChangesNothing) {
-  auto r = Run(root_, "Demo", "ulimit -f 4 &&");
-  EXPECT_EQ(r.status, 74) << r.err;
-  EXPECT_NE(r.err.find(": File too large\nvantrel: nothing was changed"), std::string::npos) << r.err;
-  EXPECT_TRUE(fs::is_empty(root_));
+  const fs::path old = Project("old", "One --view-base CTreeView");
+  for (bool force : {false, true}) {
+    const fs::path dir = Fresh(force ? "forced" : "new", force ? old : fs::path{});
+    const auto before = Listing(dir);
+    auto r = Run(dir, std::string("Two") + (force ? " --force" : ""), "ulimit -f 4 &&");
+    EXPECT_EQ(r.status, 74) << r.err;
+    EXPECT_NE(r.err.find("vantrel: Cannot write file " + dir.string() + "/"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(": File too large\nvantrel: nothing was changed"), std::string::npos) << r.err;
+    EXPECT_EQ(Listing(dir), before);
+  }
 }
 
 // A descriptor limit too low for every file to be held open at once is

@@ -206,10 +206,7 @@ void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir) {
   for (const char* target : {"nowhere", "elsewhere"}) {
     SCOPED_TRACE(target);
     ASSERT_TRUE(dir.MakeLink(target, "res"));
-    auto locked = files.OpenLocked(dir.Top(), dir.Separator());
-    EXPECT_EQ(WhatOf(locked->CheckDirectory("res", true)), linked);
-    EXPECT_EQ(ErrorOf([&] { locked->MakeDirectory("res"); }), linked);
-    locked.reset();
+    EXPECT_EQ(WhatOf(files.OpenLocked(dir.Top(), dir.Separator())->CheckDirectory("res", true)), linked);
     ASSERT_TRUE(dir.RemoveLink("res"));
   }
   ASSERT_TRUE(dir.MakeLink("elsewhere", "location"));

@@ -3,34 +3,14 @@
 #include "generator/CodePage.h"
 #include "generator/GeneratedFile.h"
 #include "generator/GenerationRun.h"
-#include "generator/OutputWriter.h"
-#include "platform/fs/FileError.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
 namespace {
 
-using Status = FileOutcome::Status;
-
-TEST(OutputWriter, EndsEveryLineInCrLfAndWritesOnce) {
-  MemoryFileSystem fs;
-  OutputWriter out(fs);
-  out.Create("C:\\a.txt");
-  for (const char* line : {"first", "", "\tlast \\ \xe9"}) out.AddLine(line);
-  out.Commit();
-  const auto* file = fs.Find("C:\\a.txt");
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->content, "first\r\n\r\n\tlast \\ \xe9\r\n");
-  EXPECT_EQ(file->writeCalls, 1);
-  // The buffer starts empty for the next file.
-  out.Create("C:\\b.txt");
-  out.Commit();
-  EXPECT_EQ(fs.Find("C:\\b.txt")->content, "");
-  EXPECT_EQ(fs.OpenFiles(), 0);
-}
-
 // The makefile comes first, the extension script just after the resource
-// script (the run makes "res" then), and the three pictures last.
+// script (the run makes "res" then), and the three pictures last. A second
+// run replaces every file with the same bytes.
 TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   test::Generated g;
   test::Generate(g, test::Settings("Demo"));
@@ -52,7 +32,7 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   const auto first = g.fs.Files();
   RunReport again = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
   ASSERT_TRUE(again.Succeeded());
-  for (const auto& file : again.files) EXPECT_EQ(file.status, Status::Overwritten) << file.path;
+  for (const auto& file : again.files) EXPECT_EQ(file.status, FileOutcome::Status::Overwritten) << file.path;
   for (const auto& [path, entry] : first) EXPECT_EQ(g.fs.Find(path)->content, entry.content) << path;
   EXPECT_EQ(g.opener.calls.size(), 4u);
 }
@@ -99,44 +79,6 @@ TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
       EXPECT_EQ(failed ? failed->content : "", c.keptContent);
     EXPECT_EQ(g.fs.OpenFiles(), 0) << "a failed file is closed at once";
     EXPECT_EQ(g.fs.Files().size(), c.keptContent ? 1u : 0u) << "nothing else is kept";
-  }
-}
-
-// What can be known before writing refuses the whole run: nothing is written,
-// nothing opened, the reason is given, and the location's lock is let go.
-TEST(GenerationRun, ProblemsFoundBeforeWritingRefuseTheWholeRun) {
-  struct Case {
-    const char* what;
-    void (*arrange)(MemoryFileSystem&);
-    ExistingFile existing;
-    const char* message;
-    const char* location = "C:\\Work";
-  } cases[] = {
-      {"missing location", [](MemoryFileSystem&) {}, ExistingFile::Replace,
-       "Cannot write into directory C:\\NoSuchDir: No such file or directory", "C:\\NoSuchDir"},
-      {"read-only file", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\Demo.h", "old", true); },
-       ExistingFile::Replace, "Cannot create file C:\\Work\\Demo.h: read-only file"},
-      {"res is a file", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\res", ""); }, ExistingFile::Replace,
-       "Cannot write into directory C:\\Work\\res: Not a directory"},
-      {"directory at a file's path", [](MemoryFileSystem& fs) { fs.AddDirectory("C:\\Work\\Demo.cpp"); },
-       ExistingFile::Replace, "Cannot create file C:\\Work\\Demo.cpp: Is a directory"},
-      {"existing file kept", [](MemoryFileSystem& fs) { fs.AddFile("C:\\Work\\res\\Demo.ico", "mine"); },
-       ExistingFile::Keep, "Cannot create file C:\\Work\\res\\Demo.ico: the file exists already"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    test::Generated g;
-    g.fs.AddDirectory("C:\\Work");
-    c.arrange(g.fs);
-    const auto before = g.fs.Files();
-    auto settings = test::Settings("Demo", c.location);
-    g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern, c.existing);
-    EXPECT_EQ(g.report.Errors(), std::vector<std::string>{c.message});
-    EXPECT_FALSE(g.report.Succeeded());
-    EXPECT_TRUE(g.fs.CreateLog().empty());
-    EXPECT_EQ(g.fs.Files().size(), before.size());
-    EXPECT_TRUE(g.opener.calls.empty());
-    EXPECT_FALSE(g.fs.Locked(settings.Location));
   }
 }
 

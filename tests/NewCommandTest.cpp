@@ -121,7 +121,8 @@ TEST(NewCommand, DefaultsToTheCurrentDirectory) {
 }
 
 // A refusal writes nothing and prints nothing on standard output, with or
-// without --dry-run; each message names the full path and the reason.
+// without --dry-run; each message names the full path and the reason, and
+// the location's lock is let go.
 TEST(NewCommand, RefusalsWriteNothing) {
   const std::string kLong = "C:\\" + std::string(250, 'd');
   struct Case {
@@ -145,15 +146,17 @@ TEST(NewCommand, RefusalsWriteNothing) {
       {{"Demo", "--location", kLong}, kExitUsage,
        "vantrel: The project name is 10 characters too long for this location: the longest path the project needs, "
        "temporary names included, would be longer than the system allows.\n"},
+      {{"Demo", "--location", "C:\\Dir"}, kExitRefused, "vantrel: Cannot create file C:\\Dir\\Demo.cpp: Is a directory\n"},
       {{"Demo", "--location", "C:\\Taken"}, kExitRefused,
-       "vantrel: Cannot create file C:\\Taken\\Demo.h: the file exists already\n"
+       "vantrel: Cannot create file C:\\Taken\\res\\Demo.ico: the file exists already\n"
        "vantrel: use --force to replace the files that exist already\nvantrel: nothing was written\n"},
   };
   for (bool dryRun : {false, true})
     for (auto c : cases) {
       MemoryFileSystem fs;
       fs.AddFile("C:\\Work\\Demo.h", "locked", true);
-      fs.AddFile("C:\\Taken\\Demo.h", "mine");
+      fs.AddFile("C:\\Taken\\res\\Demo.ico", "mine");
+      fs.AddDirectory("C:\\Dir\\Demo.cpp");
       fs.AddDirectory("C:\\Busy");
       fs.AddFile("C:\\Res\\res", "");
       fs.AddDirectory(kLong);
@@ -166,6 +169,7 @@ TEST(NewCommand, RefusalsWriteNothing) {
       EXPECT_TRUE(fs.CreateLog().empty());
       EXPECT_TRUE(r.out.empty());
       EXPECT_EQ(fs.Files().size(), 3u);
+      for (const char* location : {"C:\\Work", "C:\\Taken", "C:\\Res", "C:\\Dir"}) EXPECT_FALSE(fs.Locked(location));
     }
 }
 
