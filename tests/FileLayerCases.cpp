@@ -4,6 +4,10 @@
 
 #include <algorithm>
 
+#include "generator/CodePage.h"
+#include "generator/GenerationRun.h"
+#include "tests/TestSupport.h"
+
 namespace vantrel::test {
 namespace {
 
@@ -207,6 +211,11 @@ void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir) {
     SCOPED_TRACE(target);
     ASSERT_TRUE(dir.MakeLink(target, "res"));
     EXPECT_EQ(WhatOf(files.OpenLocked(dir.Top(), dir.Separator())->CheckDirectory("res", true)), linked);
+    // A run refuses it once, not again for each file that would go in it.
+    auto settings = Settings("Demo", dir.Top());
+    LockedRun run(settings, files, codepage::kWestern, ExistingFile::Replace);
+    ASSERT_EQ(run.Refusals().size(), 1u);
+    EXPECT_EQ(std::string(run.Refusals()[0].what()), linked);
     ASSERT_TRUE(dir.RemoveLink("res"));
   }
   ASSERT_TRUE(dir.MakeLink("elsewhere", "location"));

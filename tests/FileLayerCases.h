@@ -76,7 +76,8 @@ void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::
 // A link at a file's name, dangling or to a file, is a file there, kept
 // unless files may be replaced, then replaced itself while its target stays
 // as it was; a link where a run would make "res" is refused by the locked
-// directory a run works in; the location itself may be a link.
+// directory a run works in, once for the run; the location itself may be a
+// link.
 void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir);
 
 // A run of project "Two", into an empty location and over project "One" of

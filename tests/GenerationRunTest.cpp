@@ -128,6 +128,7 @@ TEST(GenerationRun, PathsTooLongAreRefusedBeforeWriting) {
                          "character over the system's limit");
     EXPECT_EQ(g.report.Errors(), expected);
     EXPECT_EQ(g.fs.Files().size(), c.refused.empty() ? GeneratedFiles().size() : 0u);
+    EXPECT_FALSE(g.fs.Locked("C:\\Work")) << "the lock is let go";
   }
 }
 
