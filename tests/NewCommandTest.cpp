@@ -65,10 +65,12 @@ TEST(NewOptions, ParsesEveryOptionAndRefusesBadUsage) {
   }
 }
 
+// Without --location the project goes into the current directory.
 TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
   MemoryFileSystem fs;
   fs.AddDirectory("C:\\Work");
-  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work", "--single-document"});
+  fs.SetCurrentDirectory("C:\\Work");
+  auto r = RunNew(fs, {"Demo", "--single-document"});
   EXPECT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(r.out.rfind("Application type of Demo : \n  Single Document Interface Application targeting\n", 0), 0u);
   EXPECT_EQ(Count(r.out, "created     C:\\Work\\"), GeneratedFiles().size());
@@ -110,14 +112,6 @@ TEST(NewCommand, TrailingBackslashIsReadInTheUsersCodePage) {
     EXPECT_EQ(RunNew(fs, {"Demo", "--location", c.location}).status, kExitOk) << c.location;
     EXPECT_NE(fs.Find(c.makefile), nullptr) << c.location;
   }
-}
-
-TEST(NewCommand, DefaultsToTheCurrentDirectory) {
-  MemoryFileSystem fs;
-  fs.AddDirectory("D:\\Here");
-  fs.SetCurrentDirectory("D:\\Here");
-  EXPECT_EQ(RunNew(fs, {"Demo"}).status, kExitOk);
-  EXPECT_NE(fs.Find("D:\\Here\\Demo.bpr"), nullptr);
 }
 
 // A refusal writes nothing and prints nothing on standard output, with or

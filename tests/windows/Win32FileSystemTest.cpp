@@ -193,9 +193,7 @@ TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesIt
     EXPECT_TRUE(Win32OutputFile::IsTemporaryName(temporaries[0])) << temporaries[0];
     EXPECT_NE(GetFileAttributesA(Path(temporaries[0]).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     file->Finish();
-    auto plain = files.CreateFile(Path("plain.txt"), ExistingFile::Replace);
-    plain->Write("new");
-    plain->Finish();
+    test::WriteWhole(files, Path("plain.txt"), "new");
     EXPECT_EQ(Content("marked.txt"), "new");
     EXPECT_EQ(GetFileAttributesA(Path("marked.txt").c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
@@ -215,11 +213,7 @@ TEST_F(Win32FileSystemTest, AFileHeldOpenIsReportedWithTheSystemsReasonAndKept) 
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   for (const auto& [name, methods] : kSoundMethods) {
     Win32FileSystem files(methods);
-    const std::string message = test::ErrorOf([&] {
-      auto file = files.CreateFile(Path("held.txt"), ExistingFile::Replace);
-      file->Write("ours");
-      file->Finish();
-    });
+    const std::string message = test::ErrorOf([&] { test::WriteWhole(files, Path("held.txt"), "ours"); });
     const std::string start = "Cannot create file " + Path("held.txt") + ": ";
     EXPECT_TRUE(message == start + Win32Reason(ERROR_SHARING_VIOLATION) ||
                 message == start + Win32Reason(ERROR_ACCESS_DENIED) ||
