@@ -26,7 +26,8 @@ bool WriteWhole(FileSystem& files, const std::string& path, const std::string& b
 
 void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir) {
   for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace})
-    EXPECT_FALSE(WriteWhole(files, dir.Path(existing == ExistingFile::Keep ? "kept.txt" : "new.txt"), "a\r\nb\r\n", existing));
+    EXPECT_FALSE(
+        WriteWhole(files, dir.Path(existing == ExistingFile::Keep ? "kept.txt" : "new.txt"), "a\r\nb\r\n", existing));
   EXPECT_EQ(Content(files, dir, "new.txt"), "a\r\nb\r\n");
   EXPECT_EQ(Content(files, dir, "kept.txt"), "a\r\nb\r\n");
   dir.Put("old.txt", "old content");

@@ -140,7 +140,8 @@ TEST(NewCommand, RefusalsWriteNothing) {
       {{"Demo", "--location", kLong}, kExitUsage,
        "vantrel: The project name is 10 characters too long for this location: the longest path the project needs, "
        "temporary names included, would be longer than the system allows.\n"},
-      {{"Demo", "--location", "C:\\Dir"}, kExitRefused, "vantrel: Cannot create file C:\\Dir\\Demo.cpp: Is a directory\n"},
+      {{"Demo", "--location", "C:\\Dir"}, kExitRefused,
+       "vantrel: Cannot create file C:\\Dir\\Demo.cpp: Is a directory\n"},
       {{"Demo", "--location", "C:\\Taken"}, kExitRefused,
        "vantrel: Cannot create file C:\\Taken\\res\\Demo.ico: the file exists already\n"
        "vantrel: use --force to replace the files that exist already\nvantrel: nothing was written\n"},

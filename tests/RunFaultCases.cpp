@@ -230,7 +230,8 @@ void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
     auto settings = Settings("Two", location, "CView");
     LockedRun next(settings, troubled, codepage::kWestern, ExistingFile::Replace);
     ASSERT_FALSE(next.RolledBack().empty());
-    EXPECT_EQ(next.RolledBack().front(), "an interrupted run of project Two left its journal " + journal + "; taking it back");
+    EXPECT_EQ(next.RolledBack().front(),
+              "an interrupted run of project Two left its journal " + journal + "; taking it back");
     const auto taken = std::count_if(next.RolledBack().begin(), next.RolledBack().end(), [](const std::string& line) {
       return line.starts_with("restored ") || line.starts_with("removed ");
     });
@@ -251,7 +252,8 @@ void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
   const std::string left = "left alone a line of the journal that names no file of project Two: ";
   EXPECT_EQ(rolledBack, (std::vector<std::string>{
                             "an interrupted run of project Two left its journal " + journal + "; taking it back",
-                            left + "new ..\\outside", left + "new Other.cpp", left + "replace Two.h 12 not-a-temporary x",
+                            left + "new ..\\outside", left + "new Other.cpp",
+                            left + "replace Two.h 12 not-a-temporary x",
                             "removed " + dir.Path(killed + "Two.cpp") + ", which the interrupted run had made",
                             left + "new Two.cpp extra"}));
   EXPECT_TRUE(dir.Listing("killed").at("Other.cpp").ends_with(" theirs"));
@@ -261,7 +263,8 @@ void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
   const auto kept = dir.Listing("killed");
   auto settings = Settings("Two", location, "CView");
   LockedRun next(settings, files, codepage::kWestern, ExistingFile::Replace);
-  EXPECT_EQ(next.RolledBack(), std::vector<std::string>{"left " + journal + " alone: it is not a journal this program wrote"});
+  EXPECT_EQ(next.RolledBack(),
+            std::vector<std::string>{"left " + journal + " alone: it is not a journal this program wrote"});
   ASSERT_EQ(next.Refusals().size(), 1u);
   EXPECT_EQ(std::string(next.Refusals()[0].what()), "Cannot create file " + journal + ": " + std::string(kNotAJournal));
   EXPECT_EQ(dir.Listing("killed"), kept);
