@@ -4,15 +4,12 @@
 
 #include <algorithm>
 
+#include "generator/CodePage.h"
+#include "generator/GenerationRun.h"
+#include "tests/TestSupport.h"
+
 namespace vantrel::test {
 namespace {
-
-bool Write(FileSystem& files, const std::string& path, const std::string& bytes, ExistingFile existing) {
-  auto file = files.CreateFile(path, existing);
-  file->Write(bytes);
-  file->Finish();
-  return file->ReplacesExisting();
-}
 
 std::string Content(const FileSystem& files, const NativeDirectory& dir, const std::string& relative) {
   return files.ReadFile(dir.Path(relative)).value_or("<none>");
@@ -20,13 +17,21 @@ std::string Content(const FileSystem& files, const NativeDirectory& dir, const s
 
 }  // namespace
 
+bool WriteWhole(FileSystem& files, const std::string& path, const std::string& bytes, ExistingFile existing) {
+  auto file = files.CreateFile(path, existing);
+  file->Write(bytes);
+  file->Finish();
+  return file->ReplacesExisting();
+}
+
 void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir) {
   for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace})
-    EXPECT_FALSE(Write(files, dir.Path(existing == ExistingFile::Keep ? "kept.txt" : "new.txt"), "a\r\nb\r\n", existing));
+    EXPECT_FALSE(
+        WriteWhole(files, dir.Path(existing == ExistingFile::Keep ? "kept.txt" : "new.txt"), "a\r\nb\r\n", existing));
   EXPECT_EQ(Content(files, dir, "new.txt"), "a\r\nb\r\n");
   EXPECT_EQ(Content(files, dir, "kept.txt"), "a\r\nb\r\n");
   dir.Put("old.txt", "old content");
-  EXPECT_TRUE(Write(files, dir.Path("old.txt"), "new", ExistingFile::Replace));
+  EXPECT_TRUE(WriteWhole(files, dir.Path("old.txt"), "new", ExistingFile::Replace));
   EXPECT_EQ(Content(files, dir, "old.txt"), "new");
   // A file dropped before it is finished leaves everything as it was.
   for (const char* relative : {"old.txt", "dropped.txt"})
@@ -75,8 +80,7 @@ void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& d
   for (const auto& c : cases) {
     const std::string expected = "Cannot create file " + c.path + ": " + c.reason;
     EXPECT_EQ(ErrorOf([&] { files.CreateFile(c.path, c.existing)->Finish(); }), expected);
-    auto check = files.CheckNewFile(c.path, c.existing);
-    EXPECT_EQ(check ? std::string(check->what()) : "", c.foreseen ? expected : "");
+    EXPECT_EQ(WhatOf(files.CheckNewFile(c.path, c.existing)), c.foreseen ? expected : "");
   }
   EXPECT_EQ(Content(files, dir, "locked.txt"), "keep");
   EXPECT_EQ(Content(files, dir, "plain.txt"), "mine");
@@ -85,15 +89,16 @@ void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& d
 
 void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons) {
   dir.Put("file", "");
-  const std::string here = dir.Path("");
-  const std::string top = here.substr(0, here.size() - dir.Separator().size());
+  const std::string top = dir.Top();
   const struct {
     std::string path;
     bool mayBeMissing;
     std::string reason;  // Empty: no problem.
   } cases[] = {
       {top, false, ""},
+      {dir.Path(""), false, ""},  // A separator at the end names the same directory.
       {dir.Path("res"), true, ""},
+      {dir.Path("res") + dir.Separator(), true, ""},
       {dir.Path("res"), false, reasons.missingDirectory},
       {dir.Path("no") + dir.Separator() + "res", true, reasons.missingDirectory},  // Of "no".
       {dir.Path("file"), true, reasons.fileAsDirectory},
@@ -107,17 +112,26 @@ void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, co
   EXPECT_EQ(ErrorOf([&] { files.LockDirectory(dir.Path(".")); }),
             "Cannot write into directory " + dir.Path(".") + ": another run is writing into it");
   // The lock keeps other runs out, not the files of its own.
-  EXPECT_FALSE(Write(files, dir.Path("in.txt"), "x", ExistingFile::Keep));
+  EXPECT_FALSE(WriteWhole(files, dir.Path("in.txt"), "x", ExistingFile::Keep));
   lock.reset();
   EXPECT_NE(files.LockDirectory(top), nullptr);
   EXPECT_EQ(ErrorOf([&] { files.LockDirectory(dir.Path("none")); }),
             "Cannot write into directory " + dir.Path("none") + ": " + reasons.missingDirectory);
   EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"file", "in.txt"})) << "no lock file";
+
+  EXPECT_TRUE(files.MakeDirectory(dir.Path("res")));
+  EXPECT_FALSE(files.MakeDirectory(dir.Path("res")));
+  EXPECT_FALSE(files.MakeDirectory(dir.Path("no") + dir.Separator() + "such"));
+  for (const std::string& path : {top, dir.Path("")})  // With a separator at its end too.
+    EXPECT_EQ(files.Subdirectories(path), std::vector<std::string>{"res"}) << path;
+  EXPECT_TRUE(files.DirectoryExists(dir.Path("res") + dir.Separator()));
+  EXPECT_FALSE(files.DirectoryExists(dir.Path("file")));
+  EXPECT_TRUE(files.FileExists(dir.Path("file")));
+  EXPECT_FALSE(files.FileExists(dir.Path("res")));
 }
 
 void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons) {
-  const std::string here = dir.Path("");
-  const std::string top = here.substr(0, here.size() - dir.Separator().size());
+  const std::string top = dir.Top();
   const std::string inRes = dir.Path("res") + dir.Separator() + "a.txt";
   dir.Put("file", "");
   auto locked = files.OpenLocked(top, dir.Separator());
@@ -130,8 +144,8 @@ void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, 
   file->Write("in res");
   file->Finish();
   EXPECT_EQ(files.ReadFile(inRes).value_or("<none>"), "in res");
-  auto again = locked->CheckNewFile("res\\a.txt", ExistingFile::Keep);
-  EXPECT_EQ(again ? std::string(again->what()) : "", "Cannot create file " + inRes + ": the file exists already");
+  EXPECT_EQ(WhatOf(locked->CheckNewFile("res\\a.txt", ExistingFile::Keep)),
+            "Cannot create file " + inRes + ": the file exists already");
   EXPECT_EQ(ErrorOf([&] { locked->MakeDirectory("file"); }),
             "Cannot write into directory " + dir.Path("file") + ": " + reasons.fileAsDirectory);
   EXPECT_EQ(ErrorOf([&] { files.LockDirectory(top); }),
@@ -143,11 +157,14 @@ void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, 
 
 void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
                             const std::vector<std::string>& nearMisses) {
-  const std::string here = dir.Path("");
-  const std::string top = here.substr(0, here.size() - dir.Separator().size());
+  const std::string top = dir.Top();
   dir.MakeDirectory("res");
+  // Only the directory and its "res" are looked in.
+  dir.MakeDirectory("Other");
+  dir.Put("Other" + dir.Separator() + leftovers.front(), "not in this project");
   std::vector<std::string> kept = nearMisses;
   kept.push_back("res");
+  kept.push_back("Other");
   std::sort(kept.begin(), kept.end());
   for (const bool throughLockedDirectory : {false, true}) {
     SCOPED_TRACE(throughLockedDirectory ? "locked directory" : "file system");
@@ -171,6 +188,43 @@ void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::
     EXPECT_EQ(dir.Entries(), kept);
     for (const auto& name : nearMisses) EXPECT_EQ(Content(files, dir, name), "mine") << name;
   }
+  EXPECT_EQ(Content(files, dir, "Other" + dir.Separator() + leftovers.front()), "not in this project");
+}
+
+void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir) {
+  dir.Put("target.txt", "precious");
+  dir.MakeDirectory("elsewhere");
+  const std::string path = dir.Path("Demo.h");
+  const std::string exists = "Cannot create file " + path + ": " + std::string(kFileExists);
+  for (const char* target : {"nowhere", "target.txt"}) {
+    SCOPED_TRACE(target);
+    ASSERT_TRUE(dir.MakeLink(target, "Demo.h"));
+    EXPECT_EQ(WhatOf(files.CheckNewFile(path, ExistingFile::Keep)), exists);
+    EXPECT_EQ(ErrorOf([&] { WriteWhole(files, path, "generated", ExistingFile::Keep); }), exists);
+    EXPECT_FALSE(files.CheckNewFile(path, ExistingFile::Replace).has_value());
+    EXPECT_EQ(ErrorOf([&] { WriteWhole(files, path, "generated"); }), "");
+    EXPECT_EQ(Content(files, dir, "Demo.h"), "generated");
+    ASSERT_TRUE(dir.RemoveLink("Demo.h"));
+  }
+  EXPECT_EQ(Content(files, dir, "target.txt"), "precious");
+  const std::string linked = "Cannot write into directory " + dir.Path("res") + ": " + std::string(kLinkedDirectory);
+  for (const char* target : {"nowhere", "elsewhere"}) {
+    SCOPED_TRACE(target);
+    ASSERT_TRUE(dir.MakeLink(target, "res"));
+    EXPECT_EQ(WhatOf(files.OpenLocked(dir.Top(), dir.Separator())->CheckDirectory("res", true)), linked);
+    // A run refuses it once, not again for each file that would go in it.
+    auto settings = Settings("Demo", dir.Top());
+    LockedRun run(settings, files, codepage::kWestern, ExistingFile::Replace);
+    ASSERT_EQ(run.Refusals().size(), 1u);
+    EXPECT_EQ(std::string(run.Refusals()[0].what()), linked);
+    ASSERT_TRUE(dir.RemoveLink("res"));
+  }
+  ASSERT_TRUE(dir.MakeLink("elsewhere", "location"));
+  EXPECT_FALSE(files.CheckDirectory(dir.Path("location"), false).has_value()) << "a location may be a link";
+  EXPECT_NE(files.LockDirectory(dir.Path("location")), nullptr);
+  ASSERT_TRUE(dir.RemoveLink("location"));
+  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"elsewhere", "target.txt"})) << "no temporary is left";
+  EXPECT_EQ(dir.Listing("elsewhere"), (std::map<std::string, std::string>{})) << "nothing is written through a link";
 }
 
 }  // namespace vantrel::test

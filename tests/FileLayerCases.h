@@ -29,6 +29,15 @@ class NativeDirectory {
   // Everything below the subdirectory sub, by relative name: each entry's
   // kind, mode or attributes, and a file's content.
   virtual std::map<std::string, std::string> Listing(const std::string& sub) const = 0;
+  // A symbolic link at relative to target (relative to the link's own
+  // directory), and its removal; false where links cannot be made.
+  virtual bool MakeLink(const std::string& /*target*/, const std::string& /*relative*/) { return false; }
+  virtual bool RemoveLink(const std::string& /*relative*/) { return false; }
+  // The directory's own path, without a separator at its end.
+  std::string Top() const {
+    const std::string here = Path("");
+    return here.substr(0, here.size() - Separator().size());
+  }
 };
 
 // The system's words for the refusals whose reason comes from the system.
@@ -48,7 +57,8 @@ void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir);
 // check before writing, with the same message; nothing is changed.
 void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
-// The directory checks before writing, and one lock per directory.
+// The directory checks before writing, one lock per directory, and the
+// queries: a directory made once, files and directories told apart.
 void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
 // A run's directory, opened and locked: names below it, "res" made and made
@@ -63,6 +73,13 @@ void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, 
 void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
                             const std::vector<std::string>& nearMisses);
 
+// A link at a file's name, dangling or to a file, is a file there, kept
+// unless files may be replaced, then replaced itself while its target stays
+// as it was; a link where a run would make "res" is refused by the locked
+// directory a run works in, once for the run; the location itself may be a
+// link.
+void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir);
+
 // A run of project "Two", into an empty location and over project "One" of
 // another view class, fails or is stopped at every file position while it
 // writes the files and while it puts them in place: afterwards the location
@@ -74,6 +91,13 @@ void ExpectARunChangesAllOrNothing(FileSystem& files, NativeDirectory& dir);
 // so), then writes its own project whole. A journal naming files outside
 // the project's own is not trusted with them.
 void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir);
+
+// Writes a whole file; whether it replaced one.
+bool WriteWhole(FileSystem& files, const std::string& path, const std::string& bytes,
+                ExistingFile existing = ExistingFile::Replace);
+
+// The message of a problem found; empty when none.
+inline std::string WhatOf(const std::optional<FileError>& problem) { return problem ? problem->what() : ""; }
 
 // The message of the FileError that action raises; empty when none.
 template <typename Action>

@@ -65,10 +65,12 @@ TEST(NewOptions, ParsesEveryOptionAndRefusesBadUsage) {
   }
 }
 
+// Without --location the project goes into the current directory.
 TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
   MemoryFileSystem fs;
   fs.AddDirectory("C:\\Work");
-  auto r = RunNew(fs, {"Demo", "--location", "C:\\Work", "--single-document"});
+  fs.SetCurrentDirectory("C:\\Work");
+  auto r = RunNew(fs, {"Demo", "--single-document"});
   EXPECT_EQ(r.status, kExitOk) << r.err;
   EXPECT_EQ(r.out.rfind("Application type of Demo : \n  Single Document Interface Application targeting\n", 0), 0u);
   EXPECT_EQ(Count(r.out, "created     C:\\Work\\"), GeneratedFiles().size());
@@ -112,17 +114,11 @@ TEST(NewCommand, TrailingBackslashIsReadInTheUsersCodePage) {
   }
 }
 
-TEST(NewCommand, DefaultsToTheCurrentDirectory) {
-  MemoryFileSystem fs;
-  fs.AddDirectory("D:\\Here");
-  fs.SetCurrentDirectory("D:\\Here");
-  EXPECT_EQ(RunNew(fs, {"Demo"}).status, kExitOk);
-  EXPECT_NE(fs.Find("D:\\Here\\Demo.bpr"), nullptr);
-}
-
 // A refusal writes nothing and prints nothing on standard output, with or
-// without --dry-run; each message names the full path and the reason.
+// without --dry-run; each message names the full path and the reason, and
+// the location's lock is let go.
 TEST(NewCommand, RefusalsWriteNothing) {
+  const std::string kLong = "C:\\" + std::string(250, 'd');
   struct Case {
     std::vector<std::string> args;
     int status;
@@ -139,16 +135,27 @@ TEST(NewCommand, RefusalsWriteNothing) {
        "vantrel: Cannot write into directory C:\\Busy: another run is writing into it\n"},
       {{"Demo", "--location", "C:\\Work", "--force"}, kExitRefused,
        "vantrel: Cannot create file C:\\Work\\Demo.h: read-only file\nvantrel: nothing was written\n"},
+      {{"Demo", "--location", "C:\\Res"}, kExitRefused,
+       "vantrel: Cannot write into directory C:\\Res\\res: Not a directory\nvantrel: nothing was written\n"},
+      {{"Demo", "--location", kLong}, kExitUsage,
+       "vantrel: The project name is 10 characters too long for this location: the longest path the project needs, "
+       "temporary names included, would be longer than the system allows.\n"},
+      {{"Demo", "--location", "C:\\Dir"}, kExitRefused,
+       "vantrel: Cannot create file C:\\Dir\\Demo.cpp: Is a directory\n"},
       {{"Demo", "--location", "C:\\Taken"}, kExitRefused,
-       "vantrel: Cannot create file C:\\Taken\\Demo.h: the file exists already\n"
+       "vantrel: Cannot create file C:\\Taken\\res\\Demo.ico: the file exists already\n"
        "vantrel: use --force to replace the files that exist already\nvantrel: nothing was written\n"},
   };
   for (bool dryRun : {false, true})
     for (auto c : cases) {
       MemoryFileSystem fs;
       fs.AddFile("C:\\Work\\Demo.h", "locked", true);
-      fs.AddFile("C:\\Taken\\Demo.h", "mine");
+      fs.AddFile("C:\\Taken\\res\\Demo.ico", "mine");
+      fs.AddDirectory("C:\\Dir\\Demo.cpp");
       fs.AddDirectory("C:\\Busy");
+      fs.AddFile("C:\\Res\\res", "");
+      fs.AddDirectory(kLong);
+      fs.SetPathLimit(260);
       auto busy = fs.LockDirectory("C:\\Busy");
       if (dryRun) c.args.push_back("--dry-run");
       auto r = RunNew(fs, c.args);
@@ -156,7 +163,8 @@ TEST(NewCommand, RefusalsWriteNothing) {
       EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
       EXPECT_TRUE(fs.CreateLog().empty());
       EXPECT_TRUE(r.out.empty());
-      EXPECT_EQ(fs.Files().size(), 2u);
+      EXPECT_EQ(fs.Files().size(), 3u);
+      for (const char* location : {"C:\\Work", "C:\\Taken", "C:\\Res", "C:\\Dir"}) EXPECT_FALSE(fs.Locked(location));
     }
 }
 

@@ -217,40 +217,57 @@ void ExpectARunChangesAllOrNothing(FileSystem& files, NativeDirectory& dir) {
 void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
   Arrange(files, dir, "killed", true);
   const std::string location = dir.Path("killed");
+  const std::string killed = "killed" + dir.Separator(), journal = dir.Path(killed + ".vantrel-journal");
   const auto before = dir.Listing("killed");
   for (int placed = 1; placed <= kFiles; ++placed) {
     SCOPED_TRACE("killed after " + std::to_string(placed) + " placements");
-    {
-      Trouble trouble(Fault::Kill, kFiles + placed);
-      EXPECT_THROW(Run(files, location, "Two", "CView", trouble), Killed);
-      ASSERT_TRUE(trouble.killed);
-      // The next run takes the killed one back before anything else.
-      Trouble none;
-      TroubledFileSystem troubled(files, none);
-      auto settings = Settings("Two", location, "CView");
-      LockedRun next(settings, troubled, codepage::kWestern, ExistingFile::Replace);
-      ASSERT_FALSE(next.RolledBack().empty());
-      EXPECT_EQ(next.RolledBack().front(), "an interrupted run of project Two left its journal " +
-                                               dir.Path("killed" + dir.Separator() + ".vantrel-journal") +
-                                               "; taking it back");
-      const auto taken = std::count_if(next.RolledBack().begin(), next.RolledBack().end(), [](const std::string& line) {
-        return line.starts_with("restored ") || line.starts_with("removed ");
-      });
-      EXPECT_EQ(taken, placed);
-      EXPECT_EQ(next.Refusals().size(), 0u);
-      const auto listing = dir.Listing("killed");
-      EXPECT_EQ(listing, before);
-    }
+    Trouble trouble(Fault::Kill, kFiles + placed);
+    EXPECT_THROW(Run(files, location, "Two", "CView", trouble), Killed);
+    ASSERT_TRUE(trouble.killed);
+    // The next run takes the killed one back before anything else.
+    Trouble none;
+    TroubledFileSystem troubled(files, none);
+    auto settings = Settings("Two", location, "CView");
+    LockedRun next(settings, troubled, codepage::kWestern, ExistingFile::Replace);
+    ASSERT_FALSE(next.RolledBack().empty());
+    EXPECT_EQ(next.RolledBack().front(),
+              "an interrupted run of project Two left its journal " + journal + "; taking it back");
+    const auto taken = std::count_if(next.RolledBack().begin(), next.RolledBack().end(), [](const std::string& line) {
+      return line.starts_with("restored ") || line.starts_with("removed ");
+    });
+    EXPECT_EQ(taken, placed);
+    EXPECT_EQ(next.Refusals().size(), 0u);
+    EXPECT_EQ(dir.Listing("killed"), before);
   }
-  // A journal naming files outside the project is not trusted with them.
-  dir.Put("killed" + dir.Separator() + "Other.cpp", "theirs");
-  dir.Put("killed" + dir.Separator() + ".vantrel-journal",
-          "vantrel journal 1\nproject Two\nnew ..\\outside\nnew Other.cpp\nnew Two.cpp 12\n");
+  // A journal is not trusted blindly: only names of the file table of the
+  // project it names are acted on, anything else is left alone and said
+  // so; the run then writes its project.
+  dir.Put(killed + "Other.cpp", "theirs");
+  dir.Put(killed + "Two.cpp", "made by the killed run");
+  dir.Put(killed + ".vantrel-journal", "vantrel journal 1\nproject Two\nnew ..\\outside\nnew Other.cpp\n"
+                                       "replace Two.h 12 not-a-temporary x\nnew Two.cpp\nnew Two.cpp extra\n");
   Trouble none;
   std::vector<std::string> rolledBack;
   EXPECT_TRUE(Run(files, location, "Two", "CView", none, &rolledBack).Succeeded());
-  EXPECT_EQ(rolledBack.size(), 4u);
-  EXPECT_EQ(dir.Listing("killed").count("Other.cpp"), 1u);
+  const std::string left = "left alone a line of the journal that names no file of project Two: ";
+  EXPECT_EQ(rolledBack, (std::vector<std::string>{
+                            "an interrupted run of project Two left its journal " + journal + "; taking it back",
+                            left + "new ..\\outside", left + "new Other.cpp",
+                            left + "replace Two.h 12 not-a-temporary x",
+                            "removed " + dir.Path(killed + "Two.cpp") + ", which the interrupted run had made",
+                            left + "new Two.cpp extra"}));
+  EXPECT_TRUE(dir.Listing("killed").at("Other.cpp").ends_with(" theirs"));
+  // A file that is no journal of this program is left as it is, and no run
+  // starts while it holds the journal's name.
+  dir.Put(killed + ".vantrel-journal", "not a journal\nnew Other.cpp\n");
+  const auto kept = dir.Listing("killed");
+  auto settings = Settings("Two", location, "CView");
+  LockedRun next(settings, files, codepage::kWestern, ExistingFile::Replace);
+  EXPECT_EQ(next.RolledBack(),
+            std::vector<std::string>{"left " + journal + " alone: it is not a journal this program wrote"});
+  ASSERT_EQ(next.Refusals().size(), 1u);
+  EXPECT_EQ(std::string(next.Refusals()[0].what()), "Cannot create file " + journal + ": " + std::string(kNotAJournal));
+  EXPECT_EQ(dir.Listing("killed"), kept);
 }
 
 }  // namespace vantrel::test

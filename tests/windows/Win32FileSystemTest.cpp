@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <map>
-#include <functional>
 #include <span>
 #include <string>
 #include <utility>
@@ -60,20 +59,10 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
 
   // Removes a directory tree, read-only files included.
   static void Remove(const std::string& path) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = found.cFileName, full = path + "\\" + name;
-        if (name == "." || name == "..") continue;
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          Remove(full);
-        } else {
-          SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-          DeleteFileA(full.c_str());
-        }
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
+    for (const std::string& name : Names(path + "\\*", false)) {
+      const std::string full = path + "\\" + name;
+      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (!DeleteFileA(full.c_str())) Remove(full);
     }
     RemoveDirectoryA(path.c_str());
   }
@@ -123,10 +112,7 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
     return names;
   }
   bool Write(const std::string& path, const std::string& bytes, ExistingFile existing = ExistingFile::Replace) {
-    auto file = files_.CreateFile(path, existing);
-    file->Write(bytes);
-    file->Finish();
-    return file->ReplacesExisting();
+    return test::WriteWhole(files_, path, bytes, existing);
   }
   const test::NativeReasons reasons_{"not a regular file", Win32Reason(ERROR_FILENAME_EXCED_RANGE),
                                      Win32Reason(ERROR_PATH_NOT_FOUND), Win32Reason(ERROR_FILE_NOT_FOUND),
@@ -167,16 +153,29 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
     for (int wait = 0; wait < 500 && HasEntry(relative) != present; ++wait) Sleep(10);
     return HasEntry(relative) == present;
   }
+  // Runs check in a fresh directory with a file system of each set of
+  // methods given.
+  template <typename Check>
+  void ForEachMethod(std::span<const Methods> methods, Check check) {
+    for (const auto& [name, set] : methods) {
+      SCOPED_TRACE(name);
+      TearDown();
+      SetUp();
+      Win32FileSystem files(set);
+      check(files);
+    }
+  }
+  // Wine cannot make links itself: its host makes them.
+  bool MakeLink(const std::string& target, const std::string& relative) override {
+    return OnHost("/bin/ln -s", target, relative, true);
+  }
+  bool RemoveLink(const std::string& relative) override { return OnHost("/bin/rm -f", "--", relative, false); }
   std::string dir_;
   Win32FileSystem files_;
 };
 
 TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesItsTemporaries) {
-  for (const auto& [name, methods] : kMethods) {
-    SCOPED_TRACE(name);
-    TearDown();
-    SetUp();
-    Win32FileSystem files(methods);
+  ForEachMethod(kMethods, [&](Win32FileSystem& files) {
     test::ExpectWholeFilesOrNone(files, *this);
     // A new file gets the attributes any new file gets here, although its
     // temporary was hidden.
@@ -194,15 +193,13 @@ TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesIt
     EXPECT_TRUE(Win32OutputFile::IsTemporaryName(temporaries[0])) << temporaries[0];
     EXPECT_NE(GetFileAttributesA(Path(temporaries[0]).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     file->Finish();
-    auto plain = files.CreateFile(Path("plain.txt"), ExistingFile::Replace);
-    plain->Write("new");
-    plain->Finish();
+    test::WriteWhole(files, Path("plain.txt"), "new");
     EXPECT_EQ(Content("marked.txt"), "new");
     EXPECT_EQ(GetFileAttributesA(Path("marked.txt").c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     EXPECT_EQ(GetFileAttributesA(Path("plain.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     EXPECT_EQ(Names(Path("~vt*"), false), std::vector<std::string>{}) << "no temporary or backup is left";
-  }
+  });
 }
 
 TEST_F(Win32FileSystemTest, RefusalsNameThePathAndTheSystemsReason) {
@@ -216,11 +213,7 @@ TEST_F(Win32FileSystemTest, AFileHeldOpenIsReportedWithTheSystemsReasonAndKept) 
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   for (const auto& [name, methods] : kSoundMethods) {
     Win32FileSystem files(methods);
-    const std::string message = test::ErrorOf([&] {
-      auto file = files.CreateFile(Path("held.txt"), ExistingFile::Replace);
-      file->Write("ours");
-      file->Finish();
-    });
+    const std::string message = test::ErrorOf([&] { test::WriteWhole(files, Path("held.txt"), "ours"); });
     const std::string start = "Cannot create file " + Path("held.txt") + ": ";
     EXPECT_TRUE(message == start + Win32Reason(ERROR_SHARING_VIOLATION) ||
                 message == start + Win32Reason(ERROR_ACCESS_DENIED) ||
@@ -234,9 +227,6 @@ TEST_F(Win32FileSystemTest, AFileHeldOpenIsReportedWithTheSystemsReasonAndKept) 
 
 TEST_F(Win32FileSystemTest, DirectoryChecksAndOneLock) {
   test::ExpectDirectoryChecksAndOneLock(files_, *this, reasons_);
-  // A trailing backslash names the same directory.
-  for (const auto& [path, mayBeMissing] : {std::pair(dir_ + "\\", false), std::pair(Path("res\\"), true)})
-    EXPECT_FALSE(files_.CheckDirectory(path, mayBeMissing).has_value()) << path;
 }
 
 TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksBelowIt(files_, *this, reasons_); }
@@ -244,50 +234,29 @@ TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksB
 // Every method but one: under Wine, a file system without hard links cannot
 // keep a replaced file aside (its rename would move what a link points to).
 TEST_F(Win32FileSystemTest, ARunChangesAllOrNothingWithEveryMethod) {
-  for (const auto& [name, methods] : kMethods) {
-    if (!methods.hardLinks && UnderWine()) continue;
-    SCOPED_TRACE(name);
-    TearDown();
-    SetUp();
-    Win32FileSystem files(methods);
+  std::vector<Methods> methods;
+  for (const auto& m : kMethods)
+    if (m.methods.hardLinks || !UnderWine()) methods.push_back(m);
+  ForEachMethod(methods, [&](Win32FileSystem& files) {
     test::ExpectARunChangesAllOrNothing(files, *this);
     test::ExpectAKilledRunIsTakenBack(files, *this);
-  }
+  });
 }
 
 TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory) {
-  // The backslash is the separator here: generated names join as they are.
-  EXPECT_EQ(files_.ProjectPath("C:\\Work", "\\", "res\\Demo.rc2"), "C:\\Work\\res\\Demo.rc2");
-  EXPECT_EQ(files_.ProjectPath("C:\\", "", "Demo.bpr"), "C:\\Demo.bpr");
   EXPECT_EQ(ParentOf("C:\\Work\\Demo\\"), "C:\\Work");
   EXPECT_EQ(ParentOf("C:\\Demo"), "C:\\");
   EXPECT_EQ(ParentOf("C:\\"), "C:\\");
 
-  EXPECT_TRUE(files_.MakeDirectory(Path("res")));
-  EXPECT_FALSE(files_.MakeDirectory(Path("res")));
-  EXPECT_FALSE(files_.MakeDirectory(Path("no\\such")));
-  EXPECT_TRUE(files_.DirectoryExists(Path("res\\")));
-  files_.MakeDirectory(Path("a"));
-  Put("file.txt", "");
-  EXPECT_EQ(files_.Subdirectories(dir_), (std::vector<std::string>{"a", "res"}));
-  EXPECT_EQ(files_.Subdirectories(dir_ + "\\"), (std::vector<std::string>{"a", "res"}));
-  EXPECT_TRUE(files_.FileExists(Path("file.txt")));
-  EXPECT_FALSE(files_.FileExists(Path("res")));
-
   const std::vector<std::string> drives = files_.Drives();
   EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
+  MakeDirectory("a");
   char saved[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, saved);
   ASSERT_TRUE(SetCurrentDirectoryA(Path("a").c_str()));
   EXPECT_EQ(files_.CurrentDirectory(), Path("a"));
   SetCurrentDirectoryA(saved);
 }
-
-}  // namespace
-}  // namespace vantrel
-
-namespace vantrel {
-namespace {
 
 // Another run holds the directory for adding files; another program that
 // keeps writers out is named as that, not as a run.
@@ -409,8 +378,6 @@ TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
   }
 }
 
-// What a killed run leaves (its temporaries, hidden or not yet, in the
-// location and in "res") is removed; nothing else is, however alike.
 // Only the layer's own temporary names, in the location and in "res", are
 // a killed run's leftovers (hidden, as the layer makes them, or not); names
 // near them, and a directory named like one, are the user's.
@@ -424,54 +391,6 @@ TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   EXPECT_TRUE(files_.DirectoryExists(Path("~vt00000")));
 }
 
-// The links every file layer must treat alike, written to join the shared
-// cases (tests/FileLayerCases.h) once every platform's directory can make
-// links: a link at a file's name, dangling or to a file, is a file there,
-// kept unless files may be replaced, then replaced itself while its target
-// stays as it was; a link where the run would make "res" is refused with
-// linkedDirectory as the reason; the location itself may be a link.
-// makeLink(target, relative) makes one, removeLink(relative) removes it.
-using LinkAction = std::function<bool(const std::string&, const std::string&)>;
-void ExpectLinksAreNeverFollowed(FileSystem& files, test::NativeDirectory& dir, const LinkAction& makeLink,
-                                 const std::function<bool(const std::string&)>& removeLink,
-                                 const std::string& linkedDirectory) {
-  const auto write = [&](const std::string& path, ExistingFile existing) {
-    return test::ErrorOf([&] {
-      auto file = files.CreateFile(path, existing);
-      file->Write("generated");
-      file->Finish();
-    });
-  };
-  dir.Put("target.txt", "precious");
-  dir.MakeDirectory("elsewhere");
-  for (const char* target : {"nowhere", "target.txt"}) {
-    ASSERT_TRUE(makeLink(target, "Demo.h")) << target;
-    const std::string path = dir.Path("Demo.h");
-    const std::string exists = "Cannot create file " + path + ": " + std::string(kFileExists);
-    auto problem = files.CheckNewFile(path, ExistingFile::Keep);
-    EXPECT_EQ(problem ? std::string(problem->what()) : "", exists) << target;
-    EXPECT_EQ(write(path, ExistingFile::Keep), exists) << target;
-    EXPECT_FALSE(files.CheckNewFile(path, ExistingFile::Replace).has_value()) << target;
-    EXPECT_EQ(write(path, ExistingFile::Replace), "") << target;
-    EXPECT_EQ(files.ReadFile(path).value_or("<none>"), "generated") << target;
-    ASSERT_TRUE(removeLink("Demo.h"));
-  }
-  EXPECT_EQ(files.ReadFile(dir.Path("target.txt")).value_or("<none>"), "precious");
-  for (const char* target : {"nowhere", "elsewhere"}) {
-    ASSERT_TRUE(makeLink(target, "res")) << target;
-    auto problem = files.CheckDirectory(dir.Path("res"), true);
-    EXPECT_EQ(problem ? std::string(problem->what()) : "",
-              "Cannot write into directory " + dir.Path("res") + ": " + linkedDirectory)
-        << target;
-    ASSERT_TRUE(removeLink("res"));
-  }
-  ASSERT_TRUE(makeLink("elsewhere", "location"));
-  EXPECT_FALSE(files.CheckDirectory(dir.Path("location"), false).has_value()) << "a location may be a link";
-  EXPECT_NE(files.LockDirectory(dir.Path("location")), nullptr);
-  ASSERT_TRUE(removeLink("location"));
-  EXPECT_EQ(dir.Entries(), (std::vector<std::string>{"elsewhere", "target.txt"})) << "no temporary is left";
-}
-
 // Links through each way of putting files in place, and what is Windows'
 // own: a link to a directory at a file's name, which no file replaces in
 // one step, is refused as a directory is, and leftovers are not looked for
@@ -481,26 +400,14 @@ void ExpectLinksAreNeverFollowed(FileSystem& files, test::NativeDirectory& dir, 
 // name. Junctions cannot be made under Wine and are not tested.
 TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   if (!UnderWine()) GTEST_SKIP() << "links are made through Wine's host here";
-  const LinkAction makeLink = [&](const std::string& target, const std::string& relative) {
-    return OnHost("/bin/ln -s", target, relative, true);
-  };
-  const auto removeLink = [&](const std::string& relative) { return OnHost("/bin/rm -f", "--", relative, false); };
-  const std::string linkedDirectory(kLinkedDirectory);
-  for (const auto& [name, methods] : kSoundMethods) {
-    SCOPED_TRACE(name);
-    TearDown();
-    SetUp();
-    Win32FileSystem files(methods);
-    ExpectLinksAreNeverFollowed(files, *this, makeLink, removeLink, linkedDirectory);
-  }
-  ASSERT_TRUE(makeLink("elsewhere", "todir.h"));
+  ForEachMethod(kSoundMethods, [&](Win32FileSystem& files) { test::ExpectLinksAreNeverFollowed(files, *this); });
+  ASSERT_TRUE(MakeLink("elsewhere", "todir.h"));
   const std::string notRegular = "Cannot create file " + Path("todir.h") + ": " + std::string(kNotRegularFile);
   for (const ExistingFile existing : {ExistingFile::Keep, ExistingFile::Replace}) {
-    auto problem = files_.CheckNewFile(Path("todir.h"), existing);
-    EXPECT_EQ(problem ? std::string(problem->what()) : "", notRegular);
+    EXPECT_EQ(test::WhatOf(files_.CheckNewFile(Path("todir.h"), existing)), notRegular);
     EXPECT_EQ(test::ErrorOf([&] { Write(Path("todir.h"), "generated", existing); }), notRegular);
   }
-  ASSERT_TRUE(makeLink("elsewhere", "res"));
+  ASSERT_TRUE(MakeLink("elsewhere", "res"));
   Put("elsewhere\\~vt0a1b2", "theirs");
   EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{});
   EXPECT_EQ(Content("elsewhere\\~vt0a1b2"), "theirs");
