@@ -3,7 +3,6 @@
 #include "generator/OutputWriter.h"
 #include "generator/Template.h"
 #include "generator/TemplateWriter.h"
-#include "platform/fs/MemoryFileSystem.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
@@ -12,9 +11,7 @@ namespace {
 // Expands one template text for the project "demo2" with base CListView.
 std::string Expand(std::string_view text) {
   TemplateSet set({{"common/notice", "// one\n// two\n"}, {"t", text}});
-  MemoryFileSystem fs;
-  OutputWriter out(fs);
-  out.Create("C:\\t");
+  OutputWriter out;
   WriteTemplate(set.Get("t").Runs(), SpliceValues(test::Settings("demo2", "C:\\", "CListView")), out);
   return out.Buffer();
 }

@@ -30,8 +30,7 @@ std::vector<std::string> SplitLines(const std::string& content) {
 std::string Render(const std::string& file, const ProjectSettings& settings) {
   for (const auto& generated : GeneratedFiles()) {
     if (generated.relativeName != file || generated.text == nullptr) continue;
-    MemoryFileSystem fs;
-    OutputWriter out(fs);
+    OutputWriter out;
     WriteTemplate(*generated.text, SpliceValues(settings), out);
     return out.Buffer();
   }
