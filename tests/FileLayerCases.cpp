@@ -212,6 +212,7 @@ void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir) {
     SCOPED_TRACE(target);
     ASSERT_TRUE(dir.MakeLink(target, "res"));
     EXPECT_EQ(WhatOf(files.OpenLocked(dir.Top(), dir.Separator())->CheckDirectory("res", true)), linked);
+    EXPECT_EQ(ErrorOf([&] { files.OpenLocked(dir.Top(), dir.Separator())->MakeDirectory("res"); }), linked);
     // A run refuses it once, not again for each file that would go in it.
     auto settings = Settings("Demo", dir.Top());
     LockedRun run(settings, files, codepage::kWestern, ExistingFile::Replace);

@@ -50,7 +50,7 @@ class LockedDirectory : public DirectoryLock {
 
   // Makes the directory relative unless it exists already; true when it
   // made it. Throws FileError (BadDirectory) with the system's reason when
-  // it cannot.
+  // it cannot, and when a link is there.
   virtual bool MakeDirectory(std::string_view relative) = 0;
 
   // Removes the directory relative if it is empty, as when a run that made

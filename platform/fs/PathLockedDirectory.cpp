@@ -24,9 +24,12 @@ std::unique_ptr<OutputFile> PathLockedDirectory::CreateFile(std::string_view rel
 
 bool PathLockedDirectory::MakeDirectory(std::string_view relative) {
   const std::string path = PathOf(relative);
-  if (fs_.DirectoryExists(path)) return false;
   if (fs_.MakeDirectory(path)) return true;
-  auto problem = fs_.CheckDirectory(path, false);
+  // Something is there already. A directory the run makes is never a link,
+  // so what is there is judged as one; a directory is used as it is.
+  auto problem = fs_.CheckDirectory(path, true);
+  if (!problem || problem->path() != path) problem = fs_.CheckDirectory(path, false);
+  if (!problem && fs_.DirectoryExists(path)) return false;
   throw FileError(FileError::Kind::BadDirectory, path, problem ? problem->reason() : "it cannot be made");
 }
 
