@@ -1,55 +1,12 @@
-// What a user meets in every dialog: the tab cycles, and the question
-// before files are replaced.
+// What a user meets before files are replaced: one question, which names
+// them. (Each dialog's own test pins its tab cycle.)
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 #include "tests/DialogTestSupport.h"
 
 namespace vantrel::test {
 namespace {
-
-TEST(DialogRules, TabVisitsEachDialogsStopsInOrderAndWraps) {
-  Ui ui;
-  std::map<std::string, std::vector<std::string>> cycles;
-  ui.Expect("TNewDlg", [&](UserDriver& user) {
-    user.Type("Demo");
-    cycles["TNewDlg"] = TabCycle(user);
-    user.Click("ProjectDirDialog");
-    user.Click("OkBtn");
-  });
-  ui.Expect("TDirChooser", [&](UserDriver& user) {
-    cycles["TDirChooser"] = TabCycle(user);
-    user.Click("CancelBtn");
-  });
-  ui.Expect("TVantrel", [&](UserDriver& user) {
-    cycles["Step1"] = TabCycle(user);
-    for (int i = 0; i < 4; ++i) user.Click("NextBtn");
-    cycles["Step5"] = TabCycle(user);
-    user.Click("NextBtn");
-    cycles["Step6"] = TabCycle(user);
-    user.Click("FinishBtn");
-    user.Click("CancelBtn");
-  });
-  ui.Expect("TNewProInfo", [&](UserDriver& user) {
-    cycles["TNewProInfo"] = TabCycle(user);
-    user.Click("CancelBtn");
-  });
-  ui.RunNewProject();
-  using V = std::vector<std::string>;
-  const std::map<std::string, V> expected = {
-      {"TNewDlg", V{"ProjectName", "ProjectDir", "ProjectDirDialog", "RadioButton1", "OkBtn", "CancelBtn"}},
-      // The disabled Network button is never reached.
-      {"TDirChooser", V{"DirName", "DirectoryListBox", "DriveComboBox", "OKBtn", "CancelBtn"}},
-      // A radio group is one stop: its checked button.
-      {"Step1", V{"NextBtn", "MDISelect", "CancelBtn"}},
-      {"Step5", V{"NextBtn", "YesDocSelect", "CancelBtn", "BackBtn"}},
-      {"Step6", V{"FinishBtn", "ClassList", "ClassName", "CancelBtn", "BackBtn"}},
-      {"TNewProInfo", V{"OkBtn", "CancelBtn"}},
-  };
-  EXPECT_EQ(cycles, expected);
-}
 
 TEST(DialogRules, ReplacingExistingFilesIsConfirmedFirst) {
   // Another project's fixed files in the same folder: the question names

@@ -9,7 +9,6 @@
 
 #include "platform/toolkit/ComboBox.h"
 #include "platform/toolkit/DriveComboBox.h"
-#include "platform/toolkit/ItemIndex.h"
 #include "platform/toolkit/ListBox.h"
 #include "tests/DialogTestSupport.h"
 
@@ -71,7 +70,6 @@ TEST(ItemNavigation, KeysMoveTheSelectionAlikeInEveryList) {
   for (Key key : {Key::Up, Key::Down, Key::Home, Key::End}) {
     EXPECT_FALSE(emptyList.NavigationKey(key));
     EXPECT_FALSE(emptyCombo.NavigationKey(key));
-    EXPECT_FALSE(NavigatedIndex(key, -1, 0).has_value());
   }
 }
 

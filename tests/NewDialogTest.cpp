@@ -14,12 +14,14 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
     EXPECT_EQ(dlg.ProjectDir->Text(), "C:\\Work");
     EXPECT_TRUE(dlg.ProjectDir->ReadOnly());
     EXPECT_FALSE(dlg.OkBtn->Enabled());
-    EXPECT_EQ(user.Focused(), "ProjectName");
     // Only the second tab shows, and the fixed display takes no action.
     for (int tab : {0, 2, 3}) EXPECT_FALSE(user.SelectTab("PageControl", tab));
     EXPECT_EQ(dlg.PageControl->ActivePage(), dlg.TabSheet2);
     for (const char* name : {"RadioButton2", "CheckBox1", "ComboBox1", "CheckListBox"})
       EXPECT_FALSE(user.Click(name)) << name;
+    user.Type("Demo");
+    EXPECT_EQ(TabCycle(user), (std::vector<std::string>{"ProjectName", "ProjectDir", "ProjectDirDialog",
+                                                       "RadioButton1", "OkBtn", "CancelBtn"}));
     user.Close();
   });
   ui.RunNewProject();

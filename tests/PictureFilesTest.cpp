@@ -7,6 +7,7 @@
 #include "generator/PictureFileBytes.h"
 #include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
+#include "platform/resources/Rle4.h"
 
 namespace vantrel {
 namespace {
@@ -109,6 +110,16 @@ TEST(PictureFiles, OddSizesArePaddedAndOrdered) {
   // A picture of the other kind, or none, gives no file.
   EXPECT_EQ(PictureFileBytes({"TOOLBAR", true}), "");
   EXPECT_EQ(PictureFileBytes({"NOSUCH", false}), "");
+}
+
+// The compressed file's header names its compression and the rows' size,
+// which Windows reads instead of width times height.
+TEST(PictureFiles, TheCompressedBitmapFileNamesItsCompressionAndSizes) {
+  const ModulePicture& picture = *FindModuleBitmap("BACKIMAGE");
+  const std::string file = EncodeCompressedBitmapFile(picture), rows = rle4::Encode(picture);
+  EXPECT_EQ((Fields{U32(file, 2), U32(file, 10), U32(file, 14 + 16), U32(file, 14 + 20)}),
+            (Fields{static_cast<std::uint32_t>(file.size()), 118, 2, static_cast<std::uint32_t>(rows.size())}));
+  EXPECT_EQ(file.substr(118), rows);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "generator/PictureFiles.h"
 #include "platform/resources/ModulePicture.h"
 #include "platform/resources/Rle4.h"
 
@@ -78,22 +77,6 @@ TEST(Rle4, RefusesMalformedData) {
       {"a move cut short", Bytes({0, 2, 1})},
   };
   for (const auto& c : cases) EXPECT_EQ(rle4::Decode(c.data, 4, 2), std::nullopt) << c.what;
-}
-
-TEST(Rle4, TheCompressedBitmapFileNamesItsCompressionAndSizes) {
-  const ModulePicture& picture = *FindModuleBitmap("BACKIMAGE");
-  const std::string file = EncodeCompressedBitmapFile(picture);
-  const std::string rows = rle4::Encode(picture);
-  const auto u32 = [&](std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(file.at(at + static_cast<std::size_t>(i)));
-    return v;
-  };
-  EXPECT_EQ(u32(2), file.size());              // The file's size.
-  EXPECT_EQ(u32(10), 118u);                    // Where the rows start.
-  EXPECT_EQ(u32(14 + 16), 2u);                 // BI_RLE4.
-  EXPECT_EQ(u32(14 + 20), rows.size());        // The rows' bytes.
-  EXPECT_EQ(file.substr(118), rows);
 }
 
 }  // namespace
