@@ -30,7 +30,8 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
     EXPECT_EQ(w.Step1Image->PictureName(), "MDI");
     EXPECT_EQ(w.Image1->Canvas().Pixels().Width, 180);  // The strip holds the module's picture.
     EXPECT_EQ(w.Image6->PictureName(), "");
-    // Tab's stops: a radio group is one stop, its checked button.
+    // Tab's stops from the focus, which step 6 puts on Finish; a radio group
+    // is one stop, its checked button.
     const std::map<int, std::vector<std::string>> cycles = {
         {1, {"NextBtn", "MDISelect", "CancelBtn"}},
         {5, {"NextBtn", "YesDocSelect", "CancelBtn", "BackBtn"}},
@@ -41,7 +42,6 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
       ExpectStep(user, step);
       if (cycles.contains(step)) EXPECT_EQ(TabCycle(user), cycles.at(step)) << step;
     }
-    EXPECT_EQ(user.Focused(), "FinishBtn");
     EXPECT_EQ(w.Image6->PictureName(), "FINALIMAGE");
     EXPECT_FALSE(user.Click("NextBtn"));
     for (int step = 5; step >= 1; --step) {
