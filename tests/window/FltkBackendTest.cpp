@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/fltk/FltkBackend.h"
 #include "platform/toolkit/Edit.h"
@@ -50,8 +51,12 @@ class FltkWindows : public NativeWindows {
   FltkWindows() {
     host_.show();
     host_.wait_for_expose();
+    Fl::add_check(Looped, this);
   }
-  ~FltkWindows() override { EveryTurn(nullptr); }
+  ~FltkWindows() override {
+    EveryTurn(nullptr);
+    Fl::remove_check(Looped, this);
+  }
 
   Backend& WindowBackend() override { return backend_; }
   std::uintptr_t HostWindow() override { return fl_xid(&host_); }
@@ -122,12 +127,16 @@ class FltkWindows : public NativeWindows {
 
  private:
   // The timer keeps going after the last call: FLTK's loop looks at the
-  // form's state only after something happened.
+  // form's state only after something happened. One call a pass of the
+  // loop: a late timer is due again at once, and two calls in one pass
+  // would find the widgets not yet showing what the first one changed.
   static void Turn(void* self) {
     auto& windows = *static_cast<FltkWindows*>(self);
     Fl::repeat_timeout(0.01, Turn, self);
+    if (!std::exchange(windows.looped_, false)) return;
     if (windows.turn_ && !windows.turn_()) windows.turn_ = nullptr;
   }
+  static void Looped(void* self) { static_cast<FltkWindows*>(self)->looped_ = true; }
   // A key press as FLTK reads it from the display, to window.
   static void Send(Fl_Window* window, int key, char typed) {
     static char text[2];
@@ -174,6 +183,7 @@ class FltkWindows : public NativeWindows {
   fltk::FltkBackend backend_;
   Host host_;
   std::function<bool()> turn_;
+  bool looped_ = false;
 };
 
 struct FltkBackend : ::testing::Test {
