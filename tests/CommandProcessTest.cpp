@@ -14,11 +14,11 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "generator/GeneratedFile.h"
+#include "tests/FileLayerCases.h"
 
 namespace vantrel {
 namespace {
@@ -31,104 +31,86 @@ std::string Quote(const std::string& text) {
   return quoted + "'";
 }
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
 struct Outcome {
   int status = -1;
   std::string out, err;
 };
 
-class CommandProcessTest : public ::testing::Test {
+class CommandProcessTest : public ::testing::Test, public test::FsDirectory {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() / ("vantrel-command-" + std::to_string(getpid()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
+  void SetUp() override { Create("vantrel-command-" + std::to_string(getpid())); }
+  void TearDown() override { Remove(); }
+  // An entry's type and mode, and a file's size.
+  std::string Mode(const std::string& path) const override {
+    struct stat st {};
+    lstat(Path(path).c_str(), &st);
+    return std::to_string(st.st_mode) + (S_ISREG(st.st_mode) ? " " + std::to_string(st.st_size) : "");
   }
-  void TearDown() override { fs::remove_all(root_); }
 
   // Runs "vantrel new" in directory with args, after prefix in the same
   // shell command line (environment settings, or a command and "&&"), and
   // with standard output sent to stdoutTo (a file of the test when empty).
   Outcome Run(const fs::path& directory, const std::string& args, const std::string& prefix = "",
               const std::string& stdoutTo = "") {
-    const fs::path out = root_ / "stdout.txt", err = root_ / "stderr.txt";
+    const fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
     const std::string command = "cd " + Quote(directory) + " && " + prefix + " " + VANTREL_PROGRAM + " new " + args +
                                 " >" + (stdoutTo.empty() ? Quote(out) : stdoutTo) + " 2>" + Quote(err);
     const int raw = std::system(command.c_str());
-    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(out), Slurp(err)};
+    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Content(out), Content(err)};
     fs::remove(out);
     fs::remove(err);
     return outcome;
   }
 
-  // A new directory below root_: empty, or a copy of from.
+  // A new directory below dir_: empty, or a copy of from.
   fs::path Fresh(const std::string& name, const fs::path& from = {}) {
-    const fs::path dir = root_ / name;
+    const fs::path dir = dir_ / name;
     from.empty() ? void(fs::create_directories(dir)) : fs::copy(from, dir, fs::copy_options::recursive);
     return dir;
   }
 
-  // A new directory below root_ with the project "vantrel new args" writes.
+  // A new directory below dir_ with the project "vantrel new args" writes.
   fs::path Project(const std::string& name, const std::string& args) {
     const fs::path dir = Fresh(name);
     EXPECT_EQ(Run(dir, args).status, 0);
     return dir;
   }
 
-  // The names below directory, "res/" before those in res.
-  static std::set<std::string> Names(const fs::path& directory) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(directory))
-      names.insert(entry.path().lexically_relative(directory).string());
-    return names;
+  // Runs "vantrel new args" after prefix in dir: it must end with status
+  // and change nothing.
+  Outcome ExpectUnchanged(const fs::path& dir, const std::string& args, const std::string& prefix, int status) {
+    const auto before = Listing(dir);
+    auto r = Run(dir, args, prefix);
+    EXPECT_EQ(r.status, status) << r.err;
+    EXPECT_EQ(Listing(dir), before);
+    return r;
   }
 
-  // Each name below directory with its type and mode, and a file's size and
-  // content.
-  static std::map<std::string, std::string> Listing(const fs::path& directory) {
-    std::map<std::string, std::string> listing;
-    for (const auto& name : Names(directory)) {
-      struct stat st {};
-      lstat((directory / name).c_str(), &st);
-      listing[name] = std::to_string(st.st_mode) + (S_ISREG(st.st_mode) ? " " + std::to_string(st.st_size) + " " +
-                                                                           Slurp(directory / name)
-                                                                     : "");
-    }
-    return listing;
-  }
-
-  fs::path root_;
 };
 
 // A backslash is part of a directory's name, in the location as given and in
 // the current directory alike; a two-byte character ending in 0x5C too.
 TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
-  fs::create_directories(root_ / "a" / "b");
+  fs::create_directories(dir_ / "a" / "b");
   const struct {
-    std::string directory;  // Below root_.
+    std::string directory;  // Below dir_.
     bool current;           // Run in it, without --location.
     std::string opened;     // The makefile the IDE is asked to open.
   } cases[] = {
       {"a\\b", false, "a\\b/X.bpr"},
-      {"c\\d", true, (root_ / "c\\d" / "X.bpr").string()},
+      {"c\\d", true, (dir_ / "c\\d" / "X.bpr").string()},
       // Printed with the stray byte 0x81 escaped, as a C1 control would be.
       {"gbk\x81\x5c", false, "gbk\\x81\\/X.bpr"},
   };
   for (const auto& c : cases) {
-    fs::create_directories(root_ / c.directory);
-    auto r = c.current ? Run(root_ / c.directory, "X") : Run(root_, "X --location " + Quote(c.directory));
+    fs::create_directories(dir_ / c.directory);
+    auto r = c.current ? Run(dir_ / c.directory, "X") : Run(dir_, "X --location " + Quote(c.directory));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Names(root_ / c.directory).size(), GeneratedFiles().size() + 1) << c.directory;
-    EXPECT_TRUE(fs::exists(root_ / c.directory / "X.bpr"));
+    EXPECT_EQ(Listing(dir_ / c.directory).size(), GeneratedFiles().size() + 1) << c.directory;
+    EXPECT_TRUE(fs::exists(dir_ / c.directory / "X.bpr"));
     EXPECT_NE(r.out.find("IDE: open " + c.opened + "\n"), std::string::npos) << r.out;
   }
-  EXPECT_TRUE(fs::is_empty(root_ / "a" / "b"));
+  EXPECT_TRUE(fs::is_empty(dir_ / "a" / "b"));
 }
 
 // Interrupted at a chosen point, while writing the files (steps 1 to 23) or
@@ -149,16 +131,14 @@ TEST_F(CommandProcessTest, AnInterruptedRunChangesNothing) {
     for (bool force : {false, true}) {
       SCOPED_TRACE(std::to_string(signal) + " after " + std::to_string(steps) + (force ? " --force" : ""));
       const fs::path dir = Fresh("run" + std::to_string(++n), force ? old : fs::path{});
-      const auto before = Listing(dir);
-      auto r = Run(dir, std::string("Two") + (force ? " --force" : ""),
-                   "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":" + std::to_string(steps));
-      EXPECT_EQ(r.status, 128 + signal) << r.err;
+      auto r = ExpectUnchanged(dir, force ? "Two --force" : "Two",
+                               "VANTREL_TEST_INTERRUPT=" + std::to_string(signal) + ":" + std::to_string(steps),
+                               128 + signal);
       EXPECT_NE(r.err.find("interrupted by signal " + std::to_string(signal) + " (" + strsignal(signal) +
                            "); nothing was changed, and the project was not opened\n"),
                 std::string::npos)
           << r.err;
       EXPECT_EQ(r.out.find("IDE:"), std::string::npos);
-      EXPECT_EQ(Listing(dir), before);
       fs::remove_all(dir);
     }
 }
@@ -171,7 +151,7 @@ TEST_F(CommandProcessTest, TwoRunsIntoOneLocation) {
   ASSERT_GE(first, 0);
   if (first == 0) {
     setenv("VANTREL_TEST_INTERRUPT", ("19:3"), 1);  // SIGSTOP
-    if (chdir(root_.c_str()) != 0 || !freopen("/dev/null", "w", stdout)) _exit(127);
+    if (chdir(dir_.c_str()) != 0 || !freopen("/dev/null", "w", stdout)) _exit(127);
     execl(VANTREL_PROGRAM, "vantrel", "new", "Foo", static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -179,17 +159,17 @@ TEST_F(CommandProcessTest, TwoRunsIntoOneLocation) {
   ASSERT_EQ(waitpid(first, &status, WUNTRACED), first);
   ASSERT_TRUE(WIFSTOPPED(status));
   for (const char* args : {"Bar", "Bar --force", "Bar --dry-run"}) {
-    auto second = Run(root_, args);
+    auto second = Run(dir_, args);
     EXPECT_EQ(second.status, 73) << args;
-    EXPECT_EQ(second.err, "vantrel: Cannot write into directory " + root_.string() +
+    EXPECT_EQ(second.err, "vantrel: Cannot write into directory " + dir_.string() +
                               ": another run is writing into it\nvantrel: nothing was written\n");
   }
   kill(first, SIGCONT);
   ASSERT_EQ(waitpid(first, &status, 0), first);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  EXPECT_EQ(Names(root_).size(), GeneratedFiles().size() + 1);
-  EXPECT_TRUE(fs::exists(root_ / "Foo.bpr"));
-  EXPECT_FALSE(fs::exists(root_ / "Bar.bpr"));
+  EXPECT_EQ(Listing(dir_).size(), GeneratedFiles().size() + 1);
+  EXPECT_TRUE(fs::exists(dir_ / "Foo.bpr"));
+  EXPECT_FALSE(fs::exists(dir_ / "Bar.bpr"));
 }
 
 // A real disk that fills at any file, into an empty location or over project
@@ -235,39 +215,33 @@ TEST_F(CommandProcessTest, ARealDiskFullAtAnyFileChangesNothing) {
   }
 }
 
-// A file-size limit makes the system stop a write part-way, as a full disk
-// does: the first file over it is named with the reason, and nothing is
-// changed, over an existing project either.
-TEST_F(CommandProcessTest, AFileSizeLimitChangesNothing) {
+// A limit the run cannot work within changes nothing, over an existing
+// project either: a file-size limit stops a write part-way, as a full disk
+// does, and the first file over it is named with the reason; a descriptor
+// limit too low for every file to be held open at once is refused before
+// anything is written (one high enough is not).
+TEST_F(CommandProcessTest, ALimitTooLowChangesNothing) {
   const fs::path old = Project("old", "One --view-base CTreeView");
-  for (bool force : {false, true}) {
-    const fs::path dir = Fresh(force ? "forced" : "new", force ? old : fs::path{});
-    const auto before = Listing(dir);
-    auto r = Run(dir, std::string("Two") + (force ? " --force" : ""), "ulimit -f 4 &&");
-    EXPECT_EQ(r.status, 74) << r.err;
-    EXPECT_NE(r.err.find("vantrel: Cannot write file " + dir.string() + "/"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find(": File too large\nvantrel: nothing was changed"), std::string::npos) << r.err;
-    EXPECT_EQ(Listing(dir), before);
-  }
-}
-
-// A descriptor limit too low for every file to be held open at once is
-// refused before anything is written.
-TEST_F(CommandProcessTest, TooFewDescriptorsAreRefusedBeforeWriting) {
   const struct {
-    int limit;
+    std::string limit;
     int status;
-  } cases[] = {{20, 73}, {40, 0}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.limit);
-    const fs::path dir = Fresh(std::to_string(c.limit));
-    auto r = Run(dir, "Demo", "ulimit -n " + std::to_string(c.limit) + " &&");
-    EXPECT_EQ(r.status, c.status) << r.err;
-    if (c.status != 0) {
-      EXPECT_NE(r.err.find("files open at once, and this process may open only"), std::string::npos) << r.err;
-      EXPECT_TRUE(fs::is_empty(dir));
+    std::string reason;
+    bool namesTheFile;
+  } cases[] = {
+      {"ulimit -f 4 &&", 74, ": File too large\nvantrel: nothing was changed", true},
+      {"ulimit -n 20 &&", 73, "files open at once, and this process may open only", false},
+  };
+  int n = 0;
+  for (const auto& c : cases)
+    for (bool force : {false, true}) {
+      SCOPED_TRACE(c.limit + (force ? " --force" : ""));
+      const fs::path dir = Fresh("run" + std::to_string(++n), force ? old : fs::path{});
+      auto r = ExpectUnchanged(dir, force ? "Two --force" : "Two", c.limit, c.status);
+      EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+      EXPECT_TRUE(!c.namesTheFile || r.err.find("vantrel: Cannot write file " + dir.string() + "/") != std::string::npos)
+          << r.err;
     }
-  }
+  EXPECT_EQ(Run(Fresh("enough"), "Demo", "ulimit -n 40 &&").status, 0);
 }
 
 // Out of memory at any point ends with a message and a report: a whole
@@ -287,9 +261,9 @@ TEST_F(CommandProcessTest, RunningOutOfMemoryEndsWithAReport) {
     EXPECT_TRUE(r.status == 0 || r.status == 70 || r.status == 74) << r.status << r.err;
     EXPECT_EQ(r.err.find("terminate"), std::string::npos) << r.err;
     std::size_t written = 0;
-    for (const auto& name : Names(dir)) {
+    for (const auto& [name, entry] : Listing(dir)) {
       if (fs::is_directory(dir / name)) continue;
-      EXPECT_EQ(Slurp(dir / name), Slurp(reference / name)) << name;
+      EXPECT_EQ(Content(dir / name), Content(reference / name)) << name;
       ++written;
       EXPECT_NE(r.out.find("/" + name + "\n"), std::string::npos) << name;
     }
@@ -310,7 +284,7 @@ TEST_F(CommandProcessTest, RunningOutOfMemoryEndsWithAReport) {
 // which says so; a run killed outright, then run again, leaves a whole
 // project and nothing else.
 TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
-  const fs::path dir = root_ / "p";
+  const fs::path dir = dir_ / "p";
   fs::create_directories(dir / "res");
   for (const char* left : {".vantrel-abcdefghij", "res/.vantrel-0123401234"}) std::ofstream(dir / left) << "half";
   std::ofstream(dir / ".vantrel-mine") << "not ours";
@@ -319,14 +293,14 @@ TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
   EXPECT_EQ(r.err, "vantrel: removed " + (dir / ".vantrel-abcdefghij").string() +
                        ", a temporary file an interrupted run had left\nvantrel: removed " +
                        (dir / "res/.vantrel-0123401234").string() + ", a temporary file an interrupted run had left\n");
-  EXPECT_EQ(Names(dir).size(), GeneratedFiles().size() + 2);
+  EXPECT_EQ(Listing(dir).size(), GeneratedFiles().size() + 2);
   for (int files : {0, 4, 11, 22}) {
     SCOPED_TRACE(files);
     auto killed = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files));
     EXPECT_EQ(killed.status, 128 + SIGKILL);  // As the shell reports it.
     auto again = Run(dir, "Demo --force");
     EXPECT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(Names(dir).size(), GeneratedFiles().size() + 2);
+    EXPECT_EQ(Listing(dir).size(), GeneratedFiles().size() + 2);
   }
 }
 
@@ -346,12 +320,10 @@ TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
       auto killed = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files + k));
       EXPECT_EQ(killed.status, 128 + SIGKILL);
       ASSERT_TRUE(fs::exists(dir / ".vantrel-journal"));
-      auto dry = Run(dir, "Two --force --dry-run");
-      EXPECT_EQ(dry.status, 0) << dry.err;
+      auto dry = ExpectUnchanged(dir, "Two --force --dry-run", "", 0);
       EXPECT_NE(dry.err.find("an interrupted run left its journal " + (dir / ".vantrel-journal").string()),
                 std::string::npos)
           << dry.err;
-      EXPECT_TRUE(fs::exists(dir / ".vantrel-journal"));
       auto next = Run(dir, "Two --force", "VANTREL_TEST_INTERRUPT=15:0");
       EXPECT_EQ(next.status, 128 + SIGTERM) << next.err;
       EXPECT_EQ(next.err.find("vantrel: an interrupted run of project Two left its journal " +
@@ -386,11 +358,11 @@ TEST_F(CommandProcessTest, AReportIntoAClosedPipeIsAFailure) {
   int pipe_[2];
   ASSERT_EQ(pipe(pipe_), 0);
   close(pipe_[0]);
-  const fs::path err = root_ / "stderr.txt";
+  const fs::path err = dir_ / "stderr.txt";
   const pid_t run = fork();
   ASSERT_GE(run, 0);
   if (run == 0) {
-    if (chdir(root_.c_str()) != 0 || dup2(pipe_[1], 1) < 0 || !freopen(err.c_str(), "w", stderr)) _exit(127);
+    if (chdir(dir_.c_str()) != 0 || dup2(pipe_[1], 1) < 0 || !freopen(err.c_str(), "w", stderr)) _exit(127);
     execl(VANTREL_PROGRAM, "vantrel", "new", "Demo", static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -398,22 +370,22 @@ TEST_F(CommandProcessTest, AReportIntoAClosedPipeIsAFailure) {
   int status = 0;
   ASSERT_EQ(waitpid(run, &status, 0), run);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 74) << status;
-  EXPECT_EQ(Slurp(err), "vantrel: cannot write the report to standard output: Broken pipe\n");
+  EXPECT_EQ(Content(err), "vantrel: cannot write the report to standard output: Broken pipe\n");
 }
 
 TEST_F(CommandProcessTest, AReportThatCannotBePrintedIsAFailure) {
   for (const char* args : {"X", "X --dry-run"}) {
-    fs::remove_all(root_ / "full");
-    fs::create_directories(root_ / "full");
-    auto r = Run(root_ / "full", args, "", "/dev/full");
+    fs::remove_all(dir_ / "full");
+    fs::create_directories(dir_ / "full");
+    auto r = Run(dir_ / "full", args, "", "/dev/full");
     EXPECT_EQ(r.status, 74) << args;
     EXPECT_EQ(r.err, "vantrel: cannot write the report to standard output: No space left on device\n");
   }
 }
 
 TEST_F(CommandProcessTest, ADeletedCurrentDirectoryIsOneRefusal) {
-  fs::create_directories(root_ / "gone");
-  auto r = Run(root_ / "gone", "X", "rmdir ../gone &&");
+  fs::create_directories(dir_ / "gone");
+  auto r = Run(dir_ / "gone", "X", "rmdir ../gone &&");
   EXPECT_EQ(r.status, 73);
   EXPECT_EQ(r.err, "vantrel: Cannot write into directory .: No such file or directory\nvantrel: nothing was written\n");
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "generator/CodePage.h"
 #include "generator/GenerationRun.h"
@@ -16,6 +18,58 @@ std::string Content(const FileSystem& files, const NativeDirectory& dir, const s
 }
 
 }  // namespace
+
+namespace fs = std::filesystem;
+
+std::string FsDirectory::Path(const std::string& relative) const { return (dir_ / relative).string(); }
+
+std::string FsDirectory::Separator() const { return std::string(1, static_cast<char>(fs::path::preferred_separator)); }
+
+void FsDirectory::Put(const std::string& relative, const std::string& content, bool readOnly) {
+  std::ofstream(Path(relative), std::ios::binary) << content;
+  if (readOnly)
+    fs::permissions(Path(relative), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+}
+
+void FsDirectory::MakeDirectory(const std::string& relative) { fs::create_directories(Path(relative)); }
+
+std::vector<std::string> FsDirectory::Entries() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::map<std::string, std::string> FsDirectory::Listing(const std::string& sub) const {
+  std::map<std::string, std::string> listing;
+  for (const auto& entry : fs::recursive_directory_iterator(Path(sub))) {
+    const std::string relative = entry.path().lexically_relative(Path(sub)).string();
+    const std::string within = sub + Separator() + relative;
+    listing[relative] = Mode(within) + (entry.symlink_status().type() == fs::file_type::regular
+                                            ? " " + Content(within) : "");
+  }
+  return listing;
+}
+
+std::string FsDirectory::Content(const std::string& relative) const {
+  std::ifstream in(Path(relative), std::ios::binary);
+  return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<none>";
+}
+
+void FsDirectory::Create(const std::string& name) {
+  dir_ = fs::temp_directory_path() / name;
+  Remove();
+  fs::create_directories(dir_);
+}
+
+void FsDirectory::Remove() {
+  std::error_code walking, ignored;  // What is not there needs no removing.
+  fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
+  for (fs::recursive_directory_iterator it(dir_, walking), end; !walking && it != end; it.increment(walking))
+    fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+  fs::remove_all(dir_, ignored);
+}
 
 bool WriteWhole(FileSystem& files, const std::string& path, const std::string& bytes, ExistingFile existing) {
   auto file = files.CreateFile(path, existing);

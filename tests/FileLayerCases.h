@@ -5,6 +5,7 @@
 // one run per directory, every refusal naming the path and the reason. Each
 // platform's test supplies its directory and the system's words.
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,6 +39,31 @@ class NativeDirectory {
     const std::string here = Path("");
     return here.substr(0, here.size() - Separator().size());
   }
+};
+
+// A NativeDirectory made through std::filesystem, which both platforms
+// have: a fresh directory below the system's temporary one, files put and
+// read as bytes, names and listings. What the platform keeps of an entry
+// beyond its content (a POSIX mode, Windows attributes) comes from Mode. An
+// absolute path stands for itself wherever a relative one is taken.
+class FsDirectory : public NativeDirectory {
+ public:
+  std::string Path(const std::string& relative) const override;
+  std::string Separator() const override;
+  void Put(const std::string& relative, const std::string& content, bool readOnly = false) override;
+  void MakeDirectory(const std::string& relative) override;
+  std::vector<std::string> Entries() const override;
+  std::map<std::string, std::string> Listing(const std::string& sub) const override;
+  // A file's content; "<none>" when there is none to read.
+  std::string Content(const std::string& relative) const;
+
+ protected:
+  // Makes the directory of that name anew; Remove takes it away again,
+  // read-only entries too.
+  void Create(const std::string& name);
+  virtual void Remove();
+  virtual std::string Mode(const std::string& relative) const = 0;
+  std::filesystem::path dir_;
 };
 
 // The system's words for the refusals whose reason comes from the system.

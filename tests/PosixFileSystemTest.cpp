@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
 
 #include "platform/fs/FileError.h"
 #include "platform/fs/PosixFileSystem.h"
@@ -41,50 +40,20 @@ struct Methods {
 };
 
 // A fresh directory per test, with a file system for each set of methods.
-class PosixFileSystemTest : public ::testing::Test, public test::NativeDirectory {
+class PosixFileSystemTest : public ::testing::Test, public test::FsDirectory {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("vantrel-posix-" + std::to_string(getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(dir_);
-  }
+  void SetUp() override { Create("vantrel-posix-" + std::to_string(getpid())); }
+  void TearDown() override { Remove(); }
 
-  std::string Path(const std::string& relative) const override { return dir_.string() + "/" + relative; }
-  std::string Separator() const override { return "/"; }
-  void Put(const std::string& relative, const std::string& content, bool readOnly = false) override {
-    PutWithMode(relative, content, readOnly ? 0444 : 0644);
-  }
+  std::string Mode(const std::string& relative) const override { return std::to_string(Status(relative).st_mode); }
   void PutWithMode(const std::string& relative, const std::string& content, mode_t mode) {
-    std::ofstream(Path(relative)) << content;
+    Put(relative, content);
     chmod(Path(relative).c_str(), mode);
-  }
-  void MakeDirectory(const std::string& relative) override { fs::create_directories(Path(relative)); }
-  std::vector<std::string> Entries() const override {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  std::map<std::string, std::string> Listing(const std::string& sub) const override {
-    std::map<std::string, std::string> listing;
-    for (const auto& entry : fs::recursive_directory_iterator(Path(sub))) {
-      const auto relative = entry.path().lexically_relative(Path(sub)).string();
-      const struct stat st = Status(sub + "/" + relative);
-      listing[relative] = std::to_string(st.st_mode) + " " + (S_ISREG(st.st_mode) ? Content(sub + "/" + relative) : "");
-    }
-    return listing;
   }
   bool MakeLink(const std::string& target, const std::string& relative) override {
     return symlink(target.c_str(), Path(relative).c_str()) == 0;
   }
   bool RemoveLink(const std::string& relative) override { return unlink(Path(relative).c_str()) == 0; }
-  std::string Content(const std::string& relative) const {
-    return PosixFileSystem().ReadFile(Path(relative)).value_or("<none>");
-  }
   struct stat Status(const std::string& relative) const {
     struct stat st {};
     lstat(Path(relative).c_str(), &st);
@@ -104,7 +73,6 @@ class PosixFileSystemTest : public ::testing::Test, public test::NativeDirectory
 
   const test::NativeReasons reasons_{"Is a directory", "File name too long", "No such file or directory",
                                      "No such file or directory", "Not a directory"};
-  fs::path dir_;
 };
 
 TEST_F(PosixFileSystemTest, EveryMethodWritesWholeFilesAndLeavesNoTemporary) {

@@ -10,7 +10,6 @@
 #undef CreateFile  // The layer's own operation, not the system's macro.
 
 #include <algorithm>
-#include <map>
 #include <span>
 #include <string>
 #include <utility>
@@ -42,73 +41,32 @@ const auto kSoundMethods = std::span(kMethods).first(3);
 
 bool UnderWine() { return RunsUnderWine(); }
 
-class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory {
+class Win32FileSystemTest : public ::testing::Test, public test::FsDirectory {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-    dir_ = std::string(temp) + "vantrel-win32-" + std::to_string(GetCurrentProcessId());
-    Remove(dir_);
-    ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
+    Create("vantrel-win32-" + std::to_string(GetCurrentProcessId()));
+    top_ = Top();
   }
-  void TearDown() override {
-    Remove(dir_);
-    // Links whose target is missing are seen by the host alone.
-    if (GetFileAttributesA(dir_.c_str()) != INVALID_FILE_ATTRIBUTES) OnHost("/bin/rm -rf", "--", "", false);
-  }
-
-  // Removes a directory tree, read-only files included.
-  static void Remove(const std::string& path) {
-    for (const std::string& name : Names(path + "\\*", false)) {
-      const std::string full = path + "\\" + name;
-      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (!DeleteFileA(full.c_str())) Remove(full);
-    }
-    RemoveDirectoryA(path.c_str());
+  void TearDown() override { Remove(); }
+  // Under Wine its host removes the directory, as Wine sees links only in
+  // part; the removal is done when the directory is gone.
+  void Remove() override {
+    const auto there = [&] { return GetFileAttributesA(Top().c_str()) != INVALID_FILE_ATTRIBUTES; };
+    if (!there() || !OnHost("/bin/rm -rf", "--", "", false)) return FsDirectory::Remove();
+    for (int wait = 0; wait < 500 && there(); ++wait) Sleep(10);
   }
 
-  std::string Path(const std::string& relative) const override { return dir_ + "\\" + relative; }
-  std::string Separator() const override { return "\\"; }
-  void Put(const std::string& relative, const std::string& content, bool readOnly = false) override {
-    PutWithAttributes(relative, content, readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+  std::string Mode(const std::string& relative) const override {
+    return std::to_string(GetFileAttributesA(Path(relative).c_str()));
   }
   void PutWithAttributes(const std::string& relative, const std::string& content, DWORD attributes) {
-    HANDLE file = ::CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    CloseHandle(file);
+    Put(relative, content);
     SetFileAttributesA(Path(relative).c_str(), attributes);
   }
-  std::string Content(const std::string& relative) const { return files_.ReadFile(Path(relative)).value_or("<none>"); }
-  void MakeDirectory(const std::string& relative) override { CreateDirectoryA(Path(relative).c_str(), nullptr); }
-  std::vector<std::string> Entries() const override { return Names(Path("*"), false); }
-  std::map<std::string, std::string> Listing(const std::string& sub) const override {
-    std::map<std::string, std::string> listing;
-    for (const std::string& name : Names(Path(sub + "\\*"), false)) {
-      const std::string relative = sub + "\\" + name;
-      const DWORD attributes = GetFileAttributesA(Path(relative).c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        for (const auto& [below, what] : Listing(relative)) listing[name + "\\" + below] = what;
-        listing[name] = "directory";
-      } else {
-        listing[name] = std::to_string(attributes) + " " + Content(relative);
-      }
-    }
-    return listing;
-  }
-  static std::vector<std::string> Names(const std::string& pattern, bool directoriesOnly) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-      const std::string name = found.cFileName;
-      if (name != "." && name != ".." && (!directoriesOnly || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)))
-        names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
+  // The layer's temporaries beside the files: names that start as they do.
+  std::vector<std::string> Temporaries() const {
+    std::vector<std::string> names = Entries();
+    std::erase_if(names, [](const std::string& name) { return !name.starts_with("~vt"); });
     return names;
   }
   bool Write(const std::string& path, const std::string& bytes, ExistingFile existing = ExistingFile::Replace) {
@@ -170,7 +128,7 @@ class Win32FileSystemTest : public ::testing::Test, public test::NativeDirectory
     return OnHost("/bin/ln -s", target, relative, true);
   }
   bool RemoveLink(const std::string& relative) override { return OnHost("/bin/rm -f", "--", relative, false); }
-  std::string dir_;
+  std::string top_;
   Win32FileSystem files_;
 };
 
@@ -188,7 +146,7 @@ TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesIt
     auto file = files.CreateFile(Path("marked.txt"), ExistingFile::Replace);
     file->Write("new");
     // While it is written, only the temporary's hidden name is beside it.
-    const auto temporaries = Names(Path("~vt*"), false);
+    const auto temporaries = Temporaries();
     ASSERT_EQ(temporaries.size(), 1u);
     EXPECT_TRUE(Win32OutputFile::IsTemporaryName(temporaries[0])) << temporaries[0];
     EXPECT_NE(GetFileAttributesA(Path(temporaries[0]).c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
@@ -198,7 +156,7 @@ TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesIt
     EXPECT_EQ(GetFileAttributesA(Path("marked.txt").c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
               DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM});
     EXPECT_EQ(GetFileAttributesA(Path("plain.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
-    EXPECT_EQ(Names(Path("~vt*"), false), std::vector<std::string>{}) << "no temporary or backup is left";
+    EXPECT_EQ(Temporaries(), std::vector<std::string>{}) << "no temporary or backup is left";
   });
 }
 
@@ -243,19 +201,13 @@ TEST_F(Win32FileSystemTest, ARunChangesAllOrNothingWithEveryMethod) {
   });
 }
 
-TEST_F(Win32FileSystemTest, PathsAsTypedDirectoriesDrivesAndTheCurrentDirectory) {
+TEST_F(Win32FileSystemTest, ParentsAndDrives) {
   EXPECT_EQ(ParentOf("C:\\Work\\Demo\\"), "C:\\Work");
   EXPECT_EQ(ParentOf("C:\\Demo"), "C:\\");
   EXPECT_EQ(ParentOf("C:\\"), "C:\\");
 
   const std::vector<std::string> drives = files_.Drives();
   EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
-  MakeDirectory("a");
-  char saved[MAX_PATH];
-  GetCurrentDirectoryA(MAX_PATH, saved);
-  ASSERT_TRUE(SetCurrentDirectoryA(Path("a").c_str()));
-  EXPECT_EQ(files_.CurrentDirectory(), Path("a"));
-  SetCurrentDirectoryA(saved);
 }
 
 // Another run holds the directory for adding files; another program that
@@ -274,19 +226,19 @@ TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
        "in use by another program"},
   };
   for (const auto& c : cases) {
-    HANDLE held = ::CreateFileA(dir_.c_str(), c.access, c.sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+    HANDLE held = ::CreateFileA(top_.c_str(), c.access, c.sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                 nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.holder;
     try {
-      files_.LockDirectory(dir_);
+      files_.LockDirectory(top_);
       ADD_FAILURE() << c.holder << ": locked";
     } catch (const FileError& error) {
       EXPECT_EQ(error.kind(), c.kind) << c.holder;
-      EXPECT_EQ(error.what(), "Cannot write into directory " + dir_ + ": " + std::string(c.reason)) << c.holder;
+      EXPECT_EQ(error.what(), "Cannot write into directory " + top_ + ": " + std::string(c.reason)) << c.holder;
     }
     CloseHandle(held);
   }
-  EXPECT_NE(files_.LockDirectory(dir_), nullptr);
+  EXPECT_NE(files_.LockDirectory(top_), nullptr);
   EXPECT_EQ(Entries(), std::vector<std::string>{}) << "the lock's try at adding a file leaves nothing";
 }
 
@@ -312,14 +264,15 @@ TEST_F(Win32FileSystemTest, ALocationIsTheFullPathTheSystemMakesOfIt) {
   MakeDirectory("proj");
   char saved[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, saved);
-  ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
-  const std::string drive = dir_.substr(0, 2);  // "C:": the current directory of that drive.
+  ASSERT_TRUE(SetCurrentDirectoryA(top_.c_str()));
+  EXPECT_EQ(files_.CurrentDirectory(), top_);
+  const std::string drive = top_.substr(0, 2);  // "C:": the current directory of that drive.
   const struct {
     std::string typed;
     std::string directory;
   } cases[] = {
-      {drive, dir_},
-      {".", dir_},
+      {drive, top_},
+      {".", top_},
       {"proj", Path("proj")},
       {Path("proj "), Path("proj")},
       {Path("proj.."), Path("proj")},
@@ -368,13 +321,13 @@ TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
   // more, the file is written; one character more and it is refused whole.
   for (const std::size_t overrun : {0u, 1u}) {
     const std::size_t length = limit - 1 - temporary + overrun;
-    std::string directory = dir_ + "\\" + std::string(length - dir_.size() - 1, 'd');
+    std::string directory = top_ + "\\" + std::string(length - top_.size() - 1, 'd');
     ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr)) << directory.size();
     const std::string path = directory + "\\A.h";
     EXPECT_EQ(test::ErrorOf([&] { Write(path, "x"); }),
               overrun == 0 ? "" : "Cannot create file " + path + ": " + Win32Reason(ERROR_FILENAME_EXCED_RANGE));
     EXPECT_EQ(files_.FileExists(path), overrun == 0);
-    Remove(directory);
+    std::filesystem::remove_all(directory);
   }
 }
 
@@ -386,8 +339,8 @@ TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
                                {"~vt0a1b", "~vt0a1b23", "~vtxyz12", "Demo.h", "~vantrel-1-2.tmp", "vt01234"});
   PutWithAttributes("~vtabcde", "half", FILE_ATTRIBUTE_HIDDEN);
   MakeDirectory("~vt00000");
-  auto lock = files_.LockDirectory(dir_);
-  EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{Path("~vtabcde")});
+  auto lock = files_.LockDirectory(top_);
+  EXPECT_EQ(files_.RemoveLeftovers(top_), std::vector<std::string>{Path("~vtabcde")});
   EXPECT_TRUE(files_.DirectoryExists(Path("~vt00000")));
 }
 
@@ -409,9 +362,9 @@ TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   }
   ASSERT_TRUE(MakeLink("elsewhere", "res"));
   Put("elsewhere\\~vt0a1b2", "theirs");
-  EXPECT_EQ(files_.RemoveLeftovers(dir_), std::vector<std::string>{});
+  EXPECT_EQ(files_.RemoveLeftovers(top_), std::vector<std::string>{});
   EXPECT_EQ(Content("elsewhere\\~vt0a1b2"), "theirs");
-  EXPECT_EQ(Names(Path("elsewhere\\*"), false), std::vector<std::string>{"~vt0a1b2"});
+  EXPECT_EQ(Listing("elsewhere").size(), 1u);
 }
 
 // A double-byte character whose second byte has the backslash's value
