@@ -26,7 +26,9 @@ bool PathLockedDirectory::MakeDirectory(std::string_view relative) {
   const std::string path = PathOf(relative);
   if (fs_.MakeDirectory(path)) return true;
   // Something is there already. A directory the run makes is never a link,
-  // so what is there is judged as one; a directory is used as it is.
+  // so what is there is judged as one; a directory is used as it is. A
+  // problem the check finds in the parent is not this directory's own, so
+  // the plain check then gives the system's words for this one.
   auto problem = fs_.CheckDirectory(path, true);
   if (!problem || problem->path() != path) problem = fs_.CheckDirectory(path, false);
   if (!problem && fs_.DirectoryExists(path)) return false;
