@@ -225,18 +225,21 @@ void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
     EXPECT_THROW(Run(files, location, "Two", "CView", trouble), Killed);
     ASSERT_TRUE(trouble.killed);
     // The next run takes the killed one back before anything else.
-    Trouble none;
-    TroubledFileSystem troubled(files, none);
-    auto settings = Settings("Two", location, "CView");
-    LockedRun next(settings, troubled, codepage::kWestern, ExistingFile::Replace);
-    ASSERT_FALSE(next.RolledBack().empty());
-    EXPECT_EQ(next.RolledBack().front(),
-              "an interrupted run of project Two left its journal " + journal + "; taking it back");
-    const auto taken = std::count_if(next.RolledBack().begin(), next.RolledBack().end(), [](const std::string& line) {
-      return line.starts_with("restored ") || line.starts_with("removed ");
-    });
-    EXPECT_EQ(taken, placed);
-    EXPECT_EQ(next.Refusals().size(), 0u);
+    {
+      Trouble none;
+      TroubledFileSystem troubled(files, none);
+      auto settings = Settings("Two", location, "CView");
+      LockedRun next(settings, troubled, codepage::kWestern, ExistingFile::Replace);
+      ASSERT_FALSE(next.RolledBack().empty());
+      EXPECT_EQ(next.RolledBack().front(),
+                "an interrupted run of project Two left its journal " + journal + "; taking it back");
+      const auto taken = std::count_if(next.RolledBack().begin(), next.RolledBack().end(),
+                                       [](const std::string& line) {
+                                         return line.starts_with("restored ") || line.starts_with("removed ");
+                                       });
+      EXPECT_EQ(taken, placed);
+      EXPECT_EQ(next.Refusals().size(), 0u);
+    }
     EXPECT_EQ(dir.Listing("killed"), before);
   }
   // A journal is not trusted blindly: only names of the file table of the
@@ -261,12 +264,15 @@ void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir) {
   // starts while it holds the journal's name.
   dir.Put(killed + ".vantrel-journal", "not a journal\nnew Other.cpp\n");
   const auto kept = dir.Listing("killed");
-  auto settings = Settings("Two", location, "CView");
-  LockedRun next(settings, files, codepage::kWestern, ExistingFile::Replace);
-  EXPECT_EQ(next.RolledBack(),
-            std::vector<std::string>{"left " + journal + " alone: it is not a journal this program wrote"});
-  ASSERT_EQ(next.Refusals().size(), 1u);
-  EXPECT_EQ(std::string(next.Refusals()[0].what()), "Cannot create file " + journal + ": " + std::string(kNotAJournal));
+  {
+    auto settings = Settings("Two", location, "CView");
+    LockedRun next(settings, files, codepage::kWestern, ExistingFile::Replace);
+    EXPECT_EQ(next.RolledBack(),
+              std::vector<std::string>{"left " + journal + " alone: it is not a journal this program wrote"});
+    ASSERT_EQ(next.Refusals().size(), 1u);
+    EXPECT_EQ(std::string(next.Refusals()[0].what()),
+              "Cannot create file " + journal + ": " + std::string(kNotAJournal));
+  }
   EXPECT_EQ(dir.Listing("killed"), kept);
 }
 

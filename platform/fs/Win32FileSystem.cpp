@@ -17,19 +17,23 @@ namespace {
 
 using Kind = FileError::Kind;
 
-// The lock of a run: the directory held open for adding files, shared with
-// readers only, so that a second run's lock is refused while files can
-// still be made in it, and so that nobody can move or remove the directory
-// meanwhile: the location's path names the locked directory to the end.
+// The name of a run's lock file in the location, hidden. The leftovers of
+// a killed run are never taken for it, nor it for them.
+constexpr const char* kLockName = ".vantrel-lock";
+
+// The lock of a run: the location held (Win32DirectoryHold), and the run's
+// lock file in it, open for this run alone and deleted by the system as
+// soon as it is closed, even when the process is killed.
 class Win32DirectoryLock : public DirectoryLock {
  public:
-  explicit Win32DirectoryLock(HANDLE handle) : handle_(handle) {}
-  ~Win32DirectoryLock() override { CloseHandle(handle_); }
+  Win32DirectoryLock(std::unique_ptr<Win32DirectoryHold> hold, HANDLE file) : hold_(std::move(hold)), file_(file) {}
+  ~Win32DirectoryLock() override { CloseHandle(file_); }
   Win32DirectoryLock(const Win32DirectoryLock&) = delete;
   Win32DirectoryLock& operator=(const Win32DirectoryLock&) = delete;
 
  private:
-  HANDLE handle_;
+  std::unique_ptr<Win32DirectoryHold> hold_;
+  HANDLE file_;
 };
 
 DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_str()); }
@@ -37,37 +41,29 @@ DWORD AttributesOf(const std::string& path) { return GetFileAttributesA(path.c_s
 // The reason of this layer's own refusal of a directory another program holds.
 constexpr std::string_view kInUse = "in use by another program";
 
-HANDLE OpenDirectory(const std::string& path, DWORD access, DWORD sharing) {
-  return ::CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-}
-
-// Whether the lock of directory was refused for another run's lock or for
-// another program's. A run holds the directory for adding files and lets
-// everyone read it; a program that keeps others from adding files either
-// lets readers in while it adds none itself, or keeps readers out too.
-bool HeldByAnotherRun(const std::string& directory) {
-  const auto readable = [&](DWORD sharing) {
-    HANDLE handle = OpenDirectory(directory, FILE_LIST_DIRECTORY, sharing);
-    if (handle == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(handle);
-    return true;
-  };
-  // Readable while sharing no writing: nobody adds files, so no run holds it.
-  if (readable(FILE_SHARE_READ | FILE_SHARE_DELETE)) return false;
-  return readable(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
-}
-
-// Why no file can be made in directory, found by making an empty hidden
-// temporary there that the system removes as soon as it is closed (even
-// when the process is killed). Only a try shows what the directory's
-// security, a read-only volume or a host file system under Wine allow.
-std::optional<DWORD> CannotAddFiles(const std::string& directory) {
-  std::string probe;
-  HANDLE handle = static_cast<HANDLE>(Win32OutputFile::CreateTemporary(
-      EndsInSeparator(directory) ? directory : directory + "\\", FILE_FLAG_DELETE_ON_CLOSE, probe));
-  if (handle == INVALID_HANDLE_VALUE) return GetLastError();
-  CloseHandle(handle);
-  return std::nullopt;
+// Makes the run's lock file at path, shared with nobody; INVALID_HANDLE_VALUE
+// and the system's error when it cannot. A lock file nobody holds, which
+// only a machine that stopped mid-run leaves (empty, as every run leaves
+// it), is taken over; another run's cannot be removed, and is a sharing
+// violation. Only making it shows whether the directory's security, a
+// read-only volume or a host file system under Wine let a file be made.
+HANDLE TakeLockFile(const std::string& path, DWORD& error) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) return handle;
+    error = GetLastError();
+    if (error != ERROR_FILE_EXISTS) return INVALID_HANDLE_VALUE;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) &&
+        (data.nFileSizeLow != 0 || data.nFileSizeHigh != 0 || (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0))
+      return INVALID_HANDLE_VALUE;  // Not a lock file of this layer: it stays.
+    if (!DeleteFileA(path.c_str())) {
+      error = GetLastError();
+      return INVALID_HANDLE_VALUE;
+    }
+  }
+  return INVALID_HANDLE_VALUE;
 }
 
 }  // namespace
@@ -86,17 +82,19 @@ std::string Win32FileSystem::ProjectPath(const std::string& location, const std:
 std::unique_ptr<DirectoryLock> Win32FileSystem::LockDirectory(const std::string& path) {
   if (auto problem = CheckDirectory(path, false)) throw *problem;
   const std::string full = FullPath(path);
-  HANDLE handle = OpenDirectory(full, FILE_ADD_FILE, FILE_SHARE_READ);
-  if (handle == INVALID_HANDLE_VALUE) {
-    const DWORD error = GetLastError();
-    if (error != ERROR_SHARING_VIOLATION) throw FileError(Kind::BadDirectory, path, Win32Reason(error));
-    if (HeldByAnotherRun(full)) throw FileError(Kind::Busy, path, std::string(kAnotherRun));
-    throw FileError(Kind::BadDirectory, path, std::string(kInUse));
+  DWORD error = 0;
+  auto hold = Win32DirectoryHold::Open(full, false, error);
+  if (!hold) {
+    throw FileError(Kind::BadDirectory, path,
+                    error == ERROR_SHARING_VIOLATION ? std::string(kInUse) : Win32Reason(error));
   }
-  auto lock = std::make_unique<Win32DirectoryLock>(handle);
-  // A directory no file can be made in is one refusal, not one per file.
-  if (auto error = CannotAddFiles(full)) throw FileError(Kind::BadDirectory, path, Win32Reason(*error));
-  return lock;
+  HANDLE file = TakeLockFile(full + (EndsInSeparator(full) ? "" : "\\") + kLockName, error);
+  if (file == INVALID_HANDLE_VALUE) {
+    if (error == ERROR_SHARING_VIOLATION) throw FileError(Kind::Busy, path, std::string(kAnotherRun));
+    // A directory no file can be made in is one refusal, not one per file.
+    throw FileError(Kind::BadDirectory, path, Win32Reason(error));
+  }
+  return std::make_unique<Win32DirectoryLock>(std::move(hold), file);
 }
 
 std::unique_ptr<LockedDirectory> Win32FileSystem::OpenLocked(const std::string& location,

@@ -12,6 +12,56 @@ using Kind = FileError::Kind;
 
 }  // namespace
 
+std::unique_ptr<Win32DirectoryHold> Win32DirectoryHold::Open(const std::string& path, bool refuseLink,
+                                                             unsigned long& error) {
+  const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (refuseLink ? FILE_FLAG_OPEN_REPARSE_POINT : 0);
+  HANDLE handle = CreateFileA(path.c_str(), FILE_ADD_FILE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              flags, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    error = GetLastError();
+    return nullptr;
+  }
+  std::unique_ptr<Win32DirectoryHold> hold(new Win32DirectoryHold(handle));
+  // What is held is what the run writes into: it is looked at through the
+  // handle, so that nothing can be put in its place after the look.
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!GetFileInformationByHandle(handle, &information)) {
+    error = GetLastError();
+    return nullptr;
+  }
+  if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    error = ERROR_DIRECTORY;
+    return nullptr;
+  }
+  if (refuseLink && (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    error = ERROR_REPARSE_ATTRIBUTE_CONFLICT;
+    return nullptr;
+  }
+  return hold;
+}
+
+Win32DirectoryHold::~Win32DirectoryHold() { CloseHandle(handle_); }
+
+bool Win32LockedDirectory::MakeDirectory(std::string_view relative) {
+  const bool made = PathLockedDirectory::MakeDirectory(relative);
+  if (held_.find(relative) != held_.end()) return made;
+  const std::string path = PathOf(relative);
+  DWORD error = 0;
+  auto hold = Win32DirectoryHold::Open(path, true, error);
+  if (!hold) {
+    throw FileError(Kind::BadDirectory, path,
+                    error == ERROR_REPARSE_ATTRIBUTE_CONFLICT ? std::string(kLinkedDirectory) : Win32Reason(error));
+  }
+  held_.emplace(std::string(relative), std::move(hold));
+  return made;
+}
+
+bool Win32LockedDirectory::RemoveEmptyDirectory(std::string_view relative) {
+  // The run's own hold would keep it from being removed.
+  if (auto held = held_.find(relative); held != held_.end()) held_.erase(held);
+  return PathLockedDirectory::RemoveEmptyDirectory(relative);
+}
+
 void Win32LockedDirectory::WriteJournal(const std::string& project, const std::vector<JournalEntry>& entries) {
   const std::string text = JournalText(project, entries);
   const std::string path = PathOf(kJournalName);

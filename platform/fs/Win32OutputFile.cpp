@@ -81,11 +81,10 @@ std::optional<unsigned long long> Win32OutputFile::Identity(const std::string& p
   return (static_cast<unsigned long long>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
 }
 
-void* Win32OutputFile::CreateTemporary(const std::string& directory, unsigned long flags, std::string& path) {
+void* Win32OutputFile::CreateTemporary(const std::string& directory, std::string& path) {
   for (int attempt = 0; attempt < 64; ++attempt) {
     path = directory + NextTemporaryName();
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN | flags,
-                                nullptr);
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return handle;
   }
   SetLastError(ERROR_FILE_EXISTS);
@@ -129,7 +128,7 @@ std::optional<FileError> Win32OutputFile::Examine(const std::string& path, Exist
 Win32OutputFile::Win32OutputFile(std::string path, ExistingFile existing, const Win32WriteMethods& methods)
     : path_(std::move(path)), handle_(INVALID_HANDLE_VALUE), methods_(methods) {
   if (auto problem = Examine(path_, existing, target_)) throw *problem;
-  handle_ = CreateTemporary(DirectoryPartOf(path_), 0, temporary_);
+  handle_ = CreateTemporary(DirectoryPartOf(path_), temporary_);
   if (handle_ == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     temporary_.clear();

@@ -87,14 +87,13 @@ class Win32OutputFile : public OutputFile {
   // nothing when it cannot be opened.
   static std::optional<unsigned long long> Identity(const std::string& path);
 
+ private:
   // A new, empty, hidden temporary file in directory (which ends in a
   // separator, or is empty for the current directory), opened for writing
-  // by this process alone, with the extra flags given; its path is kept in
-  // path. INVALID_HANDLE_VALUE with the error left for GetLastError when
-  // none can be made.
-  static void* CreateTemporary(const std::string& directory, unsigned long flags, std::string& path);
+  // by this process alone; its path is kept in path. INVALID_HANDLE_VALUE
+  // with the error left for GetLastError when none can be made.
+  static void* CreateTemporary(const std::string& directory, std::string& path);
 
- private:
   void Discard();
   [[noreturn]] void Fail(FileError::Kind kind, unsigned long error);
   void PlaceNew();
