@@ -28,25 +28,17 @@ TEST(Summary, NamesTheViewByItsBaseClass) {
   }
 }
 
-// Typing toggles OK, a name may begin with a digit, and Enter twice (once
-// to reach OK, once to press it) starts the wizard. On the way every
-// choice the wizard ignores is changed: the summary shows only the frame
-// kind of the choices, the same texts after Cancel and Finish again, and
-// only the name, location and view base reach the files.
+// Enter twice (once to reach OK, once to press it) starts the wizard. On
+// the way every choice the wizard ignores is changed: the summary shows only
+// the frame kind of the choices, the same texts after Cancel and Finish
+// again, and only the name, location and view base reach the files.
 TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFiles) {
   for (bool single : {false, true}) {
     SCOPED_TRACE(single);
     Ui ui;
     ui.Expect("TNewDlg", [](UserDriver& user) {
-      auto& ok = user.Get<TButton>("OkBtn");
-      user.Type("9");
-      EXPECT_TRUE(ok.Enabled());
-      user.Press(Key::Backspace);
-      EXPECT_FALSE(ok.Enabled());
       EXPECT_TRUE(user.Type("9lives"));
-      EXPECT_TRUE(user.Press(Key::Enter));
-      EXPECT_EQ(user.Focused(), "OkBtn");
-      EXPECT_TRUE(user.Press(Key::Enter));
+      user.Press(Key::Enter, 2);
     });
     ui.Expect("TVantrel", [single](UserDriver& user) {
       if (single) user.Click("SDISelect");
