@@ -119,13 +119,11 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
 TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
   const struct {
     const char* location;
-    std::vector<const char*> readOnly;
-    bool fileForRes;
+    std::vector<const char*> readOnly;  // And a file where "res" goes.
     const char* message;
   } cases[] = {
-      {"C:\\NoSuchDir", {}, false, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
-      {"C:\\Work", {"Demo.h"}, false, "Cannot create file C:\\Work\\Demo.h: read-only file"},
-      {"C:\\Work", {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "resource.h", "DemoDoc.cpp"}, true,
+      {"C:\\NoSuchDir", {}, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
+      {"C:\\Work", {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "resource.h", "DemoDoc.cpp"},
        "Cannot write into directory C:\\Work\\res: Not a directory\n"
        "Cannot create file C:\\Work\\Demo.bpr (and Demo.cpp, Demo.h, Demo.rc and 2 more): read-only file"},
   };
@@ -133,7 +131,7 @@ TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
     SCOPED_TRACE(c.message);
     Ui ui;
     for (const char* name : c.readOnly) ui.fs.AddFile(std::string("C:\\Work\\") + name, "old", true);
-    if (c.fileForRes) ui.fs.AddFile("C:\\Work\\res", "a file where the pictures' directory goes");
+    if (!c.readOnly.empty()) ui.fs.AddFile("C:\\Work\\res", "a file where the pictures' directory goes");
     std::vector<std::string> labels;
     ui.Expect("TVantrel", [&](UserDriver& user) {
       NextToStepSix(user);

