@@ -1,13 +1,8 @@
 #pragma once
 
 // The cases every backend with real windows must pass, whatever its windows
-// are: what a user does to a native control reaches the toolkit as a user
-// action, what the program changes reaches the control without being taken
-// for a user's action, the spin buttons step through the toolkit, keys reach
-// the toolkit first, a modal form keeps the host's window from taking input,
-// and an error in a handler reaches the error box above the form. Each
-// backend's test supplies its windows as a user and the window system see
-// them.
+// are (listed at the end). Each backend's test supplies its windows as a
+// user and the window system see them.
 
 #include <cstddef>
 #include <cstdint>

@@ -88,16 +88,15 @@ class CommandProcessTest : public ::testing::Test, public test::FsDirectory {
 
 };
 
-// A backslash is part of a directory's name, in the location as given and in
-// the current directory alike; a two-byte character ending in 0x5C too.
+// A backslash is part of a directory's name, in the current directory too
+// (PosixFileSystemTest pins it in a given location); a two-byte character
+// ending in 0x5C too.
 TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
-  fs::create_directories(dir_ / "a" / "b");
   const struct {
     std::string directory;  // Below dir_.
     bool current;           // Run in it, without --location.
     std::string opened;     // The makefile the IDE is asked to open.
   } cases[] = {
-      {"a\\b", false, "a\\b/X.bpr"},
       {"c\\d", true, (dir_ / "c\\d" / "X.bpr").string()},
       // Printed with the stray byte 0x81 escaped, as a C1 control would be.
       {"gbk\x81\x5c", false, "gbk\\x81\\/X.bpr"},
@@ -110,20 +109,18 @@ TEST_F(CommandProcessTest, ABackslashInTheLocationIsPartOfItsName) {
     EXPECT_TRUE(fs::exists(dir_ / c.directory / "X.bpr"));
     EXPECT_NE(r.out.find("IDE: open " + c.opened + "\n"), std::string::npos) << r.out;
   }
-  EXPECT_TRUE(fs::is_empty(dir_ / "a" / "b"));
 }
 
-// Interrupted at a chosen point, while writing the files (steps 1 to 23) or
-// while putting them in place (24 to 46), a run leaves the location as it
-// was, over an existing project or not, and ends as interrupted: never as a
-// success that asked nothing of the IDE. SIGTERM comes at every file; every
-// other catchable signal that would end the process ends the run the same.
+// Interrupted before the files, after writing them (step 23) or after
+// putting them in place (46), a run leaves the location as it was, over an
+// existing project or not, and ends as interrupted: never as a success that
+// asked nothing of the IDE. Every other catchable signal that would end the
+// process ends the run the same. (A stop at every step: RunFaultCases.)
 TEST_F(CommandProcessTest, AnInterruptedRunChangesNothing) {
   const fs::path old = Project("old", "One --view-base CTreeView");
   std::vector<std::pair<int, int>> cases;  // Signal and step.
   for (int signal : {SIGINT, SIGTERM, SIGHUP})
-    for (int steps : {0, 9, 22, 23, 24, 30, 45, 46}) cases.emplace_back(signal, steps);
-  for (int steps = 1; steps <= static_cast<int>(GeneratedFiles().size()); ++steps) cases.emplace_back(SIGTERM, steps);
+    for (int steps : {0, 23, 46}) cases.emplace_back(signal, steps);
   for (int signal : {SIGQUIT, SIGPIPE, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU, SIGVTALRM, SIGPROF})
     cases.emplace_back(signal, 7);
   int n = 0;
@@ -294,26 +291,24 @@ TEST_F(CommandProcessTest, ALaterRunCleansUpAfterAKilledOne) {
                        ", a temporary file an interrupted run had left\nvantrel: removed " +
                        (dir / "res/.vantrel-0123401234").string() + ", a temporary file an interrupted run had left\n");
   EXPECT_EQ(Listing(dir).size(), GeneratedFiles().size() + 2);
-  for (int files : {0, 4, 11, 22}) {
-    SCOPED_TRACE(files);
-    auto killed = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=9:" + std::to_string(files));
-    EXPECT_EQ(killed.status, 128 + SIGKILL);  // As the shell reports it.
-    auto again = Run(dir, "Demo --force");
-    EXPECT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(Listing(dir).size(), GeneratedFiles().size() + 2);
-  }
+  auto killed = Run(dir, "Demo --force", "VANTREL_TEST_INTERRUPT=9:11");
+  EXPECT_EQ(killed.status, 128 + SIGKILL);  // As the shell reports it.
+  auto again = Run(dir, "Demo --force");
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_EQ(Listing(dir).size(), GeneratedFiles().size() + 2);
 }
 
 // A run killed outright after putting k files in place (SIGKILL, as a power
 // cut would stop it) leaves its journal; the next run takes the killed run
 // back first and says so, then does its own work. Stopped at once, that run
 // shows the location exactly as it was before the killed one; a dry run in
-// between only reports the journal.
+// between only reports the journal. (A kill after every placement:
+// RunFaultCases.)
 TEST_F(CommandProcessTest, AKilledRunIsTakenBackByTheNextOne) {
   const fs::path old = Project("old", "One --view-base CTreeView");
   const int files = static_cast<int>(GeneratedFiles().size());
   for (bool force : {false, true})
-    for (int k = 1; k <= files; ++k) {
+    for (int k : {1, 12, files}) {
       SCOPED_TRACE(std::to_string(k) + " placed" + (force ? " --force" : ""));
       const fs::path dir = Fresh("run" + std::to_string(k) + (force ? "f" : ""), force ? old : fs::path{});
       const auto before = Listing(dir);

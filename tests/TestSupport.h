@@ -31,9 +31,6 @@ inline ProjectSettings Settings(const std::string& name, const std::string& loca
   return settings;
 }
 
-// The lines of a generated text file, each of which must end in CR LF.
-std::vector<std::string> SplitLines(const std::string& content);
-
 // The text the run's writer for a file (named as in the run's table,
 // "{Name}Doc.cpp") produces for the settings, written to no file system.
 std::string Render(const std::string& file, const ProjectSettings& settings);
@@ -44,7 +41,6 @@ struct Generated {
   RecordingOpener opener;
   RunReport report;
   std::string Text(const std::string& relative) const;
-  std::vector<std::string> Lines(const std::string& relative) const;
 };
 void Generate(Generated& out, ProjectSettings settings);
 

@@ -1,5 +1,6 @@
 // A whole run through the dialogs: what the summary lists, what reaches it
-// and the files, Cancel at every level, and a run the file system refuses.
+// and the files, Cancel at every level, a run the file system refuses, and
+// the question before files are replaced.
 
 #include <gtest/gtest.h>
 
@@ -9,57 +10,36 @@
 namespace vantrel::test {
 namespace {
 
-TEST(SummaryDialog, ListsTheLinesOfTheSummaryOnce) {
+// The summary names the view by its base class's label; a base without one
+// gets no view line.
+TEST(Summary, NamesTheViewByItsBaseClass) {
   const struct {
-    const char *iface, *base, *line9;  // No ninth line: no view line.
+    const char *base, *line9;
   } cases[] = {
-      {"Multiple Document Interface ", "CView", "  View : CDemoView in DemoView.h and DemoView.cpp"},
-      {"Single Document Interface ", "CRichEditView", "  RichEditView : CDemoView in DemoView.h and DemoView.cpp"},
-      {"Multiple Document Interface ", "CFormView", "  FormView : CDemoView in DemoView.h and DemoView.cpp"},
-      {"Multiple Document Interface ", "", nullptr},
-      {"Multiple Document Interface ", "cview", nullptr},
+      {"CView", "  View : CDemoView in DemoView.h and DemoView.cpp"},
+      {"CRichEditView", "  RichEditView : CDemoView in DemoView.h and DemoView.cpp"},
+      {"CFormView", "  FormView : CDemoView in DemoView.h and DemoView.cpp"},
+      {"", nullptr},
+      {"cview", nullptr},
   };
   for (const auto& c : cases) {
-    Ui ui;
-    TNewProInfo info(&ui.app);
-    EXPECT_TRUE(info.WizardInfo->Lines().empty());
-    info.InstallDir = "C:\\Work";
-    info.ProjectName = "Demo";
-    info.InterfaceText = c.iface;
-    info.ViewBaseClass = c.base;
-    ui.Expect("TNewProInfo", [&](UserDriver& user) {
-      const auto& lines = info.WizardInfo->Lines();
-      ASSERT_EQ(lines.size(), c.line9 ? 19u : 18u) << c.base;
-      EXPECT_EQ(lines, SummaryLines("Demo", c.iface, c.base));
-      EXPECT_EQ(lines[8], c.line9 ? c.line9 : "") << c.base;
-      EXPECT_EQ(info.InstallDirLabel->Caption(), "C:\\Work");
-      EXPECT_EQ(TabCycle(user), (std::vector<std::string>{"OkBtn", "CancelBtn"}));
-      user.Click("CancelBtn");
-    });
-    EXPECT_EQ(info.ShowModal(), mrCancel);
+    const auto lines = SummaryLines("Demo", "Single Document Interface ", c.base);
+    ASSERT_EQ(lines.size(), c.line9 ? 19u : 18u) << c.base;
+    EXPECT_EQ(lines[8], c.line9 ? c.line9 : "") << c.base;
   }
 }
 
-
-// Typing toggles OK, a name may begin with a digit, and Enter twice (once
-// to reach OK, once to press it) starts the wizard. On the way every
-// choice the wizard ignores is changed: the summary shows only the frame
-// kind of the choices, the same texts after Cancel and Finish again, and
-// only the name, location and view base reach the files.
+// Enter twice (once to reach OK, once to press it) starts the wizard. On
+// the way every choice the wizard ignores is changed: the summary shows only
+// the frame kind of the choices, the same texts after Cancel and Finish
+// again, and only the name, location and view base reach the files.
 TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFiles) {
   for (bool single : {false, true}) {
     SCOPED_TRACE(single);
     Ui ui;
     ui.Expect("TNewDlg", [](UserDriver& user) {
-      auto& ok = user.Get<TButton>("OkBtn");
-      user.Type("9");
-      EXPECT_TRUE(ok.Enabled());
-      user.Press(Key::Backspace);
-      EXPECT_FALSE(ok.Enabled());
       EXPECT_TRUE(user.Type("9lives"));
-      EXPECT_TRUE(user.Press(Key::Enter));
-      EXPECT_EQ(user.Focused(), "OkBtn");
-      EXPECT_TRUE(user.Press(Key::Enter));
+      user.Press(Key::Enter, 2);
     });
     ui.Expect("TVantrel", [single](UserDriver& user) {
       if (single) user.Click("SDISelect");
@@ -75,6 +55,7 @@ TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFil
         auto& info = static_cast<TNewProInfo&>(user.Form());
         texts.push_back(info.WizardInfo->Lines());
         texts.back().push_back(info.InstallDirLabel->Caption());
+        EXPECT_EQ(TabCycle(user), (std::vector<std::string>{"OkBtn", "CancelBtn"}));
         EXPECT_TRUE(user.Click(button));
       });
     ui.RunNewProject();
@@ -96,16 +77,17 @@ TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFil
   }
 }
 
+// Cancel in the New project dialog and in the summary: see HostTest and ToolkitTest.
 TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
-  enum Level { NewDialog, CloseNewDialog, Chooser, WizardStep1, WizardStep4, WizardStep6, Summary };
+  enum Level { CloseNewDialog, Chooser, WizardStep1, WizardStep6 };
   const struct {
     Level level;
     std::vector<std::string> shown;
   } cases[] = {
-      {NewDialog, {"TNewDlg"}},           {CloseNewDialog, {"TNewDlg"}},
-      {Chooser, {"TNewDlg", "TDirChooser"}}, {WizardStep1, {"TNewDlg", "TVantrel"}},
-      {WizardStep4, {"TNewDlg", "TVantrel"}}, {WizardStep6, {"TNewDlg", "TVantrel"}},
-      {Summary, {"TNewDlg", "TVantrel", "TNewProInfo"}},
+      {CloseNewDialog, {"TNewDlg"}},
+      {Chooser, {"TNewDlg", "TDirChooser"}},
+      {WizardStep1, {"TNewDlg", "TVantrel"}},
+      {WizardStep6, {"TNewDlg", "TVantrel"}},
   };
   for (const auto& c : cases) {
     Ui ui;
@@ -113,22 +95,15 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
     ui.Expect("TNewDlg", [&](UserDriver& user) {
       user.Type("Demo");
       if (c.level == Chooser) user.Click("ProjectDirDialog");
-      c.level == CloseNewDialog ? user.Close() : user.Click(c.level < WizardStep1 ? "CancelBtn" : "OkBtn");
+      c.level == CloseNewDialog ? user.Close() : user.Click(c.level == Chooser ? "CancelBtn" : "OkBtn");
     });
     if (c.level == Chooser) ui.Expect("TDirChooser", [](UserDriver& user) { user.Click("CancelBtn"); });
     if (c.level >= WizardStep1)
       ui.Expect("TVantrel", [&](UserDriver& user) {
-        if (c.level == WizardStep4)
-          for (int i = 0; i < 3; ++i) user.Click("NextBtn");
-        if (c.level <= WizardStep4) return void(user.Click("CancelBtn"));
+        if (c.level == WizardStep1) return void(user.Click("CancelBtn"));
         NextToStepSix(user);
-        if (c.level == WizardStep6) return void(user.Close());
-        user.Click("FinishBtn");
-        // Back on step 6, unchanged; Finish opens a fresh summary.
-        EXPECT_EQ(user.Form().Caption(), "MFC Vantrel - Step 6 of 6");
-        user.Click("CancelBtn");
+        user.Close();
       });
-    if (c.level == Summary) ui.Expect("TNewProInfo", [](UserDriver& user) { user.Click("CancelBtn"); });
     ui.RunNewProject();
     EXPECT_EQ(ui.backend.Shown(), c.shown) << c.level;
     EXPECT_EQ(ui.fs.Files().size(), before) << c.level;
@@ -144,13 +119,11 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
 TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
   const struct {
     const char* location;
-    std::vector<const char*> readOnly;
-    bool fileForRes;
+    std::vector<const char*> readOnly;  // And a file where "res" goes.
     const char* message;
   } cases[] = {
-      {"C:\\NoSuchDir", {}, false, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
-      {"C:\\Work", {"Demo.h"}, false, "Cannot create file C:\\Work\\Demo.h: read-only file"},
-      {"C:\\Work", {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "resource.h", "DemoDoc.cpp"}, true,
+      {"C:\\NoSuchDir", {}, "Cannot write into directory C:\\NoSuchDir: No such file or directory"},
+      {"C:\\Work", {"Demo.bpr", "Demo.cpp", "Demo.h", "Demo.rc", "resource.h", "DemoDoc.cpp"},
        "Cannot write into directory C:\\Work\\res: Not a directory\n"
        "Cannot create file C:\\Work\\Demo.bpr (and Demo.cpp, Demo.h, Demo.rc and 2 more): read-only file"},
   };
@@ -158,7 +131,7 @@ TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
     SCOPED_TRACE(c.message);
     Ui ui;
     for (const char* name : c.readOnly) ui.fs.AddFile(std::string("C:\\Work\\") + name, "old", true);
-    if (c.fileForRes) ui.fs.AddFile("C:\\Work\\res", "a file where the pictures' directory goes");
+    if (!c.readOnly.empty()) ui.fs.AddFile("C:\\Work\\res", "a file where the pictures' directory goes");
     std::vector<std::string> labels;
     ui.Expect("TVantrel", [&](UserDriver& user) {
       NextToStepSix(user);
@@ -183,6 +156,54 @@ TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
     EXPECT_EQ(box.text, c.message);
     EXPECT_TRUE(ui.fs.CreateLog().empty());
     EXPECT_TRUE(ui.opener.calls.empty());
+  }
+}
+
+// What a user meets before files are replaced: one question, which names
+// them.
+TEST(WizardFlow, ReplacingExistingFilesIsConfirmedFirst) {
+  // Another project's fixed files in the same folder: the question names
+  // them in the run's order, eight at most, and No is its default answer.
+  const std::vector<std::string> names = {"resource.h", "MainFrm.cpp", "MainFrm.h",  "Globals.cpp",
+                                          "Globals.h",  "toolbar.cpp", "toolbar.h",  "statbar.cpp",
+                                          "statbar.h",  "stdafx.cpp",  "stdafx.h",   "res\\toolbar.bmp"};
+  struct Case {
+    std::size_t existing;
+    const char* text;
+  } cases[] = {
+      {1,
+       "This file of the new project already exists in C:\\Work and will be replaced:\n\n"
+       "    resource.h\n\nReplace it?"},
+      {12,
+       "These files of the new project already exist in C:\\Work and will be replaced:\n\n"
+       "    resource.h\n    MainFrm.cpp\n    MainFrm.h\n    Globals.cpp\n    Globals.h\n"
+       "    toolbar.cpp\n    toolbar.h\n    statbar.cpp\n    and 4 more\n\nReplace them?"},
+  };
+  for (const Case& c : cases) {
+    for (TModalResult answer : {mrNo, mrYes}) {
+      Ui ui;
+      for (std::size_t i = 0; i < c.existing; ++i) ui.fs.AddFile("C:\\Work\\" + names[i], "another project's", false);
+      ui.backend.AnswerMessages([answer](const MessageBoxRequest&) { return answer; });
+      ui.Expect("TVantrel", [](UserDriver& user) {
+        NextToStepSix(user);
+        user.Click("FinishBtn");
+        if (user.Form().ModalResult() == mrNone) user.Click("CancelBtn");
+      });
+      ui.Expect("TNewProInfo", [answer](UserDriver& user) {
+        user.Click("OkBtn");
+        // No keeps the summary open, with nothing written.
+        if (answer == mrNo) {
+          EXPECT_EQ(user.Form().ModalResult(), mrNone);
+          user.Click("CancelBtn");
+        }
+      });
+      ui.RunWizard();
+      ASSERT_EQ(ui.backend.Messages().size(), 1u);
+      EXPECT_EQ(ui.backend.Messages()[0], (MessageBoxRequest{c.text, "Confirm", MessageIcon::Question,
+                                                             MessageButtons::YesNo, mrNo}));
+      EXPECT_EQ(ui.fs.Find("C:\\Work\\resource.h")->content == "another project's", answer == mrNo);
+      EXPECT_EQ(ui.opener.calls.empty(), answer == mrNo);
+    }
   }
 }
 
