@@ -85,12 +85,6 @@ Template::Template(std::string name, std::string_view text) : name_(std::move(na
   }
 }
 
-std::size_t Template::LineCount() const {
-  std::size_t count = 0;
-  for (const auto& line : lines_) count += line.include ? line.include->LineCount() : 1;
-  return count;
-}
-
 TemplateSet::TemplateSet(const std::vector<Source>& sources) {
   for (const auto& source : sources) {
     std::string name(source.name);

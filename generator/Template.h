@@ -54,9 +54,6 @@ class Template {
   const std::string& name() const { return name_; }
   const std::vector<Line>& lines() const { return lines_; }
 
-  // The number of generated lines, included templates counted in full.
-  std::size_t LineCount() const;
-
   // The whole text as few runs as possible: included templates are
   // expanded, and the fixed text between two splices, each line's CR LF
   // included, is one run. This is what the program carries.

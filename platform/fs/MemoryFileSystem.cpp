@@ -51,7 +51,6 @@ void MemoryFileSystem::AddFile(const std::string& path, std::string content, boo
 
 void MemoryFileSystem::RefuseCreate(const std::string& path) { refused_.insert(path); }
 
-void MemoryFileSystem::SetFreeSpace(std::size_t bytes) { freeSpace_ = bytes; }
 
 const MemoryFileSystem::Entry* MemoryFileSystem::Find(const std::string& path) const {
   auto it = files_.find(path);

@@ -40,7 +40,6 @@ class MemoryFileSystem : public FileSystem {
   void RefusePlace(const std::string& path) { refusedPlaces_.insert(path); }
   // Putting back the old file at path after a failed run fails.
   void RefuseUndo(const std::string& path) { refusedUndos_.insert(path); }
-  void SetFreeSpace(std::size_t bytes);
   void SetCurrentDirectory(const std::string& path) { current_ = path; }
   // The longest path the system takes, its terminating zero included
   // (unlimited unless set). Temporaries are named as long as their file.
@@ -94,7 +93,6 @@ class MemoryFileSystem : public FileSystem {
   std::set<std::string> locked_;
   std::vector<std::string> createLog_;
   std::string current_ = "C:\\";
-  std::size_t freeSpace_ = static_cast<std::size_t>(-1);
   std::size_t pathLimit_ = static_cast<std::size_t>(-1);
   int openFiles_ = 0;
 };

@@ -20,13 +20,6 @@ void MemoryOutputFile::Close() {
 void MemoryOutputFile::Write(std::string_view bytes) {
   if (!open_ || staged_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   ++writeCalls_;
-  if (failed_ || bytes.size() > fs_.freeSpace_) {
-    // The disk fills up part-way: what fits is lost with the rest, because
-    // nothing reaches the file before it is placed.
-    failed_ = true;
-    throw FileError(FileError::Kind::Incomplete, path_, "No space left on device");
-  }
-  fs_.freeSpace_ -= bytes.size();
   pending_.append(bytes);
 }
 
@@ -37,12 +30,12 @@ void MemoryOutputFile::Finish() {
 }
 
 void MemoryOutputFile::Stage() {
-  if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
+  if (!open_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   staged_ = true;
 }
 
 void MemoryOutputFile::Place() {
-  if (!open_ || failed_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
+  if (!open_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   // A new file never replaces one that appeared after it was started.
   const auto* found = fs_.Find(path_);
   if (!replaces_ && found != nullptr) throw FileError(FileError::Kind::Exists, path_, std::string(kFileExists));

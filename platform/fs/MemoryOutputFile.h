@@ -35,7 +35,6 @@ class MemoryOutputFile : public OutputFile {
   bool replaces_;
   bool open_ = true;
   bool staged_ = false;
-  bool failed_ = false;
   bool placed_ = false;
   std::optional<MemoryFileSystem::Entry> old_;  // The replaced file, while a placement can be undone.
 };
