@@ -108,19 +108,13 @@ allowed_count=0
 if [ ${#sources[@]} -eq 0 ]; then
   fail "no .cpp file in $dir"
 else
-  for src in "${sources[@]}"; do
-    base=$(basename "$src")
-    printf '%s\0%s\0%s\0' "$src" debug "$work/$base.debug.log"
-    printf '%s\0%s\0%s\0' "$src" release "$work/$base.release.log"
-  done > "$work/jobs"
-  export CLANG work
   # Each job runs clang on one source in one configuration into a log.
-  xargs -0 -n 3 -P "$JOBS" bash -c '
-    mapfile -d "" flags < "$work/clang.flags"
-    [ "$2" = debug ] && flags+=(-D_DEBUG)
-    "$CLANG" "${flags[@]}" "$1" > "$3" 2>&1
-    echo $? > "$3.status"
-  ' job < "$work/jobs"
+  for src in "${sources[@]}"; do printf '%s\0debug\0%s\0release\0' "$src" "$src"; done |
+    CLANG=$CLANG work=$work xargs -0 -n 2 -P "$JOBS" bash -c '
+      mapfile -d "" flags < "$work/clang.flags"
+      [ "$2" = debug ] && flags+=(-D_DEBUG)
+      "$CLANG" "${flags[@]}" "$1" > "$work/${1##*/}.$2.log" 2>&1
+      echo $? > "$work/${1##*/}.$2.log.status"' job
 
   for src in "${sources[@]}"; do
     base=$(basename "$src")

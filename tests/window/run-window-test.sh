@@ -201,8 +201,7 @@ step=$(window "Step 6 of 6")
 click "$step" TVantrel ClassList 60 "$(row_at 3)"
 # The base class box's list, opened with the mouse; its third entry.
 drop_down "$step" TVantrel BaseClass
-x xdotool mousemove $((X + 20)) $((Y + 3 + (HEIGHT - 6) * 5 / 12)) click 1
-sleep 0.3
+click_at "$WINDOW" 20 $((3 + (HEIGHT - 6) * 5 / 12))
 shot "$step" "${refs_prefix}step6"
 # Its text takes no edit: the picked class stays (the files say so).
 click "$step" TVantrel BaseClass 30

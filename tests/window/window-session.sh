@@ -55,7 +55,7 @@ settle() { sleep 0.6; }
 shown() { xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 | grep .; }
 # Whether the window with id ID is shown.
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-not() { ! "$@" >/dev/null; }
+not() { ! "$@" >/dev/null 2>&1; }
 
 # Runs COMMAND until it succeeds, then settles; WINDOW_WAIT sets how many
 # tenths of a second it tries (10 s by default).

@@ -18,8 +18,7 @@ start_screen
 start_host "$wine_run" "$prefix" "$build/vantrel-host.exe"
 # Wine may take a while to start, the first time on a new prefix.
 main=$(WINDOW_WAIT=600 window "Vantrel host - stand-in IDE")
-for _ in $(seq 100); do grep -q "vantrel-host: ready" "$shots/host.log" && break; sleep 0.1; done
-grep -q "vantrel-host: ready" "$shots/host.log" || fail "the host did not say it is ready"
+await grep -q "vantrel-host: ready" "$shots/host.log" || fail "the host did not say it is ready"
 shot "$main" wine-host
 
 # Focuses the main window (a click on its status line) and opens the gallery
@@ -41,29 +40,23 @@ click_at "$gallery" 240 270
 keys Escape
 gone "New Items" "Escape left the gallery open"
 
-# The expert's first dialog, cancelled: the main window takes input again.
-cancel_expert() {
-  local newdlg
-  newdlg=$(window "^New$")
-  click "$newdlg" TNewDlg CancelBtn
-  closed "$newdlg" "Cancel left the expert's dialog open"
-}
-
 open_gallery alt+f n
 # The expert's icon: the list view's place in the gallery (16, 40) plus the
 # first icon's centre in it.
 click_at "$gallery" 54 62 --repeat 2 --delay 80
 gone "New Items" "a double click on the expert left the gallery open"
-cancel_expert
+# The expert's first dialog, cancelled: the main window takes input again.
+newdlg=$(window "^New$")
+click "$newdlg" TNewDlg CancelBtn
+closed "$newdlg" "Cancel left the expert's dialog open"
 
 x xdotool windowfocus --sync "$main"
 click_at "$main" 400 40
 keys alt+f x
-for _ in $(seq 100); do kill -0 "$host" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$host" 2>/dev/null; then
-  fail "File, Exit left the host running"
-else
+if await not kill -0 "$host"; then
   wait "$host" || fail "the host ended with status $?"
   host=
+else
+  fail "File, Exit left the host running"
 fi
 finish "host window test" "screenshots in $shots"
