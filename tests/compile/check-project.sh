@@ -56,11 +56,7 @@ if [ "$keep" -eq 1 ]; then echo "check-project: work directory $work"; else trap
 
 # Finds a file of the project by its relative name, ignoring letter case
 # and accepting backslashes as separators; prints the real relative name.
-find_file() {
-  local wanted
-  wanted=$(printf '%s' "$1" | tr '\\' '/' | tr '[:upper:]' '[:lower:]')
-  awk -v w="$wanted" 'tolower($0) == w { print; exit }' "$work/files"
-}
+find_file() { grep -m1 -ixF -- "${1//\\//}" "$work/files"; }
 
 # Files present.
 project_files=$("$VANTREL" new "$name" --list-files) ||
@@ -169,8 +165,7 @@ if [ -f "$rc" ]; then
   preprocessor_args=(-E -xc -DRC_INVOKED --target=i686-w64-mingw32 -nostdinc
     -isystem "$MINGW_INCLUDE" -I "$STANDIN" -ivfsoverlay "$work/overlay.yaml" -I "$dir"
     -Wno-nonportable-include-path)
-  windres_args=(--preprocessor="$CLANG")
-  for arg in "${preprocessor_args[@]}"; do windres_args+=(--preprocessor-arg="$arg"); done
+  windres_args=(--preprocessor="$CLANG" "${preprocessor_args[@]/#/--preprocessor-arg=}")
   # Both branches of the script's guards: Windows, and Macintosh (_MAC).
   for define in "" -D_MAC; do
     if "$WINDRES" "${windres_args[@]}" $define -i "$work/$name.rc" -o "$work/$name.res" -O res > "$work/rc.log" 2>&1 &&
