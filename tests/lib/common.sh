@@ -14,6 +14,10 @@ finish() {
   exit 0
 }
 
+# Fails with WHAT, showing the difference, unless the lines of ACTUAL are
+# those of EXPECTED, in any order: WHAT EXPECTED ACTUAL.
+same_lines() { [ "$(sort <<<"$3")" = "$(sort <<<"$2")" ] || { fail "$1"; diff <(sort <<<"$2") <(sort <<<"$3") || true; }; }
+
 # Ends the script with status 77 (skipped), or need_status, unless every
 # TOOL is installed.
 need() {

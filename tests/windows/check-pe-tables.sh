@@ -44,12 +44,8 @@ exports=$("$objdump" -p -h "$expert" | awk '
       for (s = 0; s < n; s++) if (address >= start[s] && address < start[s] + size[s]) section = name[s]
       print names[i], section
     }
-  }' | sort)
-expected=$(printf '%s\n' "DirChooser data" "INITEXPERT0017 code" "NewDlg data" "NewProInfo data" "Vantrel data" | sort)
+  }')
 # Code lives in .text; the dialog instances are variables (.data or .bss).
-actual=$(sed -e 's/ \.text$/ code/' -e 's/ \.\(data\|bss\)$/ data/' <<<"$exports")
-if [ "$actual" != "$expected" ]; then
-  fail "$expert exports"
-  diff <(echo "$expected") <(echo "$actual") || true
-fi
+same_lines "$expert exports" "$(printf '%s\n' "DirChooser data" "INITEXPERT0017 code" "NewDlg data" "NewProInfo data" "Vantrel data")" \
+  "$(sed -e 's/ \.text$/ code/' -e 's/ \.\(data\|bss\)$/ data/' <<<"$exports")"
 finish "import and export tables"

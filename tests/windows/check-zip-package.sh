@@ -13,12 +13,8 @@ make_work zip-test
 make_package "$build" ZIP "vantrel-$version-win32.zip"
 zip=$package size=$(stat -c %s "$package")
 [ "$size" -le "${budget[zip]}" ] || fail "the zip weighs $size bytes, more than ${budget[zip]}"
-actual=$(cmake -E tar tf "$zip" | sort)
-expected=$(printf '%s\n' README.txt vantrel-expert.dll vantrel-expert.reg vantrel-host.exe vantrel.exe | sort)
-if [ "$actual" != "$expected" ]; then
-  fail "the zip's contents"
-  diff <(echo "$expected") <(echo "$actual") || true
-fi
+same_lines "the zip's contents" "$(printf '%s\n' README.txt vantrel-expert.dll vantrel-expert.reg vantrel-host.exe vantrel.exe)" \
+  "$(cmake -E tar tf "$zip")"
 
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
