@@ -28,6 +28,10 @@ need() {
   done
 }
 
+# Runs COMMAND until it succeeds, every tenth of a second, TENTHS times at
+# the most: TENTHS COMMAND...
+retry() { local _; for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.1; done; return 1; }
+
 # Adds a command to those run on exit, which run the last added first; each
 # must not fail.
 at_exit() { exit_steps="$1; ${exit_steps:-}"; trap "$exit_steps" EXIT; }

@@ -109,13 +109,8 @@ to_step_one() {
 }
 
 # Waits until the host has recorded COUNT open requests.
-opened() {
-  for _ in $(seq 80); do
-    [ "$(grep -c "vantrel-host: open" "$shots/host.log" || true)" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the host has no open request number $1"
-}
+opened() { retry 80 opens "$1" || fail "the host has no open request number $1"; }
+opens() { [ "$(grep -c "vantrel-host: open" "$shots/host.log")" -ge "$1" ]; }
 
 # The project in proj, byte for byte as the command writes it for the same
 # name and view base class.

@@ -59,10 +59,7 @@ not() { ! "$@" >/dev/null 2>&1; }
 
 # Runs COMMAND until it succeeds, then settles; WINDOW_WAIT sets how many
 # tenths of a second it tries (10 s by default).
-await() {
-  for _ in $(seq "${WINDOW_WAIT:-100}"); do "$@" && { settle; return 0; }; sleep 0.1; done
-  return 1
-}
+await() { retry "${WINDOW_WAIT:-100}" "$@" && settle; }
 
 # Waits for a visible window whose name matches, and prints its id.
 window() { await shown "$1" || { fail "no window '$1'"; return 1; }; }

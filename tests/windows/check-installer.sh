@@ -34,8 +34,7 @@ ide_starts() {
   rm -f "$work/ide-ready" "$work/ide-stop"
   in_wine "$ide" "$(windows_path "$work/ide-ready")" "$(windows_path "$work/ide-stop")" &
   ide_pid=$!
-  for _ in $(seq 600); do [ -e "$work/ide-ready" ] && break; sleep 0.1; done
-  [ -e "$work/ide-ready" ] || fail "the stand-in IDE did not start"
+  retry 600 test -e "$work/ide-ready" || fail "the stand-in IDE did not start"
 }
 ide_stops() { touch "$work/ide-stop"; wait "$ide_pid" || fail "the stand-in IDE failed"; }
 
