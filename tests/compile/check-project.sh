@@ -61,9 +61,7 @@ find_file() { grep -m1 -ixF -- "${1//\\//}" "$work/files"; }
 # Files present.
 project_files=$("$VANTREL" new "$name" --list-files) ||
   { echo "check-project: $VANTREL cannot list the files of $name" >&2; exit 2; }
-while IFS= read -r file; do
-  [ -f "$dir/$file" ] || fail "$file is missing"
-done <<< "$project_files"
+for file in $project_files; do [ -f "$dir/$file" ] || fail "$file is missing"; done
 
 # C++ sources.
 # A clang VFS overlay that makes the project directory case-insensitive.
@@ -190,8 +188,7 @@ compare_pixels() {
   if ! awk -v size="$size" -v name="$(basename "$picture")" '
       BEGIN {
         split("0 0 0,128 0 0,0 128 0,128 128 0,0 0 128,128 0 128,0 128 128,192 192 192," \
-              "128 128 128,255 0 0,0 255 0,255 255 0,0 0 255,255 0 255,0 255 255,255 255 255", p, ",")
-        for (i = 0; i < 16; i++) rgb[substr("0123456789ABCDEF", i + 1, 1)] = p[i + 1]
+              "128 128 128,255 0 0,0 255 0,255 255 0,0 0 255,255 0 255,0 255 255,255 255 255", rgb, ",")
       }
       FNR == NR {
         sub(/\r$/, "")
@@ -206,12 +203,12 @@ compare_pixels() {
         if (n != 4 * length(expected)) { printf "%s decoded to %d bytes, expected %d\n", name, n, 4 * length(expected); exit 1 }
         split(size, wh, "x")
         for (i = 0; i < length(expected); i++) {
-          c = substr(expected, i + 1, 1)
+          c = substr(expected, i + 1, 1); want_rgb = rgb[index("0123456789ABCDEF", c)]
           got = value[4 * i] " " value[4 * i + 1] " " value[4 * i + 2]
           alpha = value[4 * i + 3]
-          if (c == "." ? alpha != 0 : (alpha != 255 || got != rgb[c])) {
+          if (c == "." ? alpha != 0 : (alpha != 255 || got != want_rgb)) {
             printf "%s: pixel (%d, %d) is rgb %s alpha %s, expected %s\n", name, i % wh[1], int(i / wh[1]),
-              got, alpha, c == "." ? "transparent" : "rgb " rgb[c]
+              got, alpha, c == "." ? "transparent" : "rgb " want_rgb
             if (++bad == 5) break
           }
         }
