@@ -1,43 +1,15 @@
 #!/usr/bin/env bash
-# Checks a generated project directory with real tools.
-#
+# Checks a directory that `vantrel new` wrote with real tools, as
+# docs/testing.md tells: its files are all there, its sources compile with
+# clang for the 32-bit MinGW target (file names found without regard to
+# case; every diagnostic fails but those allowed-diagnostics.txt lists), its
+# resource script with windres, its pictures hold the pixels of
+# resources/*.pic, and the files its project unit names exist.
 #   tests/compile/check-project.sh DIR [--keep] [--sources=A.cpp,B.cpp]
-#
-# DIR is a directory that `vantrel new` wrote (the project name is taken
-# from its single .bpr file). The check
-#   1. compiles every .cpp file in DIR with clang for the 32-bit MinGW target
-#      (-fsyntax-only), in a debug (_DEBUG) and a release configuration,
-#      against Debian's mingw-w64 Win32 headers and the class library
-#      stand-in headers in tests/compile/include. File names are looked up
-#      without regard to case through a generated clang VFS overlay, as on
-#      the target ("mainfrm.h" finds "MainFrm.h"); nothing is renamed.
-#      Every diagnostic fails the check except those listed in
-#      tests/compile/allowed-diagnostics.txt;
-#   2. compiles {Name}.rc (when present), for the Windows and the _MAC
-#      branches of its guards, with the MinGW windres, clang
-#      being its preprocessor, against mingw-w64's winver.h and the
-#      stand-in afxres.h, afxres.rc and afxprint.rc. windres on Linux cannot
-#      follow the script's "res\\..." paths (backslash separators, names in
-#      another case), so it is fed a copy of the script in which each such
-#      path is replaced by the absolute path of the file it names, found
-#      without regard to case; a path naming no file is left for windres
-#      to report;
-#   3. decodes res\toolbar.bmp, res\{Name}Doc.ico and res\{Name}.ico (when
-#      present) with ImageMagick and compares their sizes and every pixel
-#      with the pictures of resources/ (TOOLBAR, MDICHILD, MFCVANTREL); the
-#      fields of their headers are pinned by the golden files;
-#   4. checks that the files the project unit names (USEUNIT, USERC) exist.
-# Every file of the project must exist; `vantrel new NAME --list-files`
-# names them.
-#
-# Options: --keep         keep the work directory and print its path;
-#          --sources A.cpp,B.cpp  compile only these sources.
-# Environment: VANTREL (the program that wrote DIR, default build/vantrel of
-# this tree), CLANG (default clang), WINDRES (default
-# i686-w64-mingw32-windres), MINGW_INCLUDE (default
-# /usr/i686-w64-mingw32/include), JOBS (parallel compiles, default 2).
-# Exit status: 0 when every check passed, 1 when one failed, 2 on bad usage
-# or a missing tool.
+# --keep keeps the work directory; --sources compiles only these sources.
+# Environment: VANTREL (default build/vantrel), CLANG, WINDRES,
+# MINGW_INCLUDE, JOBS (parallel compiles, default 2).
+# Exit status: 0 passed, 1 a check failed, 2 bad usage or a missing tool.
 set -uo pipefail
 
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -50,8 +22,9 @@ CLANG=${CLANG:-clang}
 WINDRES=${WINDRES:-i686-w64-mingw32-windres}
 MINGW_INCLUDE=${MINGW_INCLUDE:-/usr/i686-w64-mingw32/include}
 JOBS=${JOBS:-2}
+source "$HERE/../lib/common.sh"
 
-usage() { sed -n '2,4p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+usage() { sed -n '8p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
 
 dir="" keep=0 only=""
 for arg in "$@"; do
@@ -66,9 +39,7 @@ done
 [ -n "$dir" ] && [ -d "$dir" ] || { echo "check-project: no project directory given" >&2; usage; }
 dir=$(cd "$dir" && pwd)
 
-for tool in "$VANTREL" "$CLANG" "$WINDRES" identify convert od; do
-  command -v "$tool" >/dev/null || { echo "check-project: $tool is not installed" >&2; exit 2; }
-done
+need_status=2 need "$VANTREL" "$CLANG" "$WINDRES" identify convert od
 [ -f "$MINGW_INCLUDE/windows.h" ] || { echo "check-project: no Win32 headers in $MINGW_INCLUDE" >&2; exit 2; }
 
 shopt -s nullglob
@@ -79,49 +50,26 @@ name=$(basename "${bprs[0]}" .bpr)
 work=$(mktemp -d "${TMPDIR:-/tmp}/check-project.XXXXXX")
 if [ "$keep" -eq 1 ]; then echo "check-project: work directory $work"; else trap 'rm -rf "$work"' EXIT; fi
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-note() { echo "note: $*"; }
 
 # The project's files as they are on disk, relative to DIR, one a line.
 (cd "$dir" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) > "$work/files"
 
 # Finds a file of the project by its relative name, ignoring letter case
 # and accepting backslashes as separators; prints the real relative name.
-find_file() {
-  local wanted
-  wanted=$(printf '%s' "$1" | tr '\\' '/' | tr '[:upper:]' '[:lower:]')
-  awk -v w="$wanted" 'tolower($0) == w { print; exit }' "$work/files"
-}
+find_file() { grep -m1 -ixF -- "${1//\\//}" "$work/files"; }
 
-#############################################################################
-# Files present
-
+# Files present.
 project_files=$("$VANTREL" new "$name" --list-files) ||
   { echo "check-project: $VANTREL cannot list the files of $name" >&2; exit 2; }
-while IFS= read -r file; do
-  [ -f "$dir/$file" ] || fail "$file is missing"
-done <<< "$project_files"
+for file in $project_files; do [ -f "$dir/$file" ] || fail "$file is missing"; done
 
-#############################################################################
-# C++ sources
-
+# C++ sources.
 # A clang VFS overlay that makes the project directory case-insensitive.
-yaml_quote() { printf "'%s'" "${1//\'/\'\'}"; }
-{
-  echo "{ 'version': 0, 'case-sensitive': 'false', 'roots': ["
-  echo "  { 'type': 'directory', 'name': $(yaml_quote "$dir"), 'contents': ["
-  first=1
-  while IFS= read -r rel; do
-    case "$rel" in */*) continue ;; esac
-    [ $first -eq 1 ] || echo ","
-    first=0
-    printf "    { 'type': 'file', 'name': %s, 'external-contents': %s }" \
-      "$(yaml_quote "$rel")" "$(yaml_quote "$dir/$rel")"
-  done < "$work/files"
-  echo
-  echo "  ] } ] }"
-} > "$work/overlay.yaml"
+awk -v dir="$dir" -v q="'" '
+  function quoted(s) { gsub(q, q q, s); return q s q }
+  BEGIN { printf "{ version: 0, case-sensitive: false, roots: [ { type: directory, name: %s, contents: [\n", quoted(dir) }
+  !/\// { printf "%s{ type: file, name: %s, external-contents: %s }\n", sep, quoted($0), quoted(dir "/" $0); sep = ", " }
+  END { print "] } ] }" }' "$work/files" > "$work/overlay.yaml"
 
 resource_dir=$("$CLANG" -print-resource-dir)
 clang_flags=(--target=i686-w64-mingw32 -fsyntax-only -x c++ -std=gnu++11
@@ -129,78 +77,57 @@ clang_flags=(--target=i686-w64-mingw32 -fsyntax-only -x c++ -std=gnu++11
   -I "$STANDIN" -ivfsoverlay "$work/overlay.yaml"
   -D_AFXDLL -D_WINDOWS -D_MT -ferror-limit=0 -fno-color-diagnostics
   -Wno-nonportable-include-path)
-# The flags go to clang as a response file, one quoted argument a line.
-for flag in "${clang_flags[@]}"; do
-  flag=${flag//\\/\\\\}
-  printf '"%s"\n' "${flag//\"/\\\"}"
-done > "$work/clang.rsp"
+printf '%s\0' "${clang_flags[@]}" > "$work/clang.flags"
 
-# The function whose body holds line LINE of FILE: the nearest line above it
-# that starts in the first column with a name and an opening parenthesis;
-# prints the name before the parenthesis ("CToolBar::GetItemRect").
-enclosing_function() {
-  head -n "$2" "$1" | tr -d '\r' | tac |
-    grep -m1 -E '^[A-Za-z_~][^;]*\(' | sed -E 's/^([^(]*)\(.*/\1/; s/.*[ *&]//'
-}
-
-# Whether an error is allowed: "use of undeclared identifier 'X'" in a
-# function of a file that allowed-diagnostics.txt lists with X.
+# Whether an error (FILE LINE MESSAGE) is allowed: "use of undeclared
+# identifier 'X'" in a function of a file that allowed-diagnostics.txt
+# lists with X. The function is named by the nearest line above that starts
+# in the first column with a name and an opening parenthesis
+# ("CToolBar::GetItemRect").
 allowed() {
-  local file=$1 line=$2 message=$3 identifier function
+  local file=$1 message=$3 identifier function
   [[ "$message" =~ ^use\ of\ undeclared\ identifier\ \'([A-Za-z_][A-Za-z0-9_]*)\'$ ]] || return 1
   identifier=${BASH_REMATCH[1]}
-  function=$(enclosing_function "$dir/$file" "$line")
-  grep -v '^[[:space:]]*#' "$ALLOWED" |
-    awk -v f="$file" -v fn="$function" -v id="$identifier" \
-      'tolower($1) == tolower(f) && $2 == fn && $3 == id { found = 1 } END { exit !found }'
+  function=$(head -n "$2" "$dir/$file" | tr -d '\r' | tac |
+    grep -m1 -E '^[A-Za-z_~][^;]*\(' | sed -E 's/^([^(]*)\(.*/\1/; s/.*[ *&]//')
+  awk -v f="$file" -v fn="$function" -v id="$identifier" '!/^[[:space:]]*#/ && tolower($1) == tolower(f) &&
+    $2 == fn && $3 == id { found = 1 } END { exit !found }' "$ALLOWED"
 }
 
 sources=()
 for src in "$dir"/*.cpp; do
   [ -z "$only" ] || [[ "$only" == *",$(basename "$src"),"* ]] && sources+=("$src")
 done
-compiled=0 allowed_count=0
+allowed_count=0
 if [ ${#sources[@]} -eq 0 ]; then
   fail "no .cpp file in $dir"
 else
-  for src in "${sources[@]}"; do
-    base=$(basename "$src")
-    printf '%s\0%s\0%s\0' "$src" debug "$work/$base.debug.log"
-    printf '%s\0%s\0%s\0' "$src" release "$work/$base.release.log"
-  done > "$work/jobs"
-  export CLANG work
   # Each job runs clang on one source in one configuration into a log.
-  xargs -0 -n 3 -P "$JOBS" bash -c '
-    defines=(); [ "$2" = debug ] && defines=(-D_DEBUG)
-    "$CLANG" @"$work/clang.rsp" "${defines[@]}" "$1" > "$3" 2>&1
-    echo $? > "$3.status"
-  ' job < "$work/jobs"
+  for src in "${sources[@]}"; do printf '%s\0debug\0%s\0release\0' "$src" "$src"; done |
+    CLANG=$CLANG work=$work xargs -0 -n 2 -P "$JOBS" bash -c '
+      mapfile -d "" flags < "$work/clang.flags"
+      [ "$2" = debug ] && flags+=(-D_DEBUG)
+      "$CLANG" "${flags[@]}" "$1" > "$work/${1##*/}.$2.log" 2>&1
+      echo $? > "$work/${1##*/}.$2.log.status"' job
 
   for src in "${sources[@]}"; do
     base=$(basename "$src")
     for config in debug release; do
       log="$work/$base.$config.log"
-      compiled=$((compiled + 1))
       bad=0 seen=0
       while IFS= read -r diag; do
-        # "path:line:column: severity: message"
-        location=${diag%%: *}
-        rest=${diag#*: }
-        severity=${rest%%: *}
-        message=${rest#*: }
-        path=${location%:*:*}
-        lineno=${location#"$path":}
-        lineno=${lineno%%:*}
-        file=${path#"$dir"/}
+        [[ $diag =~ ^(.+):([0-9]+):[0-9]+:\ (warning|error|fatal\ error):\ (.*)$ ]] || continue
+        path=${BASH_REMATCH[1]} file=${BASH_REMATCH[1]#"$dir"/}
         seen=$((seen + 1))
-        if [ "$severity" = error ] && [ "$file" != "$path" ] && allowed "$file" "$lineno" "$message"; then
+        if [ "${BASH_REMATCH[3]}" = error ] && [ "$file" != "$path" ] &&
+           allowed "$file" "${BASH_REMATCH[2]}" "${BASH_REMATCH[4]}"; then
           allowed_count=$((allowed_count + 1))
         else
           bad=$((bad + 1))
           # Past this many the rest need not be classified one by one.
           [ "$bad" -lt 100 ] || break
         fi
-      done < <(grep -E '^.+:[0-9]+:[0-9]+: (warning|error|fatal error): ' "$log")
+      done < "$log"
       status=$(cat "$log.status")
       if [ "$bad" -gt 0 ] || { [ "$status" -ne 0 ] && [ "$seen" -eq 0 ]; }; then
         fail "$base ($config): $bad diagnostics that are not allowed; clang said:"
@@ -211,9 +138,7 @@ else
   echo "compiled ${#sources[@]} sources in 2 configurations; $allowed_count allowed diagnostics"
 fi
 
-#############################################################################
-# Resource script
-
+# Resource script.
 rc="$dir/$name.rc"
 if [ -f "$rc" ]; then
   # The copy for windres: each "res\\file" path (not the doubled quotes of
@@ -234,12 +159,11 @@ if [ -f "$rc" ]; then
       }
       print out $0
     }' "$work/files" "$rc" > "$work/$name.rc"
-  note "windres reads a copy of $name.rc whose res\\\\ paths are made absolute (Linux tools neither take backslash separators nor ignore case)"
+  echo "note: windres reads a copy of $name.rc whose res\\\\ paths are made absolute (Linux tools neither take backslash separators nor ignore case)"
   preprocessor_args=(-E -xc -DRC_INVOKED --target=i686-w64-mingw32 -nostdinc
     -isystem "$MINGW_INCLUDE" -I "$STANDIN" -ivfsoverlay "$work/overlay.yaml" -I "$dir"
     -Wno-nonportable-include-path)
-  windres_args=(--preprocessor="$CLANG")
-  for arg in "${preprocessor_args[@]}"; do windres_args+=(--preprocessor-arg="$arg"); done
+  windres_args=(--preprocessor="$CLANG" "${preprocessor_args[@]/#/--preprocessor-arg=}")
   # Both branches of the script's guards: Windows, and Macintosh (_MAC).
   for define in "" -D_MAC; do
     if "$WINDRES" "${windres_args[@]}" $define -i "$work/$name.rc" -o "$work/$name.res" -O res > "$work/rc.log" 2>&1 &&
@@ -252,9 +176,7 @@ if [ -f "$rc" ]; then
   done
 fi
 
-#############################################################################
-# Pictures
-
+# Pictures.
 # Decodes PICTURE with ImageMagick and compares its size and every pixel
 # with resources/SOURCE.pic (palette indices 0-F of the standard 16
 # colours, '.' for a transparent pixel).
@@ -266,8 +188,7 @@ compare_pixels() {
   if ! awk -v size="$size" -v name="$(basename "$picture")" '
       BEGIN {
         split("0 0 0,128 0 0,0 128 0,128 128 0,0 0 128,128 0 128,0 128 128,192 192 192," \
-              "128 128 128,255 0 0,0 255 0,255 255 0,0 0 255,255 0 255,0 255 255,255 255 255", p, ",")
-        for (i = 0; i < 16; i++) rgb[substr("0123456789ABCDEF", i + 1, 1)] = p[i + 1]
+              "128 128 128,255 0 0,0 255 0,255 255 0,0 0 255,255 0 255,0 255 255,255 255 255", rgb, ",")
       }
       FNR == NR {
         sub(/\r$/, "")
@@ -282,12 +203,12 @@ compare_pixels() {
         if (n != 4 * length(expected)) { printf "%s decoded to %d bytes, expected %d\n", name, n, 4 * length(expected); exit 1 }
         split(size, wh, "x")
         for (i = 0; i < length(expected); i++) {
-          c = substr(expected, i + 1, 1)
+          c = substr(expected, i + 1, 1); want_rgb = rgb[index("0123456789ABCDEF", c)]
           got = value[4 * i] " " value[4 * i + 1] " " value[4 * i + 2]
           alpha = value[4 * i + 3]
-          if (c == "." ? alpha != 0 : (alpha != 255 || got != rgb[c])) {
+          if (c == "." ? alpha != 0 : (alpha != 255 || got != want_rgb)) {
             printf "%s: pixel (%d, %d) is rgb %s alpha %s, expected %s\n", name, i % wh[1], int(i / wh[1]),
-              got, alpha, c == "." ? "transparent" : "rgb " rgb[c]
+              got, alpha, c == "." ? "transparent" : "rgb " want_rgb
             if (++bad == 5) break
           }
         }
@@ -307,9 +228,7 @@ for picture in toolbar.bmp:TOOLBAR "$name"Doc.ico:MDICHILD "$name".ico:MFCVANTRE
 done
 [ "$pictures" -eq 0 ] || echo "decoded $pictures pictures"
 
-#############################################################################
-# Units named by the project unit
-
+# Units named by the project unit.
 unit="$dir/$name.cpp"
 if [ -f "$unit" ]; then
   while IFS= read -r named; do
@@ -317,8 +236,4 @@ if [ -f "$unit" ]; then
   done < <(tr -d '\r' < "$unit" | sed -nE 's/^USE(UNIT|RC)\("([^"]*)"\);$/\2/p')
 fi
 
-if [ "$failures" -gt 0 ]; then
-  echo "check-project: $failures checks failed for $dir"
-  exit 1
-fi
-echo "check-project: $dir passed"
+finish check-project "$dir"

@@ -1,37 +1,24 @@
 #!/usr/bin/env bash
-# The compile checks as the test suite runs them (see tests/compile/
-# CMakeLists.txt):
-#
-#   tests/compile/run-checks.sh VANTREL projects
-#       generates one project for each view base class the wizard offers,
-#       each under another name, with the given `vantrel` program, and runs
-#       check-project.sh on each;
-#   tests/compile/run-checks.sh VANTREL faults
-#       generates one project, then for each fault below corrupts a copy of
-#       one generated file by one character and expects check-project.sh to
-#       fail and to name that file.
+# The compile checks as the test suite runs them (tests/compile/CMakeLists.txt):
+#   run-checks.sh VANTREL projects   one project for each view base class the
+#       wizard offers, each under another name, through check-project.sh;
+#   run-checks.sh VANTREL faults     for each fault below, a copy of one
+#       project with one generated file corrupted by one character, which
+#       check-project.sh must fail and name that file.
 set -uo pipefail
-
-HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-CHECK="$HERE/check-project.sh"
-[ $# -eq 2 ] && [ -x "$1" ] || { echo "usage: $0 VANTREL projects|faults" >&2; exit 2; }
+[ $# -eq 2 ] && [ -x "$1" ] && [[ $2 =~ ^(projects|faults)$ ]] || { echo "usage: $0 VANTREL projects|faults" >&2; exit 2; }
 vantrel=$1 mode=$2
 export VANTREL=$vantrel
-
-for tool in clang i686-w64-mingw32-windres identify convert perl; do
-  command -v "$tool" > /dev/null || { echo "skip: $tool is not installed (see scripts/install-deps.sh)"; exit 77; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/run-checks.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+CHECK="$(dirname "$0")/check-project.sh"
+source "$(dirname "$0")/../lib/common.sh"
+need clang i686-w64-mingw32-windres identify convert perl
+make_work run-checks
 
 generate() {  # generate DIR NAME BASE
   mkdir -p "$1" &&
     "$vantrel" new "$2" --location "$1" --view-base "$3" > "$1.log" 2>&1 ||
-    { echo "FAIL: vantrel new $2 --view-base $3 failed:"; cat "$1.log"; return 1; }
+    { fail "vantrel new $2 --view-base $3 failed:"; cat "$1.log"; return 1; }
 }
-
-failures=0
 
 case "$mode" in
 projects)
@@ -45,8 +32,7 @@ projects)
     name=${names[i]:-Project$i}
     i=$((i + 1))
     echo "=== $name ($base)"
-    generate "$work/$name" "$name" "$base" || { failures=$((failures + 1)); continue; }
-    "$CHECK" "$work/$name" || failures=$((failures + 1))
+    generate "$work/$name" "$name" "$base" && { "$CHECK" "$work/$name" || fail "$name ($base)"; }
   done
   ;;
 faults)
@@ -85,30 +71,16 @@ faults)
       'my $at = index($_, $ENV{FIND}); die "not found\n" if $at < 0;
        substr($_, $at, length $ENV{FIND}) = $ENV{REPLACE};' "$work/bad/$file" 2> "$work/perl.log"
     if [ -s "$work/perl.log" ]; then
-      echo "FAIL: $file does not hold \"$find\"; the fault ($what) cannot be made"
-      failures=$((failures + 1))
-      continue
-    fi
-    if "$CHECK" ${only:+--sources="$only"} "$work/bad" > "$work/bad.check" 2>&1; then
-      echo "FAIL: $file with a $what passes the check"
-      failures=$((failures + 1))
+      fail "$file does not hold \"$find\"; the fault ($what) cannot be made"
+    elif "$CHECK" ${only:+--sources="$only"} "$work/bad" > "$work/bad.check" 2>&1; then
+      fail "$file with a $what passes the check"
     elif ! grep -qF "$file" "$work/bad.check"; then
-      echo "FAIL: $file with a $what fails the check, but the report does not name $file:"
+      fail "$file with a $what fails the check, but the report does not name $file:"
       grep '^FAIL' "$work/bad.check"
-      failures=$((failures + 1))
     else
       echo "caught: $file with a $what"
     fi
   done
   ;;
-*)
-  echo "usage: $0 VANTREL projects|faults" >&2
-  exit 2
-  ;;
 esac
-
-if [ "$failures" -gt 0 ]; then
-  echo "run-checks: $failures failed"
-  exit 1
-fi
-echo "run-checks: all passed"
+finish run-checks

@@ -1,11 +1,7 @@
-// Prints where controls lie in their dialog's window, from the dialogs'
-// layout data, so that the window test clicks where the form descriptions
-// put each control rather than at offsets of its own.
-//
-// Usage: vantrel_control_place FORM
-// FORM is TNewDlg, TDirChooser, TVantrel or TNewProInfo. Each control of the
-// form, depth first in creation order, gives one line "NAME x y w h" in
-// window pixels.
+// Prints where the controls of a form (TNewDlg, TDirChooser, TVantrel or
+// TNewProInfo) lie in its window, from the dialogs' layout data, so that the
+// window tests click where the form descriptions put each control: one line
+// "NAME x y w h" a control, depth first in creation order.
 
 #include <functional>
 #include <iostream>
@@ -13,23 +9,11 @@
 #include <string>
 
 #include "platform/fs/MemoryFileSystem.h"
+#include "platform/testing/HeadlessBackend.h"
 #include "platform/toolkit/Application.h"
 #include "platform/toolkit/Form.h"
-#include "platform/testing/HeadlessBackend.h"
 #include "platform/toolkit/Layout.h"
 #include "wizard/FormDescriptions.h"
-
-namespace {
-
-// A form with no behaviour, built from a layout.
-class Described : public vantrel::TForm {
- public:
-  Described(vantrel::TComponent* owner, const vantrel::FormLayout& layout) : TForm(owner, "Described") {
-    vantrel::BuildForm(*this, layout);
-  }
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   using namespace vantrel;
@@ -43,7 +27,8 @@ int main(int argc, char** argv) {
   HeadlessBackend backend;
   MemoryFileSystem files;
   TApplication app(backend, files);
-  Described form(&app, layouts.at(argv[1])());
+  TForm form(&app, argv[1]);
+  BuildForm(form, layouts.at(argv[1])());
   std::function<void(const TWinControl&)> print = [&](const TWinControl& parent) {
     for (const TControl* control : parent.Controls()) {
       const Rect r = PlaceOf(*control);

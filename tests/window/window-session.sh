@@ -1,19 +1,16 @@
 # Helpers for the window tests, sourced by their scripts: a virtual screen,
 # X clients that retry, waiting for windows, keys, clicks at the places the
 # dialogs' layout data gives, and screenshots compared with references.
-#
 # The script sets before sourcing: shots (the directory for screenshots and
-# logs), refs (the reference screenshots) and tolerance (the share of pixels
-# allowed to differ); for clicks into the dialogs, place_tool (the command
-# that prints a control's place: vantrel_control_place). It may set host to
-# the pid of the program under test, which is ended on exit. failures
-# counts what failed.
+# logs) and refs (the reference screenshots); for clicks into the dialogs,
+# place_tool (the command that prints a control's place:
+# vantrel_control_place). Run as a script, it runs a command on a screen of
+# its own: window-session.sh LOG-DIR COMMAND [ARGS...].
 
-for tool in Xvfb xdotool import compare; do
-  command -v "$tool" >/dev/null || { echo "window test: $tool missing; skipped"; exit 77; }
-done
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/common.sh"
+need Xvfb xdotool import compare
+tolerance=${WINDOW_TEST_TOLERANCE:-0.005}  # Share of pixels allowed to differ.
 
-failures=0
 # Records a failure with a picture of the whole screen at that moment.
 fail() {
   failures=$((failures + 1))
@@ -21,22 +18,22 @@ fail() {
   [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure-$failures.png" 2>/dev/null || true
 }
 
-host=
-xvfb=
-cleanup() {
-  [ -n "$host" ] && kill "$host" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-
 # Starts a virtual screen of its own and points DISPLAY at it.
 start_screen() {
   exec 3> "$shots/xvfb.display"
   # Descriptor 9 may hold the caller's lock; the server must not keep it.
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$shots/xvfb.log" 2>&1 9>&- &
-  xvfb=$!
+  at_exit "kill $! 2>/dev/null || true"
   for _ in $(seq 50); do [ -s "$shots/xvfb.display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -1 "$shots/xvfb.display")"
+}
+
+# Starts the program under test, its output in host.log; sets host to its
+# pid, which is ended on exit unless the script clears it.
+start_host() {
+  setsid "$@" >"$shots/host.log" 2>&1 </dev/null 9>&- &
+  host=$!
+  at_exit '[ -n "$host" ] && kill "$host" 2>/dev/null || true'
 }
 
 # Runs an X client, again when the server refused the connection.
@@ -54,43 +51,28 @@ x() {
 # below that wait for a window to open or close wait that long as well.
 settle() { sleep 0.6; }
 
+# Whether a window whose name matches is visible; prints its id.
+shown() { xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 | grep .; }
+# Whether the window with id ID is shown.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+not() { ! "$@" >/dev/null 2>&1; }
+
+# Runs COMMAND until it succeeds, then settles; WINDOW_WAIT sets how many
+# tenths of a second it tries (10 s by default).
+await() { retry "${WINDOW_WAIT:-100}" "$@" && settle; }
+
 # Waits for a visible window whose name matches, and prints its id.
-# WINDOW_WAIT sets how many tenths of a second it waits (10 s by default).
-window() {
-  for _ in $(seq "${WINDOW_WAIT:-100}"); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | tail -1 || true)
-    [ -n "$id" ] && { settle; echo "$id"; return 0; }
-    sleep 0.1
-  done
-  fail "no window '$1'"
-  return 1
-}
-
-# Fails when a visible window matches, after a moment to appear.
-no_window() {
-  sleep 0.5
-  if xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; then fail "$2"; fi
-}
-
-# Waits until no visible window matches; fails when one still does.
-gone() {
-  for _ in $(seq "${WINDOW_WAIT:-100}"); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || { settle; return 0; }
-    sleep 0.1
-  done
-  fail "$2"
-}
-
-# Waits until the window with id ID is no longer shown; fails with WHAT
-# when it still is. (Wine without a window manager takes a moment to take
-# a window off the screen.)
-closed() {
-  for _ in $(seq "${WINDOW_WAIT:-100}"); do
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || { settle; return 0; }
-    sleep 0.1
-  done
-  fail "$2"
-}
+window() { await shown "$1" || { fail "no window '$1'"; return 1; }; }
+# Fails with WHAT when a visible window matches, after a moment to appear.
+no_window() { sleep 0.5; not shown "$1" || fail "$2"; }
+# Waits until no visible window matches; fails with WHAT when one still does.
+gone() { await not shown "$1" || fail "$2"; }
+# Waits until the window with id ID is no longer shown; fails with WHAT when
+# it still is. (Wine without a window manager takes a moment to take a
+# window off the screen.)
+closed() { await not viewable "$1" || fail "$2"; }
+# Fails with WHAT unless the window with id ID is shown.
+still_open() { viewable "$1" || fail "$2"; }
 
 # Sets X Y WIDTH HEIGHT to the place of the window with id ID on the
 # screen, its frame left out: the X server's own answer, which stays right
@@ -98,10 +80,8 @@ closed() {
 geometry() {
   local info
   info=$(x xwininfo -id "$1") || return 1
-  X=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$info")
-  Y=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
-  WIDTH=$(awk '/^ *Width:/ { print $2 }' <<<"$info")
-  HEIGHT=$(awk '/^ *Height:/ { print $2 }' <<<"$info")
+  read -r X Y WIDTH HEIGHT < <(awk '/Absolute upper-left X:/ { x = $4 } /Absolute upper-left Y:/ { y = $4 }
+    /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print x, y, w, h }' <<<"$info")
 }
 
 # Prints "x y w h" of a control (FORM CONTROL) in its window. The places of
@@ -145,11 +125,6 @@ click() {
 # Double-clicks inside a control: WINDOW FORM CONTROL [DX DY [DELAY]], as
 # click does, 80 ms between the clicks when DELAY is not given.
 double_click() { click "$1" "$2" "$3" "${4:-}" "${5:-}" "${6:-80}"; }
-
-# Fails with WHAT unless the window with id ID is shown.
-still_open() {
-  xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || fail "$2"
-}
 
 # Fails with WHAT when the window with id ID is wider than the screen.
 fits_screen() {
@@ -212,3 +187,12 @@ shot() {
     fail "$name.png differs from its reference ($differing of $total pixels)"
   fi
 }
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  shots=$1
+  shift
+  mkdir -p "$shots"
+  start_screen
+  "$@"
+fi

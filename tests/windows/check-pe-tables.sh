@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Reads the import and export tables of the Windows binaries (objdump -p).
-#
+# The import and export tables of the Windows binaries (objdump -p):
 #   check-pe-tables.sh OBJDUMP EXPERT.DLL PROGRAM.EXE...
-#
 # Every binary may import from Windows system libraries only: the compiler's
 # runtime (libgcc, libstdc++, winpthread) is linked in, so a user needs
 # nothing besides the DLL. The expert library must export exactly its entry
 # point, as code, and the four dialog instances, as data, by their plain
 # names.
 set -euo pipefail
-objdump=$1
-expert=$2
+objdump=$1 expert=$2
 shift 2
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+source "$(dirname "$0")/../lib/common.sh"
 
 # Windows ignores the case of library names; so does this check.
 system_dlls='^(KERNEL32|USER32|GDI32|ADVAPI32|SHELL32|OLE32|OLEAUT32|COMDLG32|COMCTL32|MSVCRT)\.DLL$'
@@ -48,13 +44,8 @@ exports=$("$objdump" -p -h "$expert" | awk '
       for (s = 0; s < n; s++) if (address >= start[s] && address < start[s] + size[s]) section = name[s]
       print names[i], section
     }
-  }' | sort)
-expected=$(printf '%s\n' "DirChooser data" "INITEXPERT0017 code" "NewDlg data" "NewProInfo data" "Vantrel data" | sort)
+  }')
 # Code lives in .text; the dialog instances are variables (.data or .bss).
-actual=$(sed -e 's/ \.text$/ code/' -e 's/ \.\(data\|bss\)$/ data/' <<<"$exports")
-if [ "$actual" != "$expected" ]; then
-  fail "$expert exports"
-  diff <(echo "$expected") <(echo "$actual") >&2 || true
-fi
-[ $status -eq 0 ] && echo "import and export tables: as required"
-exit $status
+same_lines "$expert exports" "$(printf '%s\n' "DirChooser data" "INITEXPERT0017 code" "NewDlg data" "NewProInfo data" "Vantrel data")" \
+  "$(sed -e 's/ \.text$/ code/' -e 's/ \.\(data\|bss\)$/ data/' <<<"$exports")"
+finish "import and export tables"

@@ -1,42 +1,20 @@
 #!/usr/bin/env bash
-# Makes the Windows zip with cpack and checks it as a user would use it.
-#
+# Makes the Windows zip with cpack and checks it as a user would use it
+# (docs/testing.md tells what):
 #   check-zip-package.sh BUILD-DIR WINE-RUN WINE-PREFIX OBJDUMP WINDRES VERSION
-#
-# The zip must be named for VERSION and hold exactly the library, the two
-# programs, the README and the .reg file; each binary must be stripped,
-# within its size budget, and carry a version resource with VERSION; the
-# host run from the unpacked folder must find the library beside it and
-# list the wizard (so nothing else is needed); and Wine's registry editor
-# must import the .reg file into the IDE's experts key.
 set -euo pipefail
-build=$1
-wine_run=$2
-prefix=$3
-objdump=$4
-windres=$5
-version=$6
+build=$1 wine_run=$2 prefix=$3 objdump=$4 windres=$5 version=$6
 # The size budget in bytes: the library 700 KB, each program and the zip
 # 1 MB (a KB taken as 1,000 bytes). The C++ streams alone would take a
 # program over its budget (some 1 MB in a static Windows program).
 declare -A budget=([vantrel-expert.dll]=700000 [vantrel.exe]=1000000 [vantrel-host.exe]=1000000 [zip]=1000000)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
-
-(cd "$build" && cpack -G ZIP -B "$work/out" >"$work/cpack.log") || { cat "$work/cpack.log" >&2; exit 1; }
-zip=$work/out/vantrel-$version-win32.zip
-[ -f "$zip" ] || { echo "FAIL: no vantrel-$version-win32.zip in: $(ls "$work/out")" >&2; exit 1; }
-size=$(stat -c %s "$zip")
-echo "zip: $(basename "$zip"), $size bytes"
+source "$(dirname "$0")/../lib/common.sh"
+make_work zip-test
+make_package "$build" ZIP "vantrel-$version-win32.zip"
+zip=$package size=$(stat -c %s "$package")
 [ "$size" -le "${budget[zip]}" ] || fail "the zip weighs $size bytes, more than ${budget[zip]}"
-actual=$(cmake -E tar tf "$zip" | sort)
-expected=$(printf '%s\n' README.txt vantrel-expert.dll vantrel-expert.reg vantrel-host.exe vantrel.exe | sort)
-if [ "$actual" != "$expected" ]; then
-  fail "the zip's contents"
-  diff <(echo "$expected") <(echo "$actual") >&2 || true
-fi
+same_lines "the zip's contents" "$(printf '%s\n' README.txt vantrel-expert.dll vantrel-expert.reg vantrel-host.exe vantrel.exe)" \
+  "$(cmake -E tar tf "$zip")"
 
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
@@ -61,14 +39,11 @@ for file in vantrel-expert.dll vantrel.exe vantrel-host.exe; do
   done
 done
 
-listed=$("$wine_run" "$prefix" "$work/unpacked/vantrel-host.exe" --list 2>&1 || true)
+listed=$(in_wine "$work/unpacked/vantrel-host.exe" --list 2>&1 || true)
 grep -q '^New | MFC Vantrel(exe) VC 4.2 Mode | ' <<<"$listed" || fail "the unpacked host lists: $listed"
 
-key='HKCU\Software\Borland\C++Builder\3.0\Experts'
-"$wine_run" "$prefix" regedit /S "Z:${work//\//\\}\\unpacked\\vantrel-expert.reg"
-value=$("$wine_run" "$prefix" reg query "$key" /v Vantrel 2>&1 || true)
-grep -qF 'REG_SZ    C:\Vantrel\vantrel-expert.dll' <<<"$value" || fail "the .reg file registers: $value"
-"$wine_run" "$prefix" reg delete "$key" /v Vantrel /f >/dev/null 2>&1 || true
-
-[ $status -eq 0 ] && echo "zip package: as required"
-exit $status
+in_wine regedit /S "$(windows_path "$work/unpacked/vantrel-expert.reg")"
+value=$(reg_value "$experts_key" Vantrel)
+[ "$value" = 'C:\Vantrel\vantrel-expert.dll' ] || fail "the .reg file registers '$value'"
+in_wine reg delete "$experts_key" /v Vantrel /f >/dev/null 2>&1 || true
+finish "zip package"

@@ -2,27 +2,22 @@
 # Runs the Linux command and, under Wine, the Windows one on the same cases:
 # both must end with the same exit status, and the projects they write must
 # be the same files, byte for byte.
-#
 #   compare-with-linux.sh LINUX-VANTREL WINE-RUN WINE-PREFIX VANTREL.EXE
 set -uo pipefail
 [ $# -eq 4 ] || { echo "usage: $0 LINUX-VANTREL WINE-RUN WINE-PREFIX VANTREL.EXE" >&2; exit 2; }
 linux=$1 wine_run=$2 prefix=$3 windows=$4
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/compare-with-linux.XXXXXX")
-mounted=()
-cleanup() {
-  for directory in "${mounted[@]}"; do umount "$directory"; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../lib/common.sh"
+make_work compare-with-linux
 mkdir -p "$work/linux" "$work/windows"
-failures=0
-
-# The Windows form of a directory of this machine: Wine shows / as drive Z:.
-windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-count_files() { find "$1" -type f | wc -l; }
+# Mounts a tmpfs with OPTIONS at CASE of both sides (CASE OPTIONS), unless
+# that of the Linux side fails: mounting needs root.
+mount_both() {
+  mkdir -p "$work/linux/$1" "$work/windows/$1"
+  mount -t tmpfs -o "$2" "vantrel-$1" "$work/linux/$1" 2>/dev/null || return 1
+  at_exit "umount '$work/linux/$1'"
+  mount -t tmpfs -o "$2" "vantrel-$1" "$work/windows/$1" && at_exit "umount '$work/windows/$1'"
+  return 0
+}
 
 # run CASE ARGS...: runs both commands, each in its own directory for the
 # case, which every "@" in the arguments stands for, and compares their
@@ -33,7 +28,7 @@ run() {
   dir=$(windows_path "$work/windows/$case")
   "$linux" "${@//@/"$work/linux/$case"}" > "$work/$case.linux.log" 2>&1
   linux_status=$?
-  "$wine_run" "$prefix" "$windows" "${@//@/"$dir"}" > "$work/$case.windows.log" 2>&1
+  in_wine "$windows" "${@//@/"$dir"}" > "$work/$case.windows.log" 2>&1
   windows_status=$?
   [ "$linux_status" -eq "$windows_status" ] ||
     { fail "$case: vantrel $* exits with $linux_status on Linux, $windows_status on Windows"; cat "$work/$case.windows.log"; }
@@ -49,7 +44,7 @@ for project in Demo:CView Notes:CEditView lister:CListView Rich_1:CRichEditView 
 done
 diff -r "$work/linux" "$work/windows" > "$work/diff.log" ||
   { fail "the Windows command writes other files than the Linux one:"; head -20 "$work/diff.log"; }
-[ "$(count_files "$work/windows")" -eq $((6 * 23)) ] || fail "not 6 projects of 23 files"
+[ "$(find "$work/windows" -type f | wc -l)" -eq $((6 * 23)) ] || fail "not 6 projects of 23 files"
 
 # Refusals: files exist already; a location that is not a directory; names
 # and options the command does not take.
@@ -68,7 +63,7 @@ run nocommand frobnicate
 locale -a | grep -qix 'ja_JP.utf8' || fail "the locale ja_JP.UTF-8 is missing (run scripts/install-deps.sh as root)"
 mkdir -p "$work/linux/dbcs/表" "$work/windows/dbcs/表"
 "$linux" new Demo --location "$work/linux/dbcs/表" > "$work/dbcs.linux.log" 2>&1
-LC_ALL=ja_JP.UTF-8 "$wine_run" "$prefix" "$windows" new Demo --location "$(windows_path "$work/windows/dbcs/表")" \
+LC_ALL=ja_JP.UTF-8 in_wine "$windows" new Demo --location "$(windows_path "$work/windows/dbcs/表")" \
   > "$work/dbcs.windows.log" 2>&1 ||
   { fail "the Windows command fails under code page 932:"; cat "$work/dbcs.windows.log"; }
 diff -r "$work/linux/dbcs" "$work/windows/dbcs" || fail "under code page 932 the project does not land inside 表"
@@ -78,10 +73,7 @@ diff -r "$work/linux/dbcs" "$work/windows/dbcs" || fail "under code page 932 the
 # name the first file that did not fit with the system's reason, and leave
 # the same whole files behind (a file that did not fit is not there at
 # all). Mounting needs root; elsewhere the case is left out, and says so.
-mkdir -p "$work/linux/full" "$work/windows/full"
-if mount -t tmpfs -o size=40k vantrel-full "$work/linux/full" 2>/dev/null; then
-  mounted+=("$work/linux/full")
-  mount -t tmpfs -o size=40k vantrel-full "$work/windows/full" && mounted+=("$work/windows/full")
+if mount_both full size=40k; then
   run full new Demo --location @
   grep -q "resource.h: No space left on device" "$work/full.linux.log" ||
     fail "the Linux command does not name the file that did not fit"
@@ -103,10 +95,10 @@ fi
 # directory.
 mkdir -p "$work/windows/here" "$work/linux/here"
 "$linux" new Demo --location "$work/linux/here" > /dev/null 2>&1
-(cd "$work/windows/here" && "$wine_run" "$prefix" "$windows" new Demo --location Z: --dry-run) > "$work/here.dry.log" 2>&1
+(cd "$work/windows/here" && in_wine "$windows" new Demo --location Z: --dry-run) > "$work/here.dry.log" 2>&1
 grep -qF "created     $(windows_path "$work/windows/here")\Demo.bpr" "$work/here.dry.log" ||
   { fail "--dry-run --location Z: does not plan the files in the current directory:"; head -12 "$work/here.dry.log"; }
-(cd "$work/windows/here" && "$wine_run" "$prefix" "$windows" new Demo --location Z:) > "$work/here.windows.log" 2>&1 ||
+(cd "$work/windows/here" && in_wine "$windows" new Demo --location Z:) > "$work/here.windows.log" 2>&1 ||
   { fail "--location Z: fails:"; cat "$work/here.windows.log"; }
 grep -qF "created     $(windows_path "$work/windows/here")\res\Demo.ico" "$work/here.windows.log" ||
   fail "the report does not name the resolved location"
@@ -116,10 +108,7 @@ diff -r "$work/linux/here" "$work/windows/here" > /dev/null ||
 # A location nothing can be written into (a read-only file system here) is
 # one refusal, before anything is written, not one per file. Mounting needs
 # root.
-mkdir -p "$work/linux/readonly" "$work/windows/readonly"
-if mount -t tmpfs -o size=64k,ro vantrel-readonly "$work/linux/readonly" 2>/dev/null; then
-  mounted+=("$work/linux/readonly")
-  mount -t tmpfs -o size=64k,ro vantrel-readonly "$work/windows/readonly" && mounted+=("$work/windows/readonly")
+if mount_both readonly size=64k,ro; then
   run readonly new Demo --location @
   [ "$(grep -c 'vantrel: Cannot' "$work/readonly.windows.log")" -eq 1 ] ||
     { fail "a read-only location is not one refusal on Windows:"; cat "$work/readonly.windows.log"; }
@@ -141,6 +130,4 @@ for placed in 1 12 23; do
     { fail "$case: the Windows run does not take the killed run back:"; cat "$work/$case.windows.log"; }
   diff -r "$work/linux/$case" "$work/windows/$case" > /dev/null || fail "$case: the two systems end with other files"
 done
-
-[ $failures -eq 0 ] && echo "the Windows command writes what the Linux one writes"
-exit $((failures > 0))
+finish "the Windows command against the Linux one"
