@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <stdexcept>
 #include <system_error>
 
 #include "generator/GeneratedFile.h"
@@ -142,6 +143,7 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   RunReport report;
   report.refusals = refusals_;
   if (!refusals_.empty()) return report;
+  if (!location_) throw std::logic_error("a run writes its project once");
   // No live run can own a temporary in the location while the lock is held.
   report.rolledBack = rolledBack_;
   report.leftoversRemoved = location_->RemoveLeftovers();
@@ -248,7 +250,11 @@ RunReport LockedRun::Write(ProjectOpener* opener, RunObserver* observer) {
   // leaves only temporaries, which the next run removes.
   if (journal) location_->RemoveJournal();
   for (auto& file : placed) file->Keep();
+  placed.clear();
   report.files = std::move(outcomes);
+  // The run lets go of the location before the host opens the project, so
+  // that the host finds it as the run leaves it, with no lock in it.
+  location_.reset();
   if (opener) {
     opener->CloseProject();
     opener->OpenFile(fs_.ProjectPath(settings_.Location, settings_.Separator, settings_.Name + ".bpr"));

@@ -103,6 +103,7 @@ class LockedRun {
   // them. Any error, running out of memory included, fails the file in
   // hand. A stop requested at any point, even after the last file, is
   // reported as such, nothing is changed and the project is not opened.
+  // A run that wrote its project has let go of the location: it writes once.
   RunReport Write(ProjectOpener* opener, RunObserver* observer = nullptr);
 
  private:

@@ -27,9 +27,19 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   for (const auto& path : g.fs.CreateLog()) EXPECT_EQ(g.fs.Find(path)->writeCalls, 1) << path;
   EXPECT_EQ(g.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
   EXPECT_TRUE(g.report.openRequested);
-  // A second run replaces every file.
-  for (const auto& file : GenerationRun(settings, g.fs, &g.opener, codepage::kWestern).files)
+  // A second run replaces every file, and lets go of the location before
+  // the host opens the project: the host finds it as the run leaves it.
+  struct LockingOpener : test::RecordingOpener {
+    FileSystem& fs;
+    explicit LockingOpener(FileSystem& files) : fs(files) {}
+    void OpenFile(const std::string& path) override {
+      EXPECT_NO_THROW(fs.LockDirectory("C:\\Work"));
+      RecordingOpener::OpenFile(path);
+    }
+  } opener(g.fs);
+  for (const auto& file : GenerationRun(settings, g.fs, &opener, codepage::kWestern).files)
     EXPECT_EQ(file.status, FileOutcome::Status::Overwritten) << file.path;
+  EXPECT_EQ(opener.calls.size(), 2u);
 }
 
 // A placement that cannot be taken back after a later one failed is named
