@@ -44,7 +44,7 @@ Win32DirectoryHold::~Win32DirectoryHold() { CloseHandle(handle_); }
 
 bool Win32LockedDirectory::MakeDirectory(std::string_view relative) {
   const bool made = PathLockedDirectory::MakeDirectory(relative);
-  if (held_.find(relative) != held_.end()) return made;
+  if (HeldEntry(relative) != held_.end()) return made;
   const std::string path = PathOf(relative);
   DWORD error = 0;
   auto hold = Win32DirectoryHold::Open(path, true, error);
@@ -52,13 +52,13 @@ bool Win32LockedDirectory::MakeDirectory(std::string_view relative) {
     throw FileError(Kind::BadDirectory, path,
                     error == ERROR_REPARSE_ATTRIBUTE_CONFLICT ? std::string(kLinkedDirectory) : Win32Reason(error));
   }
-  held_.emplace(std::string(relative), std::move(hold));
+  held_.emplace_back(std::string(relative), std::move(hold));
   return made;
 }
 
 bool Win32LockedDirectory::RemoveEmptyDirectory(std::string_view relative) {
   // The run's own hold would keep it from being removed.
-  if (auto held = held_.find(relative); held != held_.end()) held_.erase(held);
+  if (auto held = HeldEntry(relative); held != held_.end()) held_.erase(held);
   return PathLockedDirectory::RemoveEmptyDirectory(relative);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <map>
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/fs/Journal.h"
 #include "platform/fs/PathLockedDirectory.h"
@@ -53,7 +55,10 @@ class Win32LockedDirectory : public PathLockedDirectory, private JournalSteps {
   UndoResult RestoreOld(const JournalPlacement& placement) override;
 
   // The directories below the location that the run holds, by relative name.
-  std::map<std::string, std::unique_ptr<Win32DirectoryHold>, std::less<>> held_;
+  std::vector<std::pair<std::string, std::unique_ptr<Win32DirectoryHold>>> held_;
+  auto HeldEntry(std::string_view relative) {
+    return std::find_if(held_.begin(), held_.end(), [&](const auto& entry) { return entry.first == relative; });
+  }
 };
 
 }  // namespace vantrel
