@@ -108,8 +108,7 @@ TEST(DirChooser, HandsBackItsNameOnlyOnOk) {
   }
 }
 
-// A folder whose name the code page cannot represent is listed with '?'
-// for those characters; opening it says why and leaves the list as it was.
+// A folder the code page cannot name is listed with '?'; opening it says why.
 TEST(DirChooser, AFolderTheCodePageCannotNameIsRefusedWithAMessage) {
   Ui ui;
   ui.fs.AddDirectory("C:\\Work\\??????");

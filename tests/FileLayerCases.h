@@ -1,9 +1,8 @@
 #pragma once
 
-// The fault cases every file layer must pass against a real directory of
-// its platform: whole files or none, nothing replaced that should not be,
-// one run per directory, every refusal naming the path and the reason. Each
-// platform's test supplies its directory and the system's words.
+// The fault cases every file layer passes against a directory of its own
+// platform; each platform's test supplies the directory and the system's
+// words.
 
 #include <filesystem>
 #include <map>
@@ -11,11 +10,12 @@
 #include <vector>
 
 #include "platform/fs/FileSystem.h"
+#include "tests/TestSupport.h"
 
 namespace vantrel::test {
 
-// A fresh directory of the platform, and the native means of setting up
-// files in it and of looking at it, independent of the layer under test.
+// A fresh directory, set up and looked at by native means, independent of
+// the layer under test.
 class NativeDirectory {
  public:
   virtual ~NativeDirectory() = default;
@@ -27,11 +27,10 @@ class NativeDirectory {
   virtual void MakeDirectory(const std::string& relative) = 0;
   // The sorted names in the directory itself.
   virtual std::vector<std::string> Entries() const = 0;
-  // Everything below the subdirectory sub, by relative name: each entry's
-  // kind, mode or attributes, and a file's content.
+  // Everything below sub by relative name: kind, mode, and a file's content.
   virtual std::map<std::string, std::string> Listing(const std::string& sub) const = 0;
-  // A symbolic link at relative to target (relative to the link's own
-  // directory), and its removal; false where links cannot be made.
+  // A symbolic link at relative to target, and its removal; false where
+  // links cannot be made.
   virtual bool MakeLink(const std::string& /*target*/, const std::string& /*relative*/) { return false; }
   virtual bool RemoveLink(const std::string& /*relative*/) { return false; }
   // The directory's own path, without a separator at its end.
@@ -41,11 +40,9 @@ class NativeDirectory {
   }
 };
 
-// A NativeDirectory made through std::filesystem, which both platforms
-// have: a fresh directory below the system's temporary one, files put and
-// read as bytes, names and listings. What the platform keeps of an entry
-// beyond its content (a POSIX mode, Windows attributes) comes from Mode. An
-// absolute path stands for itself wherever a relative one is taken.
+// A NativeDirectory below the system's temporary one, through
+// std::filesystem; what the platform keeps of an entry beyond its content
+// (a POSIX mode, Windows attributes) comes from Mode.
 class FsDirectory : public NativeDirectory {
  public:
   std::string Path(const std::string& relative) const override;
@@ -58,8 +55,7 @@ class FsDirectory : public NativeDirectory {
   std::string Content(const std::string& relative) const;
 
  protected:
-  // Makes the directory of that name anew; Remove takes it away again,
-  // read-only entries too.
+  // Makes the directory anew; Remove takes it away, read-only entries too.
   void Create(const std::string& name);
   virtual void Remove();
   virtual std::string Mode(const std::string& relative) const = 0;
@@ -75,47 +71,39 @@ struct NativeReasons {
   std::string fileAsDirectory;   // A file where a directory is expected.
 };
 
-// A new file, a replaced one, files dropped before they are finished, and a
-// file that appears at the name while a new one is written (it is kept).
+// New and replaced files, files dropped unfinished, and a file that appears
+// at the name while a new one is written (it is kept).
 void ExpectWholeFilesOrNone(FileSystem& files, NativeDirectory& dir);
 
-// Each refusal, from the creation and, where it can be foreseen, from the
-// check before writing, with the same message; nothing is changed.
+// Each refusal, from the creation and from the check before writing, with
+// the same message; nothing is changed.
 void ExpectRefusalsNameThePathAndTheReason(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
-// The directory checks before writing, one lock per directory, and the
-// queries: a directory made once, files and directories told apart.
+// The directory checks, one lock per directory, and the queries.
 void ExpectDirectoryChecksAndOneLock(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
-// A run's directory, opened and locked: names below it, "res" made and made
-// again, a file written in it, a file in place of a directory refused with
-// the reason, and other runs kept out.
+// A run's directory, opened and locked: names, "res", files below it, and
+// other runs kept out.
 void ExpectLockedDirectoryWorksBelowIt(FileSystem& files, NativeDirectory& dir, const NativeReasons& reasons);
 
-// The temporaries a killed run left (leftovers: names of the layer's own
-// pattern, in the directory and in "res") are removed by the next run that
-// holds the lock, through the file system and through a locked directory;
-// names that only look alike (nearMisses) stay.
+// A killed run's temporaries (leftovers), in the directory and in "res",
+// are removed by the next run that holds the lock; look-alikes (nearMisses)
+// stay.
 void ExpectLeftoversRemoved(FileSystem& files, NativeDirectory& dir, const std::vector<std::string>& leftovers,
                             const std::vector<std::string>& nearMisses);
 
-// A link at a file's name, dangling or to a file, is a file there, kept
-// unless files may be replaced, then replaced itself while its target stays
-// as it was; a link where a run would make "res" is refused by the locked
-// directory a run works in, once for the run; the location itself may be a
-// link.
+// A link at a file's name is a file there, replaced itself when files may
+// be, its target untouched; a link at "res" is refused, once for a run; the
+// location itself may be a link.
 void ExpectLinksAreNeverFollowed(FileSystem& files, NativeDirectory& dir);
 
-// A run of project "Two", into an empty location and over project "One" of
-// another view class, fails or is stopped at every file position while it
-// writes the files and while it puts them in place: afterwards the location
-// is exactly as it was. Without a fault the run writes the whole project.
+// A run of project "Two", into an empty location and over project "One",
+// failing or stopped at every step leaves the location as it was; without a
+// fault it writes the whole project.
 void ExpectARunChangesAllOrNothing(FileSystem& files, NativeDirectory& dir);
 
-// A run killed after each placement leaves its journal; the next run takes
-// the placements back (the location is as before the killed run, and says
-// so), then writes its own project whole. A journal naming files outside
-// the project's own is not trusted with them.
+// A run killed after each placement is taken back by the next run, which
+// does not trust its journal with files outside the project.
 void ExpectAKilledRunIsTakenBack(FileSystem& files, NativeDirectory& dir);
 
 // Writes a whole file; whether it replaced one.
@@ -124,16 +112,5 @@ bool WriteWhole(FileSystem& files, const std::string& path, const std::string& b
 
 // The message of a problem found; empty when none.
 inline std::string WhatOf(const std::optional<FileError>& problem) { return problem ? problem->what() : ""; }
-
-// The message of the FileError that action raises; empty when none.
-template <typename Action>
-std::string ErrorOf(Action action) {
-  try {
-    action();
-  } catch (const FileError& error) {
-    return error.what();
-  }
-  return "";
-}
 
 }  // namespace vantrel::test

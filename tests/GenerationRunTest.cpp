@@ -8,8 +8,8 @@
 namespace vantrel {
 namespace {
 
-// The makefile comes first, the extension script just after the resource
-// script (the run makes "res" then), and the three pictures last.
+// The makefile first, "res" made before the extension script, the pictures
+// last.
 TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   test::Generated g;
   test::Generate(g, test::Settings("Demo"));
@@ -27,8 +27,8 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   for (const auto& path : g.fs.CreateLog()) EXPECT_EQ(g.fs.Find(path)->writeCalls, 1) << path;
   EXPECT_EQ(g.opener.calls, (std::vector<std::string>{"close", "open C:\\Work\\Demo.bpr"}));
   EXPECT_TRUE(g.report.openRequested);
-  // A second run replaces every file, and lets go of the location before
-  // the host opens the project: the host finds it as the run leaves it.
+  // A second run replaces every file and lets go of the location before the
+  // host opens the project.
   struct LockingOpener : test::RecordingOpener {
     FileSystem& fs;
     explicit LockingOpener(FileSystem& files) : fs(files) {}
@@ -42,8 +42,7 @@ TEST(GenerationRun, WritesEveryFileInOrderThenAsksTheHostToOpenTheMakefile) {
   EXPECT_EQ(opener.calls.size(), 2u);
 }
 
-// A placement that cannot be taken back after a later one failed is named
-// in the report; the project is not opened.
+// A placement that cannot be taken back is named; the project is not opened.
 TEST(GenerationRun, APlacementThatCannotBeTakenBackIsReported) {
   test::Generated g;
   test::Generate(g, test::Settings("One", "C:\\Work", "CTreeView"));
@@ -59,9 +58,8 @@ TEST(GenerationRun, APlacementThatCannotBeTakenBackIsReported) {
   EXPECT_TRUE(g.opener.calls.empty());
 }
 
-// Paths the system cannot take are refused before anything is written, each
-// with its count; the name check at the dialog's OK and in the command
-// gives the largest.
+// Paths too long are refused before writing, each with its count; the name
+// check gives the largest.
 TEST(GenerationRun, PathsTooLongAreRefusedBeforeWriting) {
   const struct {
     std::size_t limit;

@@ -1,30 +1,22 @@
-// The expert's registration and identity, the stand-in host's side of the
-// boundary, exercised in-process through the same interfaces, and the
-// backend for a host without a display.
+// The expert's registration and runs from the host's side, in-process, and
+// the backend for a host without a display. (The C test calls every slot.)
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "apps/vantrel-host/Gallery.h"
-#include "apps/vantrel-host/HostOptions.h"
 #include "apps/vantrel-host/HostToolServices.h"
-#include "apps/vantrel-host/ProjectListing.h"
 #include "host/ExpertLibrary.h"
 #include "host/HostString.h"
 #include "host/NoUserBackend.h"
 #include "host/RunNewProject.h"
 #include "host/WizardExpert.h"
 #include "platform/fs/MemoryFileSystem.h"
-#include "platform/resources/ModulePicture.h"
-#include "platform/resources/Palette.h"
 #include "platform/toolkit/Application.h"
 #include "platform/testing/HeadlessBackend.h"
 #include "tests/TestSupport.h"
@@ -54,11 +46,9 @@ struct LibraryFixture : ::testing::Test {
   Registration registration;
 };
 
-// A null registration procedure is refused and leaves the next call free; a
-// null termination variable is not written through. (The C test pins the
-// rest of registration, null services included, slot by slot.) The parent
-// window reaches the application, and a cancelled run writes nothing and
-// asks nothing of the host.
+// A null registration procedure is refused and leaves the next call free;
+// a null termination variable is not written through. The parent window
+// reaches the application; a cancelled run asks nothing of the host.
 TEST_F(LibraryFixture, RegistersOnceAndACancelledRunAsksNothing) {
   TerminateProc terminate = nullptr;
   EXPECT_FALSE(library.Register(&services, nullptr, &terminate));
@@ -84,8 +74,8 @@ TEST_F(LibraryFixture, RegistersOnceAndACancelledRunAsksNothing) {
             (std::vector<std::string>{"unexpected slot 5", "unexpected slot 12"}));
 }
 
-// A whole run from the host's side: after the files, the host is asked
-// once to close its project and then once to open the new makefile.
+// After a whole run the host is asked once to close its project, then once
+// to open the new makefile.
 TEST_F(LibraryFixture, ARunClosesThenOpensOnceEach) {
   files.AddDirectory("C:\\Work");
   files.SetCurrentDirectory("C:\\Work");
@@ -106,35 +96,8 @@ TEST_F(LibraryFixture, ARunClosesThenOpensOnceEach) {
   EXPECT_EQ(services.CurrentProject(), "C:\\Work\\Demo.bpr");
 }
 
-// The gallery shows the expert by the icon the generated projects carry.
-// (On Windows the glyph is an icon handle of the system, which
-// tests/windows/ModuleResourcesTest.cpp checks.)
-#if !defined(_WIN32)
-TEST(ExpertGlyph, IsTheApplicationIcon) {
-  Registration registration;
-  auto* expert = new MFCVantrel;
-  const HostIcon* glyph = expert->GetGlyph();
-  expert->Release();
-  const ModulePicture* icon = FindModuleIcon("MFCVANTREL");
-  ASSERT_NE(glyph, nullptr);
-  ASSERT_NE(icon, nullptr);
-  ASSERT_EQ(std::tie(glyph->width, glyph->height), std::tie(icon->width, icon->height));
-  // Opaque pixels as 0xAARRGGBB of the palette's colour; transparent ones
-  // with no alpha.
-  std::vector<std::uint32_t> expected;
-  for (int y = 0; y < icon->height; ++y)
-    for (int x = 0; x < icon->width; ++x) {
-      const int index = icon->Pixel(x, y);
-      const PaletteColour& c = kStandardPalette[static_cast<std::size_t>(index < 0 ? 0 : index)];
-      expected.push_back(index == ModulePicture::kTransparent ? 0 : 0xFF000000u | c.red << 16 | c.green << 8 | c.blue);
-    }
-  EXPECT_EQ(std::vector<std::uint32_t>(glyph->pixels, glyph->pixels + expected.size()), expected);
-}
-#endif
-
-// The host finds the expert where the user looks for it: on the "New"
-// page, as a project expert, with its picture. (The C test reads every
-// identity string through its slot.)
+// The gallery lists the expert on the "New" page, as a project, with its
+// picture.
 TEST(Gallery, ListsTheExpertOnTheNewPageAsAProject) {
   Registration registration;
   Gallery gallery;
@@ -162,47 +125,8 @@ TEST(HostString, CountsReferencesAndCopiesOnAssign) {
   EXPECT_EQ(HostStrLength(nullptr), 0u);
 }
 
-TEST(HostOptions, ParsesTheCommandLine) {
-  const struct {
-    std::vector<std::string> args;
-    bool ok, list;
-    std::size_t experts;
-    bool gallery = false;
-  } cases[] = {
-      {{}, true, false, 0},
-      {{"--expert", "a.so", "--expert", "b.so", "--list"}, true, true, 2},
-      {{"--gallery"}, true, false, 0, true},
-      {{"--expert"}, false, false, 0},
-      {{"--bogus"}, false, false, 0},
-  };
-  for (const auto& c : cases) {
-    std::string error;
-    auto options = hostapp::ParseHostOptions(c.args, error);
-    ASSERT_EQ(options.has_value(), c.ok) << error;
-    if (options)
-      EXPECT_EQ(std::tuple(options->list, options->experts.size(), options->gallery),
-                std::tuple(c.list, c.experts, c.gallery));
-    else
-      EXPECT_FALSE(error.empty());
-  }
-}
-
-TEST(ProjectListing, ListsTheProjectDirectoryAndItsResources) {
-  const auto dir = std::filesystem::temp_directory_path() / "vantrel-listing-test";
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir / "res" / "deeper");
-  for (const char* name : {"Demo.bpr", "Demo.cpp", "res/Demo.ico", "res/deeper/skip.txt"})
-    std::ofstream(dir / name) << "x";
-  const std::string inRes = (std::filesystem::path("res") / "Demo.ico").string();
-  EXPECT_EQ(hostapp::ProjectFiles((dir / "Demo.bpr").string()), (std::vector<std::string>{"Demo.bpr", "Demo.cpp", inRes}));
-  EXPECT_TRUE(hostapp::ProjectFiles((dir / "missing" / "X.bpr").string()).empty());
-  std::filesystem::remove_all(dir);
-}
-
-// The backend the expert library falls back to without a display: every run
-// is cancelled at once, nothing is written or asked of the host. It holds no
-// state at all, so a library that lives as long as the host cannot grow
-// however often the expert runs.
+// Without a display every run is cancelled at once. The backend holds no
+// state, so a library that lives as long as the host cannot grow.
 static_assert(sizeof(NoUserBackend) == sizeof(Backend));
 
 struct Unattended : ::testing::Test {

@@ -78,8 +78,8 @@ TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
   EXPECT_EQ(fs.Files().size(), GeneratedFiles().size());
 }
 
-// The list the shell drivers read names every file a run writes, in the
-// order written, and needs no location.
+// --list-files names every file a run writes, in order, and needs no
+// location.
 TEST(NewCommand, ListFilesNamesWhatTheRunWritesAndTouchesNothing) {
   MemoryFileSystem listing;
   auto list = RunNew(listing, {"Demo", "--list-files", "--location", "C:\\Missing"});
@@ -95,8 +95,8 @@ TEST(NewCommand, ListFilesNamesWhatTheRunWritesAndTouchesNothing) {
   EXPECT_EQ(RunNew(listing, {"a-b", "--list-files"}).status, kExitUsage);
 }
 
-// The command runs under a double-byte code page here: a final backslash
-// that is the second byte of a character still gets a separator.
+// Under a double-byte code page a final backslash that is the second byte
+// of a character still gets a separator.
 TEST(NewCommand, TrailingBackslashIsReadInTheUsersCodePage) {
   const struct {
     const char* location;
@@ -113,9 +113,8 @@ TEST(NewCommand, TrailingBackslashIsReadInTheUsersCodePage) {
   }
 }
 
-// A refusal writes nothing and prints nothing on standard output, with or
-// without --dry-run; each message names the full path and the reason, and
-// the location's lock is let go.
+// A refusal writes and prints nothing, with or without --dry-run; each
+// message names the path and the reason; the lock is let go.
 TEST(NewCommand, RefusalsWriteNothing) {
   const std::string kLong = "C:\\" + std::string(250, 'd');
   struct Case {
@@ -168,8 +167,7 @@ TEST(NewCommand, DryRunListsWhatForceWouldDo) {
   EXPECT_NE(fs.Find("C:\\Work\\Demo.h")->content, "mine");
 }
 
-// A failure that only shows while writing is named with its reason, and
-// nothing is changed or opened.
+// A failure while writing is named with its reason; nothing is changed.
 TEST(NewCommand, AFileThatCannotBeWrittenIsNamedAndNothingChanged) {
   MemoryFileSystem fs;
   fs.AddDirectory("C:\\Work");

@@ -28,8 +28,8 @@ TEST(NewDialog, StartsWithTheCurrentDirectoryAndOkDisabled) {
   EXPECT_EQ(ui.backend.Shown(), std::vector<std::string>{"TNewDlg"});
 }
 
-// OK is enabled exactly when the name and the location are filled, and
-// Enter in either follows the table.
+// OK is enabled when the name and the location are filled; Enter in either
+// follows the table.
 TEST(NewDialog, OkAndEnterFollowTheTable) {
   const struct {
     const char *name, *location;
@@ -65,10 +65,8 @@ TEST(NewDialog, OkAndEnterFollowTheTable) {
   }
 }
 
-// A name the generator would refuse, or whose files could never be written
-// in the location, is refused at OK, before the six steps. Enter in the
-// name only moves the focus to OK, which the next Enter presses; the name
-// is checked there.
+// A name the run would refuse, or whose files could not be written there,
+// is refused at OK, whether clicked or reached by Enter.
 TEST(NewDialog, RefusesANameTheRunWouldRefuse) {
   const struct {
     const char* name;
@@ -113,8 +111,7 @@ TEST(NewDialog, AnErrorInsideTheWizardIsDroppedByRunWizard) {
     user.Click("OkBtn");
   });
   ui.Expect("TVantrel", [](UserDriver& user) {
-    // The wizard's show handler is not an event of a control: an error
-    // there escapes ShowModal itself.
+    // An error in the show handler escapes ShowModal itself.
     user.Form().OnShow = nullptr;
     throw std::runtime_error("lost");
   });

@@ -81,8 +81,8 @@ TEST(NameCheck, AcceptsPlainIdentifiers) {
   EXPECT_EQ(ProjectNameProblem(std::string(kMaxProjectNameLength, 'a')), std::nullopt);
 }
 
-// Every byte value, first and inside a name: exactly the letters A to Z and
-// a to z, the digits and the underscore pass.
+// Of every byte value, first and inside a name, only ASCII letters, digits
+// and the underscore pass.
 TEST(NameCheck, OnlyLettersDigitsAndUnderscorePassAnywhere) {
   for (int value = 0; value < 256; ++value) {
     const char byte = static_cast<char>(value);
@@ -107,8 +107,7 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
       {"tab\there", "a tab"},
       {"ok:", "':'"},
       {std::string("nul\0x", 5), "contain \\x00:"},
-  // Characters are named as such, as messages show them (the ANSI code page
-  // on Windows, UTF-8 elsewhere); a byte that is none as "\xNN".
+  // Characters are named as messages show them; a byte that is none as "\xNN".
 #ifdef _WIN32
       {"Pr\xf8ject", "contain '\xf8':"},
 #else
@@ -143,8 +142,7 @@ TEST(NameCheck, RefusesWhatLeavesTheLocationOrBreaksTheBuild) {
 }
 
 // The refused class names are the classes the compile check's stand-in
-// declares, which is cut down to what generated projects use; the two lists
-// must not drift apart.
+// declares: the two lists must not drift apart.
 TEST(NameCheck, LibraryClassesAreTheOnesTheCompileCheckDeclares) {
   std::set<std::string> declared;
   const std::regex declaration(R"(^\s*(?:class|struct)\s+(C[A-Z]\w*)\b)");

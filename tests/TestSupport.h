@@ -6,6 +6,7 @@
 #include "generator/GenerationRun.h"
 #include "generator/ProjectOpener.h"
 #include "generator/ProjectSettings.h"
+#include "platform/fs/FileError.h"
 #include "platform/fs/MemoryFileSystem.h"
 #include "platform/toolkit/Form.h"
 #include "platform/toolkit/FormDescription.h"
@@ -43,6 +44,17 @@ struct Generated {
   std::string Text(const std::string& relative) const;
 };
 void Generate(Generated& out, ProjectSettings settings);
+
+// The message of the error of type Error that action raises; empty when none.
+template <typename Error = FileError, typename Action>
+std::string ErrorOf(Action action) {
+  try {
+    action();
+  } catch (const Error& error) {
+    return error.what();
+  }
+  return "";
+}
 
 // A form of class and caption "Sample", 300 by 200 pixels, with the
 // controls described.

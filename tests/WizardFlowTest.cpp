@@ -1,6 +1,5 @@
-// A whole run through the dialogs: what the summary lists, what reaches it
-// and the files, Cancel at every level, a run the file system refuses, and
-// the question before files are replaced.
+// Whole runs through the dialogs: the summary, the files, Cancel at every
+// level, refused runs, and the question before files are replaced.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +9,7 @@
 namespace vantrel::test {
 namespace {
 
-// The summary names the view by its base class's label; a base without one
-// gets no view line.
+// The summary names the view by its base class's label, if it has one.
 TEST(Summary, NamesTheViewByItsBaseClass) {
   const struct {
     const char *base, *line9;
@@ -29,10 +27,9 @@ TEST(Summary, NamesTheViewByItsBaseClass) {
   }
 }
 
-// Enter twice (once to reach OK, once to press it) starts the wizard. On
-// the way every choice the wizard ignores is changed: the summary shows only
-// the frame kind of the choices, the same texts after Cancel and Finish
-// again, and only the name, location and view base reach the files.
+// Enter twice starts the wizard. Every choice the wizard ignores is changed
+// on the way: the summary shows only the frame kind, the same after Cancel,
+// and only the name, location and view base reach the files.
 TEST(WizardFlow, OnlyTheFrameKindNameLocationAndViewBaseReachTheSummaryAndTheFiles) {
   for (bool single : {false, true}) {
     SCOPED_TRACE(single);
@@ -112,10 +109,8 @@ TEST(WizardFlow, CancelAtAnyModalLevelWritesNothing) {
   }
 }
 
-// A refused run writes nothing and keeps the wizard on step 6; its box has
-// the command's text, one line per cause: files refused for the same reason
-// share a line that names the first, three more and how many else. Over an
-// existing file the run first asks before replacing it.
+// A refused run writes nothing and stays on step 6; its box has one line
+// per cause, naming the first files refused for it and how many else.
 TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
   const struct {
     const char* location;
@@ -159,11 +154,9 @@ TEST(WizardFlow, ARefusedRunIsExplainedInOneBoxAndTheWizardStaysOnStepSix) {
   }
 }
 
-// What a user meets before files are replaced: one question, which names
-// them.
+// Before files are replaced one question names them in the run's order,
+// eight at most; No is its default answer and keeps the summary open.
 TEST(WizardFlow, ReplacingExistingFilesIsConfirmedFirst) {
-  // Another project's fixed files in the same folder: the question names
-  // them in the run's order, eight at most, and No is its default answer.
   const std::vector<std::string> names = {"resource.h", "MainFrm.cpp", "MainFrm.h",  "Globals.cpp",
                                           "Globals.h",  "toolbar.cpp", "toolbar.h",  "statbar.cpp",
                                           "statbar.h",  "stdafx.cpp",  "stdafx.h",   "res\\toolbar.bmp"};
@@ -191,7 +184,6 @@ TEST(WizardFlow, ReplacingExistingFilesIsConfirmedFirst) {
       });
       ui.Expect("TNewProInfo", [answer](UserDriver& user) {
         user.Click("OkBtn");
-        // No keeps the summary open, with nothing written.
         if (answer == mrNo) {
           EXPECT_EQ(user.Form().ModalResult(), mrNone);
           user.Click("CancelBtn");

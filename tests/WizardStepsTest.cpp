@@ -1,5 +1,4 @@
-// The six steps: their pages, buttons and pictures, and the class step's
-// fields and base class.
+// The six steps' pages, buttons and pictures, and the class step.
 
 #include <gtest/gtest.h>
 
@@ -30,8 +29,7 @@ TEST(WizardSteps, NextAndBackWalkAllSixSteps) {
     EXPECT_EQ(w.Step1Image->PictureName(), "MDI");
     EXPECT_EQ(w.Image1->Canvas().Pixels().Width, 180);  // The strip holds the module's picture.
     EXPECT_EQ(w.Image6->PictureName(), "");
-    // Tab's stops from the focus, which step 6 puts on Finish; a radio group
-    // is one stop, its checked button.
+    // Tab's stops from the focus (on Finish in step 6).
     const std::map<int, std::vector<std::string>> cycles = {
         {1, {"NextBtn", "MDISelect", "CancelBtn"}},
         {5, {"NextBtn", "YesDocSelect", "CancelBtn", "BackBtn"}},
@@ -106,8 +104,7 @@ TEST(WizardSteps, AnErrorInNextIsSwallowedAndLeavesWhatWasDone) {
   EXPECT_TRUE(ui.backend.Messages().empty());
 }
 
-// The class step's fields as shown: class name, header, base class,
-// implementation file, and whether the base class can be changed.
+// The class step's fields, and whether the base class can be changed.
 std::vector<std::string> Shown(const TVantrel& w) {
   return {w.ClassName->Text(), w.HeaderFile->Text(), w.BaseClass->Text(), w.ImplementationFile->Text(),
           w.BaseClass->Enabled() ? "enabled" : "disabled"};
@@ -173,9 +170,8 @@ TEST(ClassStep, TheViewBaseClassIsChosenOnlyByTheUser) {
   });
 }
 
-// However a base class got into the settings, the run writes a view only on
-// one of the offered classes: anything else is refused before any file is
-// written, with a message that names it.
+// A base class that is not offered, however it got into the settings, is
+// refused before any file is written.
 TEST(ClassStep, TheRunRefusesABaseThatIsNotOffered) {
   for (const char* base : {"", "CMyOwnViewCView", "cview", "CFormView"}) {
     Generated g;

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# Checks a directory that `vantrel new` wrote with real tools, as
-# docs/testing.md tells: its files are all there, its sources compile with
-# clang for the 32-bit MinGW target (file names found without regard to
-# case; every diagnostic fails but those allowed-diagnostics.txt lists), its
+# Checks a directory `vantrel new` wrote, with real tools: its files are
+# there, its sources compile with clang for 32-bit MinGW (names found
+# regardless of case; only allowed-diagnostics.txt's diagnostics pass), its
 # resource script with windres, its pictures hold the pixels of
-# resources/*.pic, and the files its project unit names exist.
+# resources/*.pic, and the units its project unit names exist.
 #   tests/compile/check-project.sh DIR [--keep] [--sources=A.cpp,B.cpp]
 # --keep keeps the work directory; --sources compiles only these sources.
 # Environment: VANTREL (default build/vantrel), CLANG, WINDRES,
@@ -54,8 +53,8 @@ if [ "$keep" -eq 1 ]; then echo "check-project: work directory $work"; else trap
 # The project's files as they are on disk, relative to DIR, one a line.
 (cd "$dir" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) > "$work/files"
 
-# Finds a file of the project by its relative name, ignoring letter case
-# and accepting backslashes as separators; prints the real relative name.
+# Prints the real relative name of a project file, found regardless of
+# case and separators.
 find_file() { grep -m1 -ixF -- "${1//\\//}" "$work/files"; }
 
 # Files present.
@@ -80,10 +79,8 @@ clang_flags=(--target=i686-w64-mingw32 -fsyntax-only -x c++ -std=gnu++11
 printf '%s\0' "${clang_flags[@]}" > "$work/clang.flags"
 
 # Whether an error (FILE LINE MESSAGE) is allowed: "use of undeclared
-# identifier 'X'" in a function of a file that allowed-diagnostics.txt
-# lists with X. The function is named by the nearest line above that starts
-# in the first column with a name and an opening parenthesis
-# ("CToolBar::GetItemRect").
+# identifier 'X'" in a function allowed-diagnostics.txt lists with X; the
+# function is the nearest line above starting with a name and "(".
 allowed() {
   local file=$1 message=$3 identifier function
   [[ "$message" =~ ^use\ of\ undeclared\ identifier\ \'([A-Za-z_][A-Za-z0-9_]*)\'$ ]] || return 1
@@ -124,7 +121,6 @@ else
           allowed_count=$((allowed_count + 1))
         else
           bad=$((bad + 1))
-          # Past this many the rest need not be classified one by one.
           [ "$bad" -lt 100 ] || break
         fi
       done < "$log"
@@ -141,9 +137,8 @@ fi
 # Resource script.
 rc="$dir/$name.rc"
 if [ -f "$rc" ]; then
-  # The copy for windres: each "res\\file" path (not the doubled quotes of
-  # the editor's TEXTINCLUDE text) becomes the absolute path of the file it
-  # names, found without regard to case.
+  # windres reads a copy whose "res\\file" paths are absolute, found
+  # regardless of case.
   awk -v dir="$dir" '
     FNR == NR { real[tolower($0)] = $0; next }
     {
@@ -177,9 +172,8 @@ if [ -f "$rc" ]; then
 fi
 
 # Pictures.
-# Decodes PICTURE with ImageMagick and compares its size and every pixel
-# with resources/SOURCE.pic (palette indices 0-F of the standard 16
-# colours, '.' for a transparent pixel).
+# Decodes PICTURE with ImageMagick; its size and pixels must be those of
+# resources/SOURCE.pic (indices into the 16 colours, '.' transparent).
 compare_pixels() {
   local picture=$1 source="$PICTURES/$2.pic" size
   [ -f "$source" ] || { fail "no picture $source to compare $(basename "$picture") with"; return; }

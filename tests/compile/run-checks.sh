@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The compile checks as the test suite runs them (tests/compile/CMakeLists.txt):
-#   run-checks.sh VANTREL projects   one project for each view base class the
-#       wizard offers, each under another name, through check-project.sh;
-#   run-checks.sh VANTREL faults     for each fault below, a copy of one
-#       project with one generated file corrupted by one character, which
-#       check-project.sh must fail and name that file.
+# The compile checks as the test suite runs them:
+#   run-checks.sh VANTREL projects   a project per view base class, each
+#       under another name, through check-project.sh;
+#   run-checks.sh VANTREL faults     a project with one file broken by one
+#       character, which check-project.sh must fail and name.
 set -uo pipefail
 [ $# -eq 2 ] && [ -x "$1" ] && [[ $2 =~ ^(projects|faults)$ ]] || { echo "usage: $0 VANTREL projects|faults" >&2; exit 2; }
 vantrel=$1 mode=$2
@@ -22,9 +21,7 @@ generate() {  # generate DIR NAME BASE
 
 case "$mode" in
 projects)
-  # One project per view base class, each under a name of another length
-  # and case, so that {NAME}, the lower-case "doc" and "view" include lines
-  # and the case-insensitive lookups all vary.
+  # Names of other lengths and cases vary {NAME} and the include lines.
   names=(Demo Notes lister Rich_1 Scroller tree2)
   bases=$("$vantrel" --view-bases) || { echo "FAIL: $vantrel --view-bases"; exit 1; }
   i=0
@@ -42,31 +39,22 @@ faults)
     cat "$work/good.check"
     exit 1
   fi
-  # file|text to find|its replacement|what the fault is|the sources to
-  # compile (all when empty). The text must occur in the file, and the
-  # replacement differs from it by one character.
+  # file|text|its replacement, one character off|the fault|sources to compile
   faults=(
     'Demo.cpp|aboutDlg.DoModal();|aboutDlg.DoModal()|missing semicolon|Demo.cpp'
-    'Demo.cpp|m_pMainWnd = pMainFrame;|m_pMainWmd = pMainFrame;|misspelt member|Demo.cpp'
     'Demo.cpp|ON_COMMAND(ID_APP_ABOUT, OnAppAbout)|ON_COMMAND(ID_APP_ABOUT, OnAppAbot)|misspelt handler in a message map|Demo.cpp'
-    'Demo.cpp|#include "{Name}doc.h"|#include "{Name}doc.g"|misspelt include|Demo.cpp'
     'DemoDoc.cpp|CDocument::AssertValid();|CDocument::AssertValud();|misspelt call compiled only in debug builds|DemoDoc.cpp'
     'DemoView.h|{ return (CDemoDoc*)m_pDocument; }|{ return (CDemoDoc*)m_pDocumnt; }|misspelt member compiled only in release builds|DemoView.cpp'
-    'DemoView.cpp|IMPLEMENT_DYNCREATE(CDemoView, CView)|IMPLEMENT_DYNCREATE(CDemoVew, CView)|misspelt class in a run-time class macro|DemoView.cpp'
     'MainFrm.cpp|sizeof(buttons)/sizeof(UINT)|sizeof(buttons)/sizeof(UNT)|misspelt type|MainFrm.cpp'
-    'MainFrm.h|CToolBar    m_wndToolBar;|CToolBar    m_wndToolBa;|misspelt member declaration|MainFrm.cpp'
     'stdafx.h|#include <afxext.h>|#include <afxext.g>|misspelt class library header|stdafx.cpp'
     'Demo.rc|IDR_MAINFRAME MENU PRELOAD DISCARDABLE|IDR_MAINFRAME MENU PRELOAD DISCARDABLF|misspelt resource keyword|stdafx.cpp'
     'Demo.rc|"res\\toolbar.bmp"|"res\\toolbar.bnp"|resource naming a missing file|stdafx.cpp'
     'resource.h|128|12B|mistyped resource identifier value|Demo.cpp'
     'toolbar.h|#define CToolBar COldToolBar|#define CToolBar COldToolBas|misspelt class mapping|MainFrm.cpp'
-    'statbar.cpp|return -1;|return -1:|missing semicolon|statbar.cpp'
   )
   for fault in "${faults[@]}"; do
     IFS='|' read -r file find replace what only <<< "$fault"
-    find=${find//\{Name\}/Demo} replace=${replace//\{Name\}/Demo}
     rm -rf "$work/bad" && cp -r "$work/good" "$work/bad"
-    # Replace the first occurrence only, byte for byte.
     FIND=$find REPLACE=$replace perl -0777 -pi -e \
       'my $at = index($_, $ENV{FIND}); die "not found\n" if $at < 0;
        substr($_, $at, length $ENV{FIND}) = $ENV{REPLACE};' "$work/bad/$file" 2> "$work/perl.log"

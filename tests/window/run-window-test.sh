@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The wizard end to end in real windows on a virtual screen, driven with X
-# input events (xdotool) through three runs, as docs/testing.md tells:
-#   run-window-test.sh BUILD-DIR      vantrel-host with the FLTK dialogs;
-#   run-window-test.sh BUILD-DIR WINE-RUN WINE-PREFIX LINUX-VANTREL
-#       vantrel-host.exe --gallery under Wine, with a window manager.
+# The wizard end to end in real windows, driven with xdotool through three
+# runs (docs/testing.md):
+#   run-window-test.sh BUILD-DIR      the FLTK dialogs;
+#   run-window-test.sh BUILD-DIR WINE-RUN WINE-PREFIX LINUX-VANTREL   under Wine.
 # Screenshots go to BUILD-DIR/window-test/ (wizard-window-test/), compared
-# with reference/ (../windows/reference/wine-*); UPDATE_REFERENCES=1 in the
-# environment rewrites those.
+# with the references; UPDATE_REFERENCES=1 rewrites those.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -24,8 +22,7 @@ if [ -z "$wine_run" ]; then
 else
   prefix=$3 vantrel=$4
   refs=$here/../windows/reference refs_prefix=wine- shots=$build/wizard-window-test
-  # Short, so that the messages naming it fit Wine's message boxes; run 3
-  # types it with a lower-case drive letter.
+  # Short, to fit Wine's message boxes; run 3 types a lower-case drive.
   work=/tmp/vw
   makefile='Z:\tmp\vw\proj\Demo.bpr' proj_typed='z:\tmp\vw\proj'
   row=16  # The height of a list's row in the Windows dialogs.
@@ -34,9 +31,7 @@ else
   main_title="Vantrel host - stand-in IDE"
 fi
 
-# One run at a time on this machine: runs from several build trees share
-# the fixed location and would clear each other's files. (A private /tmp
-# would hide a checkout or build tree that lies below /tmp.)
+# One run at a time on this machine: they share the fixed location.
 exec 9>"$work.lock"
 flock 9
 rm -rf "$shots" "$work"
@@ -45,8 +40,7 @@ touch "$work/bad/res"  # A file where the pictures' directory would go.
 source "$here/window-session.sh"
 start_screen
 if [ -n "$wine_run" ]; then
-  # A window manager, as on a desktop: it decides where the activation goes
-  # when a dialog closes (openbox, from Debian).
+  # A window manager decides where the activation goes when a dialog closes.
   need openbox
   openbox --sm-disable >"$shots/openbox.log" 2>&1 9>&- &
   at_exit "kill $! 2>/dev/null || true"
@@ -54,9 +48,8 @@ fi
 cd "$work"
 start_host "${host_command[@]}"
 
-# Opens the gallery from the host's window and starts the expert; "first"
-# takes the gallery's screenshot (the Windows host opens the gallery itself
-# at the start, and Wine may take a while to start on a new prefix).
+# Opens the gallery and starts the expert; "first" takes the gallery's
+# screenshot (the Windows host opens the gallery itself at the start).
 start_wizard() {
   local first=${1:-} gallery
   if [ -z "$wine_run" ]; then
@@ -66,8 +59,7 @@ start_wizard() {
   else
     [ -n "$first" ] || { click_at "$main" 400 40; keys ctrl+n; }
     gallery=$(WINDOW_WAIT=${first:+600} window "New Items")
-    # The expert's icon: the list view's place in the gallery plus the
-    # first icon's centre in it. Wine takes the keyboard focus from a click.
+    # The expert's icon in the gallery's list view.
     click_at "$gallery" 54 62
   fi
   [ -n "$first" ] && shot "$gallery" "${refs_prefix}gallery"
@@ -81,8 +73,7 @@ start_wizard() {
 # The middle of row INDEX of a list, from the top of its window.
 row_at() { echo $((2 + $1 * row + row / 2)); }
 
-# A message box titled TITLE: its screenshot NAME, then Enter, which must
-# close it.
+# A message box titled TITLE: its screenshot NAME, then Enter closes it.
 answer_with_enter() {
   local box
   box=$(window "$1")
@@ -91,8 +82,8 @@ answer_with_enter() {
   closed "$box" "Enter did not close the box $2"
 }
 
-# From the gallery to step 1 with the keyboard: NAME in DIR, a directory
-# typed into the chooser below the one it starts on.
+# From the gallery to step 1 with the keyboard: NAME in DIR, typed into
+# the chooser.
 to_step_one() {
   start_wizard
   keys alt+period
@@ -112,8 +103,7 @@ to_step_one() {
 opened() { retry 80 opens "$1" || fail "the host has no open request number $1"; }
 opens() { [ "$(grep -c "vantrel-host: open" "$shots/host.log")" -ge "$1" ]; }
 
-# The project in proj, byte for byte as the command writes it for the same
-# name and view base class.
+# The project in proj is byte for byte what the command writes.
 same_files() {
   local expected="$shots/expected-$1" file
   mkdir -p "$expected"
@@ -128,17 +118,14 @@ main=$(WINDOW_WAIT=600 window "$main_title")
 # --- Run 1: Demo into proj. -------------------------------------------
 start_wizard first
 shot "$newdlg" "${refs_prefix}new-project-empty"
-# The host takes no input while the wizard runs: neither its button nor
-# its menu opens a second gallery.
+# The host takes no input while the wizard runs.
 click_at "$main" 50 48
 keys ctrl+n
 no_window "New Items" "the host opened a gallery while the wizard ran"
 
-# A click on another tab changes nothing: the page stays, and the name
-# keeps the focus.
+# A click on another tab changes nothing.
 click "$newdlg" TNewDlg PageControl 30 10
-# A refused name: Enter dismisses the message; "..." still opens the
-# chooser, on top.
+# A refused name: Enter dismisses the message; "..." opens the chooser.
 type_text "My App"
 click "$newdlg" TNewDlg OkBtn
 answer_with_enter "^Vantrel$" message
@@ -147,8 +134,7 @@ chooser=$(window "Choose Directory")
 # The drive list, opened and cancelled, leaves the next chooser on top.
 drop_down "$chooser" TDirChooser DriveComboBox
 keys Escape
-# A long location that does not exist: its message breaks the path and
-# stays within the screen.
+# The message about a long missing location stays within the screen.
 click "$chooser" TDirChooser DirName
 x xdotool type --delay 8 "$(printf '/a-rather-long-folder-name-%02d' $(seq 1 9))"
 keys Return
@@ -161,14 +147,11 @@ click "$chooser" TDirChooser CancelBtn
 closed "$chooser" "Cancel left the chooser open"
 click "$newdlg" TNewDlg ProjectDirDialog
 chooser=$(window "Choose Directory")
-# The name starts selected: "proj" replaces it and is read below the
-# directory the list shows.
+# The name starts selected: "proj" replaces it.
 type_text proj
 keys Return
 shot "$chooser" "${refs_prefix}chooser"
-# Browsing with the mouse: a double click on the parent's row (the third)
-# lists its subdirectories "bad" and "proj", and a double click on "proj"
-# (now the fifth row) opens it again.
+# Double clicks on the parent's row (the third), then on "proj" (the fifth).
 double_click "$chooser" TDirChooser DirectoryListBox 40 "$(row_at 2)"
 shot "$chooser" "${refs_prefix}chooser-browsed"
 double_click "$chooser" TDirChooser DirectoryListBox 40 "$(row_at 4)"
@@ -183,8 +166,7 @@ shot "$newdlg" "${refs_prefix}new-project"
 keys Return Return   # The focus moves to OK, which Enter presses.
 closed "$newdlg" "OK left the New dialog open"
 step=$(window "Step 1 of 6")
-# The radio group is one tab stop: Tab reaches the checked button, Up
-# checks "Single document", and two more Tabs come back to Next.
+# The radio group is one tab stop: Tab, Up checks "Single document".
 keys Tab Up
 shot "$step" "${refs_prefix}step1"
 keys Tab Tab Return
@@ -201,9 +183,8 @@ shot "$step" "${refs_prefix}step6"
 # Its text takes no edit: the picked class stays (the files say so).
 click "$step" TVantrel BaseClass 30
 keys Delete BackSpace shift+Delete ctrl+x ctrl+v BackSpace
-# A double click on Finish opens the summary with its first click; the
-# second, where the summary has its OK, presses nothing. A double click
-# on the summary's Cancel returns to step 6, whose Cancel lies beneath.
+# The second click of a double click on Finish, or on the summary's
+# Cancel, presses nothing in the dialog beneath.
 for delay in 150 300; do
   double_click "$step" TVantrel FinishBtn "" "" "$delay"
   summary=$(window "New Project Information")
@@ -263,7 +244,7 @@ closed "$confirm" "Yes did not close the question"
 opened 2
 same_files CView
 if [ -n "$wine_run" ]; then
-  # The Windows host has the keyboard back at once: Ctrl+N opens the gallery.
+  # The Windows host has the keyboard back at once.
   gone "New Project Information" "the summary stayed after the run"
   keys ctrl+n
   gallery=$(window "New Items")

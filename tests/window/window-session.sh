@@ -1,11 +1,8 @@
-# Helpers for the window tests, sourced by their scripts: a virtual screen,
-# X clients that retry, waiting for windows, keys, clicks at the places the
-# dialogs' layout data gives, and screenshots compared with references.
-# The script sets before sourcing: shots (the directory for screenshots and
-# logs) and refs (the reference screenshots); for clicks into the dialogs,
-# place_tool (the command that prints a control's place:
-# vantrel_control_place). Run as a script, it runs a command on a screen of
-# its own: window-session.sh LOG-DIR COMMAND [ARGS...].
+# Helpers for the window tests: a virtual screen, waiting for windows, keys,
+# clicks at the places the layout data gives, screenshots compared with
+# references. Set before sourcing: shots (screenshots and logs), refs, and
+# place_tool (the command printing a form's control places). As a script it
+# runs a command on a screen of its own: window-session.sh LOG-DIR COMMAND...
 
 source "$(dirname "${BASH_SOURCE[0]}")/../lib/common.sh"
 need Xvfb xdotool import compare
@@ -28,8 +25,8 @@ start_screen() {
   export DISPLAY=":$(head -1 "$shots/xvfb.display")"
 }
 
-# Starts the program under test, its output in host.log; sets host to its
-# pid, which is ended on exit unless the script clears it.
+# Starts the program under test, its output in host.log; host is its pid,
+# ended on exit unless cleared.
 start_host() {
   setsid "$@" >"$shots/host.log" 2>&1 </dev/null 9>&- &
   host=$!
@@ -46,9 +43,8 @@ x() {
   return 1
 }
 
-# A dialog that has just opened, or taken the input back from one above it,
-# ignores mouse presses for the double-click time (500 ms); the helpers
-# below that wait for a window to open or close wait that long as well.
+# A dialog that has just opened ignores mouse presses for the double-click
+# time (500 ms): the helpers that wait for a window wait that long too.
 settle() { sleep 0.6; }
 
 # Whether a window whose name matches is visible; prints its id.
@@ -57,8 +53,8 @@ shown() { xdotool search --onlyvisible --name "$1" 2>>"$shots/x-clients.log" | t
 viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 not() { ! "$@" >/dev/null 2>&1; }
 
-# Runs COMMAND until it succeeds, then settles; WINDOW_WAIT sets how many
-# tenths of a second it tries (10 s by default).
+# Runs COMMAND until it succeeds (WINDOW_WAIT tenths of a second, 10 s by
+# default), then settles.
 await() { retry "${WINDOW_WAIT:-100}" "$@" && settle; }
 
 # Waits for a visible window whose name matches, and prints its id.
@@ -67,16 +63,13 @@ window() { await shown "$1" || { fail "no window '$1'"; return 1; }; }
 no_window() { sleep 0.5; not shown "$1" || fail "$2"; }
 # Waits until no visible window matches; fails with WHAT when one still does.
 gone() { await not shown "$1" || fail "$2"; }
-# Waits until the window with id ID is no longer shown; fails with WHAT when
-# it still is. (Wine without a window manager takes a moment to take a
-# window off the screen.)
+# Waits until the window with id ID is no longer shown; fails with WHAT.
 closed() { await not viewable "$1" || fail "$2"; }
 # Fails with WHAT unless the window with id ID is shown.
 still_open() { viewable "$1" || fail "$2"; }
 
-# Sets X Y WIDTH HEIGHT to the place of the window with id ID on the
-# screen, its frame left out: the X server's own answer, which stays right
-# under a window manager that puts the window into a frame of its own.
+# Sets X Y WIDTH HEIGHT to the place of window ID on the screen, without a
+# window manager's frame.
 geometry() {
   local info
   info=$(x xwininfo -id "$1") || return 1
@@ -84,8 +77,7 @@ geometry() {
     /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print x, y, w, h }' <<<"$info")
 }
 
-# Prints "x y w h" of a control (FORM CONTROL) in its window. The places of
-# a form's controls are asked for once and kept.
+# Prints "x y w h" of a control (FORM CONTROL) in its window.
 place() {
   local cache="$shots/places-$1"
   if [ ! -f "$cache" ]; then
@@ -97,9 +89,8 @@ place() {
     { fail "$1 has no control $2"; return 1; }
 }
 
-# Clicks into a window at X Y from its top-left corner (more options of
-# xdotool's click may follow), as a user gives it the focus: Wine takes the
-# keyboard focus from a click, not from the X server's focus alone.
+# Clicks into window ID at X Y (xdotool click options may follow); Wine
+# takes the keyboard focus from a click, not from the X server's focus.
 click_at() {
   local X Y
   geometry "$1"
@@ -107,10 +98,9 @@ click_at() {
   sleep 0.3
 }
 
-# Clicks inside a control of a dialog's window: WINDOW FORM CONTROL, at the
-# control's centre or at DX DY from its top-left corner (a negative DX
-# counts from its right edge); with DELAY, a double click with DELAY ms
-# between the clicks.
+# Clicks a control: WINDOW FORM CONTROL [DX DY [DELAY]], at its centre or
+# at DX DY from its corner (a negative DX from its right edge); with DELAY,
+# a double click DELAY ms apart.
 click() {
   local id=$1 at cx cy cw ch X Y
   at=$(place "$2" "$3")
@@ -122,8 +112,7 @@ click() {
   sleep 0.3
 }
 
-# Double-clicks inside a control: WINDOW FORM CONTROL [DX DY [DELAY]], as
-# click does, 80 ms between the clicks when DELAY is not given.
+# A double click on a control, 80 ms apart unless DELAY is given.
 double_click() { click "$1" "$2" "$3" "${4:-}" "${5:-}" "${6:-80}"; }
 
 # Fails with WHAT when the window with id ID is wider than the screen.
@@ -135,18 +124,16 @@ fits_screen() {
     fail "$2 ($WIDTH pixels wide at x $X on a ${screen_width:-?}-pixel screen)"
 }
 
-# Opens the drop-down list of a control (WINDOW FORM CONTROL) with a click
-# on its button and waits until the list is up under the pointer: over the
-# box (a drop-down list) or just below it (a combo box's list). Then sets
-# X Y WIDTH HEIGHT to the list's window.
+# Opens the list of a control (WINDOW FORM CONTROL) with a click on its
+# button and waits for it, over the box or just below it; then sets X Y
+# WIDTH HEIGHT to the list's window.
 drop_down() {
   local id=$1 at cx cy cw ch point
   at=$(place "$2" "$3")
   read -r cx cy cw ch <<<"$at"
   geometry "$id"
   local over="$((X + cx + cw / 2)) $((Y + cy + ch / 2))" below="$((X + cx + 20)) $((Y + cy + ch + 4))"
-  # The windows under both points before: the dialog's, or under a window
-  # manager its frame's.
+  # The windows under both points before.
   local -A before
   for point in "$over" "$below"; do
     eval "$(x xdotool mousemove $point getmouselocation --shell)"

@@ -1,9 +1,7 @@
-// The Windows file layer against a real directory (under Wine in the
-// build): the fault cases every file layer passes (tests/FileLayerCases.h),
-// through each way of putting files in place, and what is Windows' own:
-// attributes, files and directories held open by others, locations resolved
-// as the system resolves them, the temporaries' path lengths and their
-// clean-up, links, double-byte characters, drives.
+// The Windows file layer against a real directory (under Wine here): the
+// shared fault cases through each way of putting files in place, and what
+// is Windows' own: attributes, handles held by others, resolved locations,
+// path lengths, links, double-byte characters, drives.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -23,9 +21,8 @@
 namespace vantrel {
 namespace {
 
-// Each way of putting a file in place that a system may lack. Under Wine,
-// the first is the second; the last takes Wine's own ReplaceFileA, which
-// the layer leaves alone there, so that the call is tested all the same.
+// Each way of putting a file in place that a system may lack. Under Wine
+// the first is the second; the last forces Wine's own ReplaceFileA.
 struct Methods {
   const char* name;
   Win32WriteMethods methods;
@@ -35,8 +32,7 @@ struct Methods {
     {"moves only", {false, false}},
     {"ReplaceFileA, Wine's too", {true, true, true}},
 };
-// The methods whose calls keep a link's target and leave nothing behind
-// when they fail.
+// The methods that keep a link's target and leave nothing when they fail.
 const auto kSoundMethods = std::span(kMethods).first(3);
 
 bool UnderWine() { return RunsUnderWine(); }
@@ -48,8 +44,7 @@ class Win32FileSystemTest : public ::testing::Test, public test::FsDirectory {
     top_ = Top();
   }
   void TearDown() override { Remove(); }
-  // Under Wine its host removes the directory, as Wine sees links only in
-  // part; the removal is done when the directory is gone.
+  // Under Wine its host removes the directory: Wine sees links only in part.
   void Remove() override {
     const auto there = [&] { return GetFileAttributesA(Top().c_str()) != INVALID_FILE_ATTRIBUTES; };
     if (!there() || !OnHost("/bin/rm -rf", "--", "", false)) return FsDirectory::Remove();
@@ -75,18 +70,16 @@ class Win32FileSystemTest : public ::testing::Test, public test::FsDirectory {
   const test::NativeReasons reasons_{"not a regular file", Win32Reason(ERROR_FILENAME_EXCED_RANGE),
                                      Win32Reason(ERROR_PATH_NOT_FOUND), Win32Reason(ERROR_FILE_NOT_FOUND),
                                      Win32Reason(ERROR_DIRECTORY)};
-  // Whether the directory has an entry of that name, even one Wine shows
-  // nothing else of.
+  // Whether there is an entry of that name, even one Wine shows nothing of.
   bool HasEntry(const std::string& relative) const {
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA(Path(relative).c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) FindClose(search);
     return search != INVALID_HANDLE_VALUE || GetLastError() == ERROR_NO_MORE_FILES;
   }
-  // Runs a program of the machine Wine runs on, as its user would, on a
-  // path of the directory (Wine cannot make links itself), and waits until
-  // the entry of that path is there or gone, as present says. false when
-  // not under Wine.
+  // Runs a program of Wine's host on a path of the directory (Wine cannot
+  // make links) and waits until the entry is there or gone, as present
+  // says; false when not under Wine.
   bool OnHost(const std::string& program, const std::string& argument, const std::string& relative,
               bool present) const {
     using UnixName = char*(CDECL*)(LPCWSTR);
@@ -104,15 +97,13 @@ class Win32FileSystemTest : public ::testing::Test, public test::FsDirectory {
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
       return false;
-    // Wine neither waits for a host program nor gives its exit status: the
-    // entry tells when it is done.
+    // Wine gives no exit status of a host program: the entry tells.
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     for (int wait = 0; wait < 500 && HasEntry(relative) != present; ++wait) Sleep(10);
     return HasEntry(relative) == present;
   }
-  // Runs check in a fresh directory with a file system of each set of
-  // methods given.
+  // Runs check in a fresh directory with a file system of each method set.
   template <typename Check>
   void ForEachMethod(std::span<const Methods> methods, Check check) {
     for (const auto& [name, set] : methods) {
@@ -135,8 +126,7 @@ class Win32FileSystemTest : public ::testing::Test, public test::FsDirectory {
 TEST_F(Win32FileSystemTest, EveryMethodWritesWholeFilesKeepsAttributesAndHidesItsTemporaries) {
   ForEachMethod(kMethods, [&](Win32FileSystem& files) {
     test::ExpectWholeFilesOrNone(files, *this);
-    // A new file gets the attributes any new file gets here, although its
-    // temporary was hidden.
+    // A new file gets a new file's attributes, though its temporary was hidden.
     CloseHandle(::CreateFileA(Path("made.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                               nullptr));
     EXPECT_EQ(GetFileAttributesA(Path("new.txt").c_str()), GetFileAttributesA(Path("made.txt").c_str()));
@@ -189,8 +179,8 @@ TEST_F(Win32FileSystemTest, DirectoryChecksAndOneLock) {
 
 TEST_F(Win32FileSystemTest, LockedDirectory) { test::ExpectLockedDirectoryWorksBelowIt(files_, *this, reasons_); }
 
-// Every method but one: under Wine, a file system without hard links cannot
-// keep a replaced file aside (its rename would move what a link points to).
+// Under Wine, a file system without hard links cannot keep a replaced file
+// aside (its rename would move what a link points to).
 TEST_F(Win32FileSystemTest, ARunChangesAllOrNothingWithEveryMethod) {
   std::vector<Methods> methods;
   for (const auto& m : kMethods)
@@ -210,8 +200,7 @@ TEST_F(Win32FileSystemTest, ParentsAndDrives) {
   EXPECT_NE(std::find(drives.begin(), drives.end(), "C:\\"), drives.end());
 }
 
-// Another run holds the lock; another program that keeps writers out is
-// named as that, not as a run.
+// Another program that keeps writers out is named as that, not as a run.
 TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
   const struct {
     const char* holder;
@@ -224,22 +213,14 @@ TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
     HANDLE held = ::CreateFileA(top_.c_str(), c.access, c.sharing, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                 nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE) << c.holder;
-    try {
-      files_.LockDirectory(top_);
-      ADD_FAILURE() << c.holder << ": locked";
-    } catch (const FileError& error) {
-      EXPECT_EQ(error.kind(), FileError::Kind::BadDirectory) << c.holder;
-      EXPECT_EQ(error.what(), "Cannot write into directory " + top_ + ": in use by another program") << c.holder;
-    }
+    EXPECT_EQ(test::ErrorOf([&] { files_.LockDirectory(top_); }),
+              "Cannot write into directory " + top_ + ": in use by another program")
+        << c.holder;
     CloseHandle(held);
   }
   auto lock = files_.LockDirectory(top_);
-  try {
-    files_.LockDirectory(top_);
-    ADD_FAILURE() << "locked twice";
-  } catch (const FileError& error) {
-    EXPECT_EQ(error.kind(), FileError::Kind::Busy);
-  }
+  EXPECT_EQ(test::ErrorOf([&] { files_.LockDirectory(top_); }),
+            "Cannot write into directory " + top_ + ": " + std::string(kAnotherRun));
   lock.reset();
   EXPECT_EQ(Entries(), std::vector<std::string>{}) << "the lock leaves nothing";
   // A lock file a stopped machine left (empty, nobody holds it) is taken over.
@@ -248,11 +229,9 @@ TEST_F(Win32FileSystemTest, TheLockTellsAnotherRunFromAnotherProgram) {
   EXPECT_EQ(Entries(), std::vector<std::string>{});
 }
 
-// While a run holds the lock, its location and the "res" it made cannot be
-// moved, removed, or replaced by another directory or a link of that name:
-// every file made by path lands in the directory that was locked and
-// checked. The system's own open of a directory that a file is renamed or
-// linked into (for adding files, sharing reading and writing) still passes.
+// While a run holds the lock, its location and "res" cannot be moved,
+// removed or replaced, so every file lands where it was checked; the
+// system's own open of a directory to add files still passes.
 TEST_F(Win32FileSystemTest, TheLockedLocationStaysWhereItIs) {
   MakeDirectory("location");
   const std::string location = Path("location"), moved = Path("moved");
@@ -276,8 +255,8 @@ TEST_F(Win32FileSystemTest, TheLockedLocationStaysWhereItIs) {
   EXPECT_TRUE(MoveFileExA(location.c_str(), moved.c_str(), 0)) << "the lock is gone with its run";
 }
 
-// "Y:", a relative name, or trailing spaces and dots name the directory
-// the system makes of them, for the lock, the checks and every file alike.
+// "Y:", a relative name, or trailing spaces and dots name the directory the
+// system makes of them, for the lock, the checks and every file alike.
 TEST_F(Win32FileSystemTest, ALocationIsTheFullPathTheSystemMakesOfIt) {
   MakeDirectory("proj");
   char saved[MAX_PATH];
@@ -311,9 +290,7 @@ TEST_F(Win32FileSystemTest, ALocationIsTheFullPathTheSystemMakesOfIt) {
   SetCurrentDirectoryA(saved);
 }
 
-// The temporary beside a file counts: a path that fits while its
-// temporary's does not is refused up front, by the check and the creation
-// alike, and one whose every path fits is written.
+// A path that fits while its temporary's does not is refused up front.
 TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
   const std::size_t limit = MAX_PATH - 1;
   const std::size_t temporary = Win32OutputFile::kTemporaryNameLength;
@@ -335,8 +312,7 @@ TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
     EXPECT_EQ(problem ? problem->reason() : "", c.overrun > 0 ? Win32Reason(ERROR_FILENAME_EXCED_RANGE) : "")
         << c.directoryLength << " " << c.name;
   }
-  // In a real directory whose path leaves room for the temporary and no
-  // more, the file is written; one character more and it is refused whole.
+  // Room for the temporary and no more: written; one more: refused whole.
   for (const std::size_t overrun : {0u, 1u}) {
     const std::size_t length = limit - 1 - temporary + overrun;
     std::string directory = top_ + "\\" + std::string(length - top_.size() - 1, 'd');
@@ -349,8 +325,7 @@ TEST_F(Win32FileSystemTest, PathLimitsCountTheTemporaries) {
   }
 }
 
-// Only the layer's own temporary names, in the location and in "res", are
-// a killed run's leftovers (hidden, as the layer makes them, or not); names
+// Only the layer's own temporary names are leftovers, hidden or not; names
 // near them, and a directory named like one, are the user's.
 TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   test::ExpectLeftoversRemoved(files_, *this, {"~vt0a1b2", "~vt12345"},
@@ -362,13 +337,10 @@ TEST_F(Win32FileSystemTest, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   EXPECT_TRUE(files_.DirectoryExists(Path("~vt00000")));
 }
 
-// Links through each way of putting files in place, and what is Windows'
-// own: a link to a directory at a file's name, which no file replaces in
-// one step, is refused as a directory is, and leftovers are not looked for
-// through a "res" that is a link. Wine cannot make links, and sees those of
-// its host only in part: a link to a directory as a reparse point, one to a
-// file as that file, a dangling one not at all but for a search of its
-// name. Junctions cannot be made under Wine and are not tested.
+// Links through each method, and Windows' own: a link to a directory at a
+// file's name is refused as a directory is, and no leftovers are looked for
+// through a "res" link. (Links come from Wine's host; junctions cannot be
+// made under Wine.)
 TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   if (!UnderWine()) GTEST_SKIP() << "links are made through Wine's host here";
   ForEachMethod(kSoundMethods, [&](Win32FileSystem& files) { test::ExpectLinksAreNeverFollowed(files, *this); });
@@ -385,8 +357,7 @@ TEST_F(Win32FileSystemTest, LinksAreFilesOfTheirOwnNeverFollowed) {
   EXPECT_EQ(Listing("elsewhere").size(), 1u);
 }
 
-// A double-byte character whose second byte has the backslash's value
-// (0x5C, as in code page 932's 0x95 0x5C) is a character, not a separator.
+// A double-byte character whose second byte is 0x5C is no separator.
 TEST(Win32Path, TheSecondByteOfADoubleByteCharacterIsNoSeparator) {
   const struct {
     std::string path;
