@@ -37,8 +37,7 @@ class Sample : public SampleForm {
         }) {}
 };
 
-// The sample form in an application over the backend, under the host's
-// window.
+// The sample form over the backend, under the host's window.
 struct Session {
   explicit Session(NativeWindows& windows) : native(windows) {
     // The steps act as a user who waited for the form after it opened: at

@@ -1,8 +1,7 @@
 #pragma once
 
-// The cases every backend with real windows must pass, whatever its windows
-// are (listed at the end). Each backend's test supplies its windows as a
-// user and the window system see them.
+// The cases every backend with real windows passes; each backend's test
+// supplies its windows.
 
 #include <cstddef>
 #include <cstdint>
@@ -14,9 +13,8 @@
 
 namespace vantrel::test {
 
-// One backend's windows, and the native means of acting on a shown form as
-// a user does and of looking at it. The form is found by its caption, a
-// control by its place in the form's window.
+// A backend's windows, acted on and looked at natively: a form found by its
+// caption, a control by its place.
 class NativeWindows {
  public:
   virtual ~NativeWindows() = default;
@@ -57,13 +55,11 @@ class NativeWindows {
   virtual Box AnswerBox(const TForm& form) = 0;
 };
 
-// A user's changes, the spin buttons' included, are actions; the program's
-// are not.
+// A user's changes, the spin buttons' too, are actions; the program's not.
 void ExpectUserChangesAreActionsAndTheProgramsAreNot(NativeWindows& native);
 void ExpectKeysReachTheToolkitFirst(NativeWindows& native);
-// A modal form stays above the host's window, which takes no input until
-// the form closes; an error in a handler reaches the error box above the
-// form.
+// A modal form stays above the host's window, which takes no input; an
+// error in a handler reaches the error box above the form.
 void ExpectModalFormAndItsErrorBoxStayAbove(NativeWindows& native);
 
 }  // namespace vantrel::test

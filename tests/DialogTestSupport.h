@@ -19,8 +19,7 @@
 
 namespace vantrel::test {
 
-// Installs another source of module bitmaps for its lifetime, so that a
-// failing expectation cannot leave the next test without the real pictures.
+// Another source of module bitmaps for the scope's lifetime.
 class BitmapSourceScope {
  public:
   explicit BitmapSourceScope(BitmapSource source) { SetModuleBitmapSource(std::move(source)); }
@@ -29,10 +28,9 @@ class BitmapSourceScope {
   BitmapSourceScope& operator=(const BitmapSourceScope&) = delete;
 };
 
-// A screenless application over an in-memory file system whose current
-// directory is "C:\Work", with a recording host. On destruction it checks
-// that every script met its form and left it closed, unless a test turns
-// that off to look at the mismatches itself.
+// A screenless application over an in-memory file system (current
+// directory "C:\Work") with a recording host; at the end every script must
+// have met its form and closed it.
 struct Ui {
   MemoryFileSystem fs;
   HeadlessBackend backend;
@@ -76,9 +74,8 @@ struct Ui {
   }
 };
 
-// Goes from the wizard's first step to its sixth with Next; with
-// changeIgnored, it changes on the way every choice of steps 4 and 5, none
-// of which reaches the summary or the files.
+// Goes from step 1 to step 6 with Next; with changeIgnored, it changes every
+// choice of steps 4 and 5 on the way.
 inline void NextToStepSix(UserDriver& user, bool changeIgnored = false) {
   const std::vector<std::string> ignored[] = {{}, {}, {}, {"CheckBox4", "CheckBox5", "CheckBox6", "CheckBox8"},
                                               {"NoDocSelect"}};
@@ -88,8 +85,7 @@ inline void NextToStepSix(UserDriver& user, bool changeIgnored = false) {
   }
 }
 
-// The stops Tab visits from the focused control until it is back there; a
-// cycle that never wraps ends after twenty presses.
+// The stops Tab visits from the focus until it is back (twenty at most).
 inline std::vector<std::string> TabCycle(UserDriver& user) {
   std::vector<std::string> seen{user.Focused()};
   for (int i = 0; i < 20; ++i) {
@@ -100,9 +96,8 @@ inline std::vector<std::string> TabCycle(UserDriver& user) {
   return seen;
 }
 
-// Opens the chooser from the New project dialog, whose location is start
-// if given, runs the script on it, and returns the location the New project
-// dialog ends with, which then has the focus.
+// Runs the script on the chooser opened from the New project dialog (its
+// location set to start if given); returns the location the dialog ends with.
 inline std::string WithChooser(Ui& ui, HeadlessBackend::FormScript script, const char* start = nullptr) {
   std::string location;
   ui.Expect("TNewDlg", [&](UserDriver& user) {

@@ -1,5 +1,5 @@
-// A run changes the whole project or nothing on a real file layer: faults
-// and stops at every file, and runs killed while they put files in place.
+// On a real file layer a run changes the whole project or nothing, whatever
+// step fails, stops or is killed.
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 namespace vantrel::test {
 namespace {
 
-// Where a run goes wrong: the step (1 to 23 write the files, 24 to 46 put
-// them in place; for a stop, the run's n-th ask) and how.
+// Where a run goes wrong: the step (1 to 23 write, 24 to 46 place; for a
+// stop, the n-th ask) and how.
 enum class Fault { None, DiskFull, PlacementFails, Stop, Kill };
 struct Trouble {
   explicit Trouble(Fault f = Fault::None, int s = 0) : fault(f), step(s) {}
@@ -30,8 +30,7 @@ struct Trouble {
   bool killed = false;
 };
 
-// Ends a run as a kill would, with no step of its own: no error reaches the
-// run, whose files are left as they are.
+// Ends a run as a kill would: no error reaches it, its files stay as they are.
 struct Killed {};
 
 // A file of the real layer that goes wrong where trouble says.

@@ -1,10 +1,6 @@
-// Fuzz target: a project name and a location go through the name check and,
-// when the name is accepted, a whole generation run on the in-memory file
-// system. Every file the run writes must lie directly in the location or in
-// its "res" subdirectory, under a name the run plans.
-//
-// Input: the name, a NUL byte, the location, and optionally a second NUL and
-// one byte choosing the code page.
+// Fuzz target: a name the name check accepts is generated into the location
+// on the in-memory file system; every file must lie in the location or its
+// "res", under a planned name. Input: name NUL location [NUL code-page-byte].
 
 #include <cstddef>
 #include <cstdint>

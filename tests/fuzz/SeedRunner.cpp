@@ -1,5 +1,4 @@
-// Runs the fuzz target once over every file of the seed corpus, so that the
-// ordinary test suite proves the target builds and its seeds pass.
+// Runs the fuzz target over every seed, in the ordinary test suite.
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,5 @@
-// Prints where the controls of a form (TNewDlg, TDirChooser, TVantrel or
-// TNewProInfo) lie in its window, from the dialogs' layout data, so that the
-// window tests click where the form descriptions put each control: one line
-// "NAME x y w h" a control, depth first in creation order.
+// Prints "NAME x y w h" for each control of a form (TNewDlg, TDirChooser,
+// TVantrel, TNewProInfo) from its layout data, for the window tests' clicks.
 
 #include <functional>
 #include <iostream>

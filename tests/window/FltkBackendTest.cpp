@@ -1,7 +1,5 @@
-// The FLTK backend on an X display: the cases every backend with windows
-// passes (tests/BackendCases.h), with FLTK's widgets and events as a user's
-// actions reach the form's window. Without a display the tests skip; they
-// run on a virtual screen of their own (FltkBackendOnScreen).
+// The FLTK backend through the shared backend cases, with FLTK's widgets and
+// events; they skip without a display (FltkBackendOnScreen gives them one).
 
 #include <gtest/gtest.h>
 
@@ -28,8 +26,7 @@
 #include "platform/toolkit/UpDown.h"
 #include "tests/BackendCases.h"
 
-// FLTK draws text through fontconfig, whose caches stay until the process
-// ends; a sanitized run does not count them as leaks.
+// fontconfig's caches live until the process ends: no leak.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
 
 namespace vantrel::test {

@@ -1,6 +1,5 @@
-// The stand-in host loads expert libraries the Windows way: the wizard's
-// library from beside the program, and a refusal, with the system's reason,
-// for a library that is missing or has no entry point.
+// The stand-in host loads the wizard's library from beside itself, and
+// refuses a missing one or one without an entry point, with the reason.
 
 #include <gtest/gtest.h>
 

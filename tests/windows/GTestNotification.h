@@ -1,8 +1,6 @@
-// Built into GoogleTest for Windows (a forced include): the one class of its
-// own that it would build on std::mutex and std::condition_variable, which
-// the compiler's win32 thread model lacks. GoogleTest uses it only to start
-// the threads of its own self-tests, never in ours, so waiting by spinning
-// on an atomic flag is enough; <windows.h> stays out of every test source.
+// A forced include for GoogleTest on Windows: its one class that needs
+// std::mutex, which the win32 thread model lacks. It only starts GoogleTest's
+// own self-test threads, so spinning on an atomic flag is enough.
 #pragma once
 
 #include <atomic>

@@ -1,7 +1,5 @@
-// The Windows module's pictures are its resources: each decodes to exactly
-// the pixels of its source in resources/, the compressed ones read the same
-// through the system's own bitmap functions, and the expert's glyph is an
-// icon handle of the system.
+// The Windows module's pictures: each decodes to its source's pixels, the
+// compressed ones draw the same through the system, and the glyph is an icon.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -39,9 +37,8 @@ TEST(ModuleResources, EveryPictureDecodesToThePixelsOfItsSource) {
   EXPECT_EQ(ModulePictures().size(), sources);
 }
 
-// The pictures only the dialogs show are compressed; those a project gets
-// are not, since a run writes them as the module holds them. The system
-// draws each compressed one with exactly the colours of its pixels.
+// The pictures only the dialogs show are compressed, and the system draws
+// each with exactly the colours of its pixels.
 TEST(ModuleResources, CompressedBitmapsDrawAsTheirPixels) {
   int compressed = 0;
   for (const auto& picture : ModulePictures()) {

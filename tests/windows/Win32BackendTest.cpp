@@ -1,6 +1,5 @@
-// The Win32 backend with the system's own controls, under Wine: the cases
-// every backend with windows passes (tests/BackendCases.h), with native
-// notifications and messages as a user's actions reach the form's window.
+// The Win32 backend through the shared backend cases, with native
+// notifications and messages, under Wine.
 
 #include <gtest/gtest.h>
 
