@@ -43,7 +43,6 @@ class TroubledFile : public OutputFile {
   }
   ~TroubledFile() override { --trouble_.open; }
   void Write(std::string_view bytes) override { real_->Write(bytes); }
-  void Finish() override { real_->Finish(); }
   void Stage() override {
     if (Step(Fault::DiskFull)) Raise(FileError(FileError::Kind::Incomplete, path_, "disk full"));
     real_->Stage();

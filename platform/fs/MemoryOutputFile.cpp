@@ -23,12 +23,6 @@ void MemoryOutputFile::Write(std::string_view bytes) {
   pending_.append(bytes);
 }
 
-void MemoryOutputFile::Finish() {
-  Stage();
-  Place();
-  Keep();
-}
-
 void MemoryOutputFile::Stage() {
   if (!open_) throw FileError(FileError::Kind::Incomplete, path_, "Bad file descriptor");
   staged_ = true;

@@ -18,7 +18,6 @@ class MemoryOutputFile : public OutputFile {
   ~MemoryOutputFile() override;
 
   void Write(std::string_view bytes) override;
-  void Finish() override;
   void Stage() override;
   void Place() override;
   bool Undo() override;

@@ -25,30 +25,34 @@ class OutputFile {
   // and after Stage or Finish.
   virtual void Write(std::string_view bytes) = 0;
 
-  // Puts the written content in place and closes the file. Throws FileError:
-  // Incomplete when the content cannot be completed, Exists when a file that
-  // was not there at the start has appeared meanwhile (it is kept), and
-  // CannotCreate when the file cannot be put in place. What is to be
-  // replaced is judged once more first, by the rule it was judged by when
-  // the file was started (TargetRule.h): a file made read-only or a
-  // directory made at the path meanwhile is refused and stays as it is.
-  virtual void Finish() = 0;
+  // Puts the written content in place for good and closes the file: the
+  // three steps below in one. Throws FileError as they do.
+  void Finish() {
+    Stage();
+    Place();
+    Keep();
+  }
 
   // Completes the content without putting it in place: what can fail for
   // want of space or through a late write error fails here. Throws
   // FileError (Incomplete).
-  virtual void Stage() {}
+  virtual void Stage() = 0;
 
   // Puts the staged content in place, keeping the old file aside until Keep
-  // or Undo. Throws FileError as Finish does; nothing is changed then.
-  virtual void Place() { Finish(); }
+  // or Undo; nothing is changed when it throws FileError: Exists when a file
+  // that was not there at the start has appeared meanwhile (it is kept), and
+  // CannotCreate when the file cannot be put in place. What is to be
+  // replaced is judged once more first, by the rule it was judged by when
+  // the file was started (TargetRule.h): a file made read-only or a
+  // directory made at the path meanwhile is refused and stays as it is.
+  virtual void Place() = 0;
 
   // Takes back a placement: removes the new file, or puts the old one back
   // in its place. False when that could not be done.
-  virtual bool Undo() { return false; }
+  virtual bool Undo() = 0;
 
   // Ends a placement for good: the old file kept aside is dropped.
-  virtual void Keep() {}
+  virtual void Keep() = 0;
 
   // What a journal needs, after Stage, to take back this file's placement
   // after a hard stop: the identity of the file placed (new) or replaced,

@@ -209,12 +209,6 @@ void PosixOutputFile::Write(std::string_view bytes) {
   }
 }
 
-void PosixOutputFile::Finish() {
-  Stage();
-  Place();
-  Keep();
-}
-
 void PosixOutputFile::Stage() {
   if (finished_ || staged_ || !fd_.valid()) throw FileError(Kind::Incomplete, path_, PosixReason(EBADF));
   // A replacement without a name gets its temporary name now, so that the

@@ -74,7 +74,6 @@ class PosixOutputFile : public OutputFile {
   ~PosixOutputFile() override;
 
   void Write(std::string_view bytes) override;
-  void Finish() override;
   void Stage() override;
   void Place() override;
   bool Undo() override;

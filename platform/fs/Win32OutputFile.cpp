@@ -163,12 +163,6 @@ void Win32OutputFile::Write(std::string_view bytes) {
   }
 }
 
-void Win32OutputFile::Finish() {
-  Stage();
-  Place();
-  Keep();
-}
-
 void Win32OutputFile::Stage() {
   if (staged_ || handle_ == INVALID_HANDLE_VALUE) Fail(Kind::Incomplete, ERROR_INVALID_HANDLE);
   // What the system gave the temporary (archive, and what its directory

@@ -56,7 +56,6 @@ class Win32OutputFile : public OutputFile {
   ~Win32OutputFile() override;
 
   void Write(std::string_view bytes) override;
-  void Finish() override;
   void Stage() override;
   void Place() override;
   bool Undo() override;
