@@ -196,9 +196,9 @@ TEST_F(CommandProcessTest, ARealDiskFullAtAnyFileChangesNothing) {
       << r.err;
 }
 
-// A file-size limit stops a write part-way, as a full disk does, and names
-// the file; a descriptor limit too low for every file to be held open at
-// once is refused before writing (one high enough is not).
+// A file-size limit stops a write part-way (SIGXFSZ must not end the
+// process) and names the file; a descriptor limit too low for every file to
+// be held open at once is refused before writing (one high enough is not).
 TEST_F(CommandProcessTest, ALimitTooLowChangesNothing) {
   const fs::path old = Project("old", "One --view-base CTreeView");
   const struct {

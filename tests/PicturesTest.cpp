@@ -4,12 +4,29 @@
 #include <string>
 #include <tuple>
 
+#include "platform/resources/ModulePicture.h"
 #include "platform/resources/PictureText.h"
 #include "platform/resources/Rle4.h"
 #include "tests/TestSupport.h"
 
 namespace vantrel {
 namespace {
+
+// Every picture the program names is carried as its kind, and found only
+// as that kind and by its exact name.
+TEST(Pictures, EveryPictureTheProgramNamesIsCarried) {
+  for (const char* name : {"MDICHILD", "MFCVANTREL"}) {
+    EXPECT_NE(FindModuleIcon(name), nullptr) << name;
+    EXPECT_EQ(FindModuleBitmap(name), nullptr) << name;
+  }
+  for (const char* name : {"TOOLBAR", "NEWPROJECT", "BACKIMAGE", "FINALIMAGE", "MDI", "SDI", "STEP2IMAGE",
+                           "INTERFACE", "STEP5_DOC", "STEP5_NODOC", "3DCTRL"}) {
+    EXPECT_NE(FindModuleBitmap(name), nullptr) << name;
+    EXPECT_EQ(FindModuleIcon(name), nullptr) << name;
+  }
+  for (const char* name : {"toolbar", "TOOLBAR ", "", "STEP5", "mdichild"})
+    EXPECT_FALSE(FindModuleBitmap(name) || FindModuleIcon(name)) << name;
+}
 
 TEST(PictureText, ReadsRowsAfterCommentsAndHeader) {
   const auto icon = ParsePictureText("# a comment\n# another\nicon 3 2\r\n0A.\r\nF9.\n\n");

@@ -345,6 +345,16 @@ std::optional<std::string> AsNobody(const std::function<void()>& action) {
   return error;
 }
 
+// A directory one may write into but not read cannot be locked, and says why.
+TEST_F(PosixFileSystemTest, AnUnreadableLocationSaysWhyItCannotBeLocked) {
+  MakeDirectory("w");
+  chmod(Path("w").c_str(), 0733);
+  const auto error = AsNobody([&] { PosixFileSystem().LockDirectory(Path("w")); });
+  if (!error) GTEST_SKIP() << "needs root to try it as another user";
+  EXPECT_EQ(*error, "Cannot write into directory " + Path("w") +
+                        ": Permission denied to read it, which locking it against other runs needs");
+}
+
 // A file one may write but not read is not replaced: its metadata could
 // not be kept.
 TEST_F(PosixFileSystemTest, AFileThatCannotBeReadIsNotReplacedWithLess) {

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 
+#if !defined(_WIN32)
+#include "platform/fs/PosixFileSystem.h"
+#endif
 #include "platform/toolkit/Button.h"
 #include "platform/toolkit/ComboBox.h"
 #include "platform/toolkit/DirectoryListBox.h"
@@ -310,6 +316,32 @@ TEST(DirectoryList, ShowsThePathDownThenTheSubdirectories) {
   EXPECT_EQ(TDirectoryListBox::Join("/", "/home", "me"), "/home/me");
   EXPECT_EQ(TDirectoryListBox::Join("C:\\", "C:\\Work", "Sub"), "C:\\Work\\Sub");
 }
+
+// Below the POSIX root a backslash belongs to the name: "a\\b" is one level.
+#if !defined(_WIN32)
+TEST(DirectoryList, BackslashIsPartOfANameBelowThePosixRoot) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("vantrel-dirlist-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir / "a\\b" / "c");
+  {
+    PosixFileSystem files;
+    HeadlessBackend backend;
+    TApplication app(backend, files);
+    TForm form(&app, "Host");
+    TDirectoryListBox list(&form);
+    list.SetDirectory(dir.string() + "/a\\b");
+    EXPECT_EQ(list.Directory(), dir.string() + "/a\\b");
+    ASSERT_GE(list.Items().size(), 2u);
+    EXPECT_EQ(list.Items()[list.Items().size() - 2], "a\\b");
+    EXPECT_EQ(list.Items().back(), "c");
+    EXPECT_EQ(list.Resolve("c"), dir.string() + "/a\\b/c");
+    // A missing directory below it still shows "a\\b", its nearest parent.
+    list.SetDirectory(dir.string() + "/a\\b/gone");
+    EXPECT_EQ(list.Directory(), dir.string() + "/a\\b");
+  }
+  std::filesystem::remove_all(dir);
+}
+#endif
 
 TEST(DirectoryList, DriveBoxAndListFollowEachOther) {
   Ui ui;

@@ -43,6 +43,8 @@ faults)
   faults=(
     'Demo.cpp|aboutDlg.DoModal();|aboutDlg.DoModal()|missing semicolon|Demo.cpp'
     'Demo.cpp|ON_COMMAND(ID_APP_ABOUT, OnAppAbout)|ON_COMMAND(ID_APP_ABOUT, OnAppAbot)|misspelt handler in a message map|Demo.cpp'
+    'Demo.cpp|#include "Demodoc.h"|#include "Demodoc.g"|misspelt include of a project file|Demo.cpp'
+    'DemoView.cpp|IMPLEMENT_DYNCREATE(CDemoView, CView)|IMPLEMENT_DYNCREATE(CDemoVew, CView)|misspelt class in a run-time class macro|DemoView.cpp'
     'DemoDoc.cpp|CDocument::AssertValid();|CDocument::AssertValud();|misspelt call compiled only in debug builds|DemoDoc.cpp'
     'DemoView.h|{ return (CDemoDoc*)m_pDocument; }|{ return (CDemoDoc*)m_pDocumnt; }|misspelt member compiled only in release builds|DemoView.cpp'
     'MainFrm.cpp|sizeof(buttons)/sizeof(UINT)|sizeof(buttons)/sizeof(UNT)|misspelt type|MainFrm.cpp'

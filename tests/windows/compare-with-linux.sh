@@ -78,6 +78,13 @@ else
   echo "note: the full-disk case needs root (to mount a small file system); left out"
 fi
 
+# A read-only location is one refusal, before anything is written.
+if mount_both readonly size=64k,ro; then
+  run readonly new Demo --location @
+  [ "$(grep -c 'vantrel: Cannot' "$work/readonly.windows.log")" -eq 1 ] ||
+    { fail "a read-only location is not one refusal on Windows:"; cat "$work/readonly.windows.log"; }
+fi
+
 # A run killed after the k-th placement leaves its journal; the next run
 # takes it back, says so, then writes its project, on both systems alike.
 for placed in 1 12 23; do
