@@ -1,22 +1,30 @@
-// The expert's registration and runs from the host's side, in-process, and
-// the backend for a host without a display. (The C test calls every slot.)
+// The expert's registration and runs from the host's side, in-process, the
+// stand-in host's own parts, and the backend for a host without a display.
+// (The C test calls every slot.)
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "apps/vantrel-host/Gallery.h"
+#include "apps/vantrel-host/HostOptions.h"
 #include "apps/vantrel-host/HostToolServices.h"
+#include "apps/vantrel-host/ProjectListing.h"
 #include "host/ExpertLibrary.h"
 #include "host/HostString.h"
 #include "host/NoUserBackend.h"
 #include "host/RunNewProject.h"
 #include "host/WizardExpert.h"
 #include "platform/fs/MemoryFileSystem.h"
+#include "platform/resources/ModulePicture.h"
+#include "platform/resources/Palette.h"
 #include "platform/toolkit/Application.h"
 #include "platform/testing/HeadlessBackend.h"
 #include "tests/TestSupport.h"
@@ -96,6 +104,31 @@ TEST_F(LibraryFixture, ARunClosesThenOpensOnceEach) {
   EXPECT_EQ(services.CurrentProject(), "C:\\Work\\Demo.bpr");
 }
 
+// The gallery shows the expert by the project's icon, in its colours. (On
+// Windows the glyph is an icon handle: ModuleResourcesTest.)
+#if !defined(_WIN32)
+TEST(ExpertGlyph, IsTheApplicationIcon) {
+  Registration registration;
+  auto* expert = new MFCVantrel;
+  const HostIcon* glyph = expert->GetGlyph();
+  expert->Release();
+  const ModulePicture* icon = FindModuleIcon("MFCVANTREL");
+  ASSERT_NE(glyph, nullptr);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_EQ(std::tie(glyph->width, glyph->height), std::tie(icon->width, icon->height));
+  // Opaque pixels as 0xAARRGGBB of the palette's colour; transparent ones
+  // with no alpha.
+  std::vector<std::uint32_t> expected;
+  for (int y = 0; y < icon->height; ++y)
+    for (int x = 0; x < icon->width; ++x) {
+      const int index = icon->Pixel(x, y);
+      const PaletteColour& c = kStandardPalette[static_cast<std::size_t>(index < 0 ? 0 : index)];
+      expected.push_back(index == ModulePicture::kTransparent ? 0 : 0xFF000000u | c.red << 16 | c.green << 8 | c.blue);
+    }
+  EXPECT_EQ(std::vector<std::uint32_t>(glyph->pixels, glyph->pixels + expected.size()), expected);
+}
+#endif
+
 // The gallery lists the expert on the "New" page, as a project, with its
 // picture.
 TEST(Gallery, ListsTheExpertOnTheNewPageAsAProject) {
@@ -123,6 +156,43 @@ TEST(HostString, CountsReferencesAndCopiesOnAssign) {
   HostStrRelease(s);
   EXPECT_EQ(HostStrNew(""), nullptr);
   EXPECT_EQ(HostStrLength(nullptr), 0u);
+}
+
+TEST(HostOptions, ParsesTheCommandLine) {
+  const struct {
+    std::vector<std::string> args;
+    bool ok, list;
+    std::size_t experts;
+    bool gallery = false;
+  } cases[] = {
+      {{}, true, false, 0},
+      {{"--expert", "a.so", "--expert", "b.so", "--list"}, true, true, 2},
+      {{"--gallery"}, true, false, 0, true},
+      {{"--expert"}, false, false, 0},
+      {{"--bogus"}, false, false, 0},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    auto options = hostapp::ParseHostOptions(c.args, error);
+    ASSERT_EQ(options.has_value(), c.ok) << error;
+    if (options)
+      EXPECT_EQ(std::tuple(options->list, options->experts.size(), options->gallery),
+                std::tuple(c.list, c.experts, c.gallery));
+    else
+      EXPECT_FALSE(error.empty());
+  }
+}
+
+TEST(ProjectListing, ListsTheProjectDirectoryAndItsResources) {
+  const auto dir = std::filesystem::temp_directory_path() / "vantrel-listing-test";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "res" / "deeper");
+  for (const char* name : {"Demo.bpr", "Demo.cpp", "res/Demo.ico", "res/deeper/skip.txt"})
+    std::ofstream(dir / name) << "x";
+  const std::string inRes = (std::filesystem::path("res") / "Demo.ico").string();
+  EXPECT_EQ(hostapp::ProjectFiles((dir / "Demo.bpr").string()), (std::vector<std::string>{"Demo.bpr", "Demo.cpp", inRes}));
+  EXPECT_TRUE(hostapp::ProjectFiles((dir / "missing" / "X.bpr").string()).empty());
+  std::filesystem::remove_all(dir);
 }
 
 // Without a display every run is cancelled at once. The backend holds no

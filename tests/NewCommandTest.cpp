@@ -78,6 +78,18 @@ TEST(NewCommand, WritesTheProjectAndPrintsSummaryFilesAndHostRequests) {
   EXPECT_EQ(fs.Files().size(), GeneratedFiles().size());
 }
 
+// Every path the report prints, the request to the IDE included, has its
+// control characters escaped.
+TEST(NewCommand, PrintedPathsEscapeControlCharacters) {
+  MemoryFileSystem fs;
+  fs.AddDirectory("C:\\W\x1b[2J");
+  auto r = RunNew(fs, {"Demo", "--location", "C:\\W\x1b[2J"});
+  EXPECT_EQ(r.status, kExitOk) << r.err;
+  EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("created     C:\\W\\x1B[2J\\Demo.bpr\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("IDE: open C:\\W\\x1B[2J\\Demo.bpr\n"), std::string::npos) << r.out;
+}
+
 // --list-files names every file a run writes, in order, and needs no
 // location.
 TEST(NewCommand, ListFilesNamesWhatTheRunWritesAndTouchesNothing) {

@@ -40,11 +40,16 @@ TEST(PictureText, RefusesMalformedPicturesNamingTheLine) {
     const char *text, *message;
   } cases[] = {
       {"", "line 1: no header line"},
+      {"# only a comment\n", "line 2: no header line"},
       {"picture 1 1\n0\n", "line 1: the header must read"},
+      {"bitmap 1\n0\n", "line 1: the header must read"},
+      {"bitmap  1 1\n0\n", "line 1: the header must read"},
       {"bitmap 0 1\n\n", "line 1: bad size \"0\""},
+      {"bitmap 2x 1\n00\n", "line 1: bad size \"2x\""},
       {"bitmap 1 2049\n", "line 1: bad size \"2049\""},
       {"bitmap 2 2\n00\n", "line 3: only 1 of 2 rows"},
       {"bitmap 2 2\n00\n0\n", "line 3: row of 1 pixels, expected 2"},
+      {"bitmap 2 1\n000\n", "line 2: row of 3 pixels, expected 2"},
       {"bitmap 2 1\n0.\n", "line 2: column 2: '.' is not a pixel of a bitmap"},
       {"icon 2 1\n0a\n", "line 2: column 2: 'a' is not a pixel of an icon"},
       {"bitmap 1 1\n0\n\n# late comment\n", "line 4: more rows than the height"},

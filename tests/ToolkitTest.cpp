@@ -201,6 +201,16 @@ TEST_F(ToolkitEvents, BindingNamesAMissingOrMistypedControl) {
               "Sample has no control " + std::string(name) + " of the kind its code expects");
 }
 
+// The harness reports a script that met another form or left its form open.
+TEST_F(ToolkitEvents, ScriptMismatchesAreReportedNotHidden) {
+  ui.checkScripts = false;
+  ui.Expect("Other", [](UserDriver&) {});
+  EXPECT_EQ(form.ShowModal(), mrCancel);
+  EXPECT_EQ(Run([](UserDriver&) {}), mrCancel);
+  EXPECT_EQ(ui.backend.Problems(), (std::vector<std::string>{"expected Other but Sample was shown",
+                                                             "the script left Sample open"}));
+}
+
 // A read-only drop-down changes only by picking: every edit (typing,
 // Backspace, Delete, cut, paste) is refused; an editable one takes them.
 TEST_F(ToolkitEvents, AReadOnlyDropDownRefusesEveryEditAndKeepsItsItem) {
